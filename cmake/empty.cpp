@@ -1,0 +1,1 @@
+// Placeholder so that a source folder with no code yet still forms a library.

@@ -1,0 +1,142 @@
+#include "frame/display.h"
+
+#include <fmt/format.h>
+#include <stdexcept>
+
+#include "frame/app_globals.h"
+#include "frame/log.h"
+#include "frame/settings.h"
+#include "media/render_target.h"
+#include "session/game_options.h"
+
+ALLEGRO_DISPLAY* display = nullptr;
+BitmapPtr screenBitmap;
+BitmapPtr backbufferBitmap;
+int screenWidth = 0;
+int screenHeight = 0;
+
+const std::map<int, Vector2> screenSizes = {
+    {0, {1920, 1080}}, {1, {640, 480}}, {2, {640, 640}}, {3, {640, 720}}, {4, {640, 960}},
+};
+
+Rect letterboxRect(int bw, int bh, int logicalWidth, int logicalHeight)
+{
+    Rect r{0, 0, bw, bh};
+    if (float(bw) / float(bh) > float(logicalWidth) / float(logicalHeight))
+        r.width = int(float(bh) / float(logicalHeight) * float(logicalWidth));
+    else
+        r.height = int(float(bw) / float(logicalWidth) * float(logicalHeight));
+    r.x = (bw - r.width) / 2;
+    r.y = (bh - r.height) / 2;
+    return r;
+}
+
+bool setVideoMode(int width, int height, bool windowed, int adapter)
+{
+    if (windowed)
+        log("Changing video mode to %dx%d, windowed\n", width, height);
+    else
+        log("Changing video mode to fullscreen window\n");
+    flushLog();
+
+    log("Setting display flags\n");
+    al_set_new_display_flags(ALLEGRO_WINDOWED | ALLEGRO_PROGRAMMABLE_PIPELINE | ALLEGRO_OPENGL |
+                             (windowed ? 0 : ALLEGRO_FULLSCREEN_WINDOW));
+    al_set_new_display_option(ALLEGRO_VSYNC, vsyncEnabled ? 1 : 2, ALLEGRO_SUGGEST);
+    if (adapter >= al_get_num_video_adapters())
+        adapter = -1;
+
+    bool isNew = false;
+    if (!display) {
+        logStdString(fmt::format("Adapter: {}\n", adapter));
+        al_set_new_display_adapter(adapter);
+        logStdString(fmt::format("Create display: {} {}\n", width, height));
+        display = al_create_display(width, height);
+        if (!display)
+            throw std::runtime_error("Failed to create display");
+        isNew = true;
+    } else if (adapter == al_get_new_display_adapter()) {
+        log("Resize display\n");
+        if (windowed)
+            al_resize_display(display, width, height);
+        al_set_display_flag(display, ALLEGRO_FULLSCREEN_WINDOW, !windowed);
+    } else {
+        al_unregister_event_source(eventQueue, al_get_display_event_source(display));
+        al_unregister_event_source(eventQueue, al_get_keyboard_event_source());
+        logStdString(fmt::format("Switch to adapter {}\n", adapter));
+        al_set_new_display_adapter(adapter);
+        forgetTarget(al_get_backbuffer(display));
+        backbufferBitmap.reset();
+        al_destroy_display(display);
+        display = al_create_display(width, height);
+        if (!display)
+            throw std::runtime_error("Failed to create display");
+        isNew = true;
+    }
+    // A new display made itself the target behind the cache's back.
+    forgetTarget(currentTargetBitmap());
+    al_hide_mouse_cursor(display);
+    if (isNew) {
+        log("Register event sources\n");
+        al_register_event_source(eventQueue, al_get_display_event_source(display));
+        al_register_event_source(eventQueue, al_get_keyboard_event_source());
+    }
+    al_set_window_title(display, "Tamwick");
+
+    std::string description =
+        windowed ? fmt::format("{}x{}, windowed", width, height) : std::string("fullscreen window");
+    int colourSize = al_get_display_option(display, ALLEGRO_COLOR_SIZE);
+    bool singleBuffer = al_get_display_option(display, ALLEGRO_SINGLE_BUFFER) != 0;
+    logStdString(fmt::format("Changed video mode to {}, {} bit colour, {}\n", description,
+                             colourSize, singleBuffer ? "single buffered" : "non single buffered"));
+    flushLog();
+
+    setWindowIcon();
+    screenBitmap = std::make_shared<BitmapWrapper>(screenWidth, screenHeight, false);
+    backbufferBitmap = std::make_shared<BitmapWrapper>(al_get_backbuffer(display), false);
+    al_convert_memory_bitmaps();
+    return true;
+}
+
+void setWindowIcon()
+{
+}
+
+void createScreenBitmap(int sizeId)
+{
+    if (backbufferBitmap) {
+        setTargetBitmap(backbufferBitmap->bitmap);
+        al_clear_to_color(al_map_rgb(0, 0, 0));
+    }
+    Vector2 size = screenSizes.at(sizeId);
+    screenWidth = size.x;
+    screenHeight = size.y;
+    screenBitmap.reset();
+    screenBitmap = std::make_shared<BitmapWrapper>(screenWidth, screenHeight, false);
+}
+
+void presentFrame()
+{
+    // Nothing to present onto before the display exists.
+    if (!backbufferBitmap || !screenBitmap || !screenBitmap->bitmap)
+        return;
+    int bw = backbufferBitmap->width();
+    int bh = backbufferBitmap->height();
+    Rect dest = letterboxRect(bw, bh, screenWidth, screenHeight);
+    setTargetBitmap(backbufferBitmap->bitmap);
+    al_draw_scaled_bitmap(screenBitmap->bitmap, 0, 0, float(screenBitmap->width()),
+                          float(screenBitmap->height()), float(dest.x), float(dest.y),
+                          float(dest.width), float(dest.height), 0);
+    al_flip_display();
+}
+
+void restartTimer(int rate, GameOptions& options)
+{
+    options.updateRate = rate;
+    options.updateRateMultiplier = (rate == 120 || rate == 144) ? 2 : 1;
+    if (updateTimer)
+        al_destroy_timer(updateTimer);
+    updateTimer = al_create_timer(1.0 / rate);
+    al_register_event_source(eventQueue, al_get_timer_event_source(updateTimer));
+    al_start_timer(updateTimer);
+}

@@ -1,0 +1,35 @@
+#pragma once
+#include <allegro5/allegro.h>
+#include <map>
+
+#include "frame/vector2.h"
+#include "media/bitmap_wrapper.h"
+
+struct GameOptions;
+
+extern ALLEGRO_DISPLAY* display;
+// The off-screen canvas every screen draws into, at the logical screen size.
+extern BitmapPtr screenBitmap;
+// The display's backbuffer (not owned).
+extern BitmapPtr backbufferBitmap;
+extern int screenWidth;
+extern int screenHeight;
+
+// Logical screen size by id: 0 menus, 1-4 the trophy room by entry count.
+extern const std::map<int, Vector2> screenSizes;
+
+// Creates or changes the display; throws "Failed to create display".
+bool setVideoMode(int width, int height, bool windowed, int adapter);
+void createScreenBitmap(int sizeId);
+// Scales the canvas onto the backbuffer, letterboxed, and flips.
+void presentFrame();
+void restartTimer(int rate, GameOptions& options);
+void setWindowIcon();
+
+struct Rect {
+    int x = 0, y = 0, width = 0, height = 0;
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+// Where a logical screen of the given size lands on a backbuffer: the largest
+// centred rectangle of the logical aspect ratio.
+Rect letterboxRect(int backbufferWidth, int backbufferHeight, int logicalWidth, int logicalHeight);

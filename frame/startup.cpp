@@ -1,0 +1,173 @@
+#include "frame/startup.h"
+
+#include <allegro5/allegro.h>
+#include <allegro5/allegro_image.h>
+#include <allegro5/allegro_native_dialog.h>
+#include <allegro5/allegro_primitives.h>
+#include <allegro5/allegro_ttf.h>
+#include <cstdlib>
+#include <ctime>
+#include <stdexcept>
+
+#include "controls/controls_manager.h"
+#include "frame/accessibility_settings.h"
+#include "frame/app_globals.h"
+#include "frame/command_line.h"
+#include "frame/config.h"
+#include "frame/config_option.h"
+#include "frame/display.h"
+#include "frame/display_mode_choice.h"
+#include "frame/log.h"
+#include "frame/message_box.h"
+#include "frame/screen_loop.h"
+#include "frame/settings.h"
+#include "frame/user_data_folder.h"
+#include "frame/version.h"
+#include "game/player_sprite_cache.h"
+#include "media/fonts.h"
+#include "media/render_target.h"
+#include "media/sound.h"
+#include "media/sprites.h"
+#include "media/text.h"
+#include "menus/menu_layout.h"
+#include "session/game_options.h"
+
+namespace {
+
+const char* const splashCaption = "ZEV presents";
+const char* const supportAddress = "support@tamwick.org";
+
+void installAllegro()
+{
+    log("Allegro init\n");
+    if (!al_install_system(0x05020800, atexit))
+        throw std::runtime_error("al_install_system failed");
+    log("Registering trace handler\n");
+    al_register_trace_handler(traceHandler);
+    al_init_image_addon();
+    if (!al_install_keyboard())
+        log("Warning: no keyboard could be installed\n");
+    eventQueue = al_create_event_queue();
+    al_init_primitives_addon();
+}
+
+void loadConfiguration()
+{
+    log("Getting config settings\n");
+    configPath = getUserDataFolder() + "/tamwick.cfg";
+    config = al_load_config_file(configPath.c_str());
+    if (!config) {
+        config = al_create_config();
+        createDefaultConfig();
+    }
+}
+
+void showSplash()
+{
+    ALLEGRO_BITMAP* backbuffer = backbufferBitmap->bitmap;
+    drawText(backbuffer, font64, backbufferBitmap->width() / 2, backbufferBitmap->height() / 2 - 80,
+             al_map_rgb(255, 255, 255), splashCaption, ALLEGRO_ALIGN_CENTRE);
+    al_flip_display();
+    al_rest(1.5);
+}
+
+void clearToBlack(const BitmapPtr& bitmap)
+{
+    if (!bitmap || !bitmap->bitmap)
+        return;
+    setTargetBitmap(bitmap->bitmap);
+    al_clear_to_color(al_map_rgb(0, 0, 0));
+}
+
+void startUpdateTimer()
+{
+    pendingUpdates = 0;
+    timerTicks = 0;
+    restartTimer(gameOptions.updateRate, gameOptions);
+    twoSecondFrameCount = gameOptions.updateRate * 2;
+}
+
+}
+
+void fillDefaultColours()
+{
+    defaultColours = {{255, 0, 0},     {0, 0, 255},     {0, 255, 0},     {255, 255, 0},
+                      {0, 255, 255},   {255, 0, 255},   {255, 128, 128}, {128, 255, 128},
+                      {128, 128, 255}, {96, 96, 96}};
+    colours = defaultColours;
+}
+
+std::string supportLine()
+{
+    return "Please send " + getUserDataFolder() + "/tamwick.log to " + supportAddress;
+}
+
+int init(int argc, char** argv)
+{
+    log("SteamListener init\n");
+    delete inputBlockFlag;
+    inputBlockFlag = new std::uint8_t(0);
+
+    installAllegro();
+    log("Tamwick %s Compiled on %s at %s\n", versionString(currentVersion).c_str(), __DATE__,
+        __TIME__);
+
+    loadConfiguration();
+    StartupSettings settings = readStartupSettings();
+    if (autoLoad.get())
+        AccessibilitySettings::load(accessibilitySettings);
+
+    parseCommandLine(argc, argv);
+
+    installSound(settings.soundEffectsVolume, settings.musicVolume);
+    std::srand(unsigned(std::time(nullptr)));
+
+    DisplayModeChoice mode = detectDisplayMode(settings.width, settings.height, settings.windowed);
+    setVideoMode(mode.width, mode.height, mode.windowed, settings.display);
+    clearToBlack(screenBitmap);
+    clearToBlack(backbufferBitmap);
+
+    loadBitmaps(std::nullopt);
+    createShaders();
+    al_init_font_addon();
+    al_init_ttf_addon();
+    loadFonts();
+    fillMenuLayouts();
+
+    showSplash();
+
+    controlsManager.reset();
+    controlsManager = std::make_unique<ControlsManager>();
+
+    startUpdateTimer();
+    fillDefaultColours();
+    return 0;
+}
+
+void fatalError(const std::string& message)
+{
+    logStdString(message + "\n");
+    showMessageBox(display, "Error", "Error", message.c_str(), ALLEGRO_MESSAGEBOX_ERROR);
+    closeLogFile();
+    std::exit(1);
+}
+
+void shutdown()
+{
+    log("Shut down sound\n");
+    shutdownSound();
+    log("Destroying shaders\n");
+    destroyShaders();
+    log("Destroying bitmaps\n");
+    clearPlayerSpriteCache();
+    screenBitmap.reset();
+    backbufferBitmap.reset();
+    destroyFonts();
+    controlsManager.reset();
+    if (updateTimer) {
+        al_destroy_timer(updateTimer);
+        updateTimer = nullptr;
+    }
+    log("Closing log file\n");
+    closeLogFile();
+}

@@ -1,0 +1,4 @@
+#pragma once
+
+// Drops every cached composed player sprite.
+void clearPlayerSpriteCache();

@@ -1,0 +1,8 @@
+#pragma once
+#include <allegro5/allegro.h>
+#include <allegro5/allegro_font.h>
+#include <string_view>
+
+// Draws text onto `target` through the cached render target.
+void drawText(ALLEGRO_BITMAP* target, const ALLEGRO_FONT* font, int x, int y,
+              ALLEGRO_COLOR colour, std::string_view text, int flags);

@@ -1,0 +1,3 @@
+#include "session/game_options.h"
+
+GameOptions gameOptions;

@@ -1,0 +1,4 @@
+#pragma once
+
+// Installs the Allegro system (no display) once for a test program.
+void ensureAllegroSystem();

@@ -1,0 +1,35 @@
+#pragma once
+#include <chrono>
+#include <functional>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Runs the real game binary in its run folder and collects what it printed.
+struct ProgramResult {
+    int exitStatus = -1;        // when it exited
+    int signal = 0;             // when a signal ended it
+    bool timedOut = false;
+    std::string output;         // standard output and standard error together
+};
+
+struct ProgramOptions {
+    std::vector<std::string> args;
+    // Environment changes: a value sets the variable, nullopt removes it.
+    std::map<std::string, std::optional<std::string>> env;
+    std::chrono::seconds timeout{60};
+    // Runs while the program is up, e.g. to send it key presses.
+    std::function<void(int pid)> whileRunning;
+};
+
+std::filesystem::path runFolder();
+std::filesystem::path programPath();
+
+ProgramResult runProgram(const ProgramOptions& options);
+
+// The program's log lines without their "N: " frame prefix.
+std::vector<std::string> logLines(const std::string& logText);
+// True when `needles` appear in `lines` in this order (other lines may lie between).
+bool containsInOrder(const std::vector<std::string>& lines, const std::vector<std::string>& needles);
