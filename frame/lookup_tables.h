@@ -1,0 +1,37 @@
+#pragma once
+#include <map>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+#include "frame/facing.h"
+#include "frame/vector2.h"
+
+// Arena size id -> (width, height) in cells. Id 0 means automatic and has no entry.
+extern const std::map<int, Vector2> ArenaSizeTable;
+extern const std::map<int, int> autoShrinkSpeedByArenaSize;
+extern const std::map<int, int> autoTimeBeforeShrinkingByArenaSize;
+// Shrink speed value -> frames per shrink step.
+extern const std::map<int, int> shrinkSpeedFrames;
+// Time-before-shrinking value -> frames.
+extern const std::map<int, int> timeBeforeShrinkingFrames;
+// Arena size id -> (fewest, most) players, at low and at high randomness.
+extern const std::map<int, std::pair<int, int>> arenaPlayerRangeLowRandomness;
+extern const std::map<int, std::pair<int, int>> arenaPlayerRangeHighRandomness;
+// Player-count bound -> arena size id; the first bound above the count wins.
+extern const std::map<int, int> autoArenaSizeByPlayers;
+extern const std::map<int, int> autoArenaSizeByPlayersTeams;
+extern const std::map<int, int> snakePreparationFrames;
+extern const std::map<int, int> snakeSpawnIntervalFrames;
+// Powerup id -> weight.
+extern const std::map<int, int> normalPowerupPool;
+extern const std::map<int, int> auctionPowerupPool;
+extern const std::map<int, std::map<int, int>> modePowerupWeights;
+// Powerup id -> sprite id.
+extern const std::unordered_map<int, int> powerupSprites;
+extern const std::unordered_map<Facing, Vector2> directionTable;
+// Head sets offered to computer players.
+extern const std::vector<int> headPool;
+// Sprites loaded on first use rather than at start-up (the loot-box photographs).
+extern const std::unordered_set<int> lazySpriteIds;
