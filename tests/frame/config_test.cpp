@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include "frame/accessibility_settings.h"
+#include "frame/config.h"
+#include "frame/config_option.h"
+#include "frame/settings.h"
+#include "session/game_options.h"
+#include "support/allegro_environment.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+// A configuration file in a fresh data folder, loaded the way start-up does.
+class ConfigTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ensureAllegroSystem();
+        configPath = (home.dataFolder() / "tamwick.cfg").string();
+        std::filesystem::create_directories(home.dataFolder());
+    }
+    void TearDown() override
+    {
+        if (config)
+            al_destroy_config(config);
+        config = nullptr;
+    }
+
+    void load(const std::string& text)
+    {
+        writeFile(configPath, text);
+        config = al_load_config_file(configPath.c_str());
+        ASSERT_NE(config, nullptr);
+    }
+    std::string fileText() { return readFile(configPath); }
+
+    TempDataHome home;
+};
+
+TEST_F(ConfigTest, ANewFileHoldsEveryDefaultKeyInOrder)
+{
+    config = al_create_config();
+    gameOptions.updateRate = 60;
+    createDefaultConfig();
+    EXPECT_EQ(fileText(), "[video]\n"
+                          "colourdepth=32\n"
+                          "sync=1\n"
+                          "width=0\n"
+                          "height=0\n"
+                          "windowed=0\n"
+                          "updaterate=60\n"
+                          "[sound]\n"
+                          "soundEffectsVolume=60\n"
+                          "musicVolume=100\n"
+                          "[controls]\n"
+                          "menuControlMode=2\n"
+                          "xinputDpadEnabled=1\n"
+                          "[other]\n"
+                          "diagnostic=0\n"
+                          "replayRecordingEnabled=1\n"
+                          "showReplayTestOptions =0\n"
+                          "alwaysShowFPS=0\n");
+    EXPECT_FALSE(std::filesystem::exists(configPath + ".tmp"));
+
+    // "sync" and the key with the blank are never read: vsync off, test options hidden.
+    readStartupSettings();
+    EXPECT_FALSE(vsyncEnabled);
+    EXPECT_FALSE(showReplayTestOptions);
+    EXPECT_TRUE(replayRecordingEnabled);
+    EXPECT_EQ(menuControlMode, 2);
+}
+
+TEST_F(ConfigTest, MissingKeysTakeTheirDefaultsAndNumbersParseAsStreamsDo)
+{
+    load("[video]\nwidth=800\nheight=abc\n");
+    EXPECT_EQ(getConfigInt("video", "width", 1), 800);
+    EXPECT_EQ(getConfigInt("video", "height", 7), 0);
+    EXPECT_EQ(getConfigInt("video", "missing", 7), 7);
+    EXPECT_TRUE(readConfigBool("video", "missing", true));
+    EXPECT_TRUE(readConfigBool("video", "width", false));
+}
+
+TEST_F(ConfigTest, ColoursAreThreeDecimalsAndReadBack)
+{
+    load("");
+    setConfigColour("accessibility", "outlineCol", RGB{10, 20, 30});
+    // Allegro trims the blank that follows the last component.
+    EXPECT_STREQ(al_get_config_value(config, "accessibility", "outlineCol"), "10 20 30");
+    EXPECT_EQ(getConfigColour("accessibility", "outlineCol", RGB{}), (RGB{10, 20, 30}));
+    EXPECT_EQ(getConfigColour("accessibility", "none", RGB{1, 2, 3}), (RGB{1, 2, 3}));
+    EXPECT_NE(fileText().find("outlineCol=10 20 30"), std::string::npos);
+}
+
+TEST_F(ConfigTest, OptionsReadLazilyCacheAndSaveOnEveryToggle)
+{
+    load("[lootbox]\ncatsEnabled=1\n");
+    ConfigOptionWrapper<bool> cats("lootbox", "catsEnabled", "Cats", true);
+    ConfigOptionWrapper<bool> quick("other", "showQuickStartOption", "Show Quick Start option", false);
+    EXPECT_FALSE(quick.get());
+
+    cats.toggle();
+    EXPECT_FALSE(cats.get());
+    EXPECT_NE(fileText().find("catsEnabled=0"), std::string::npos);
+    cats.toggle();
+    EXPECT_TRUE(cats.get());
+    EXPECT_NE(fileText().find("catsEnabled=1"), std::string::npos);
+
+    // The cache is never refreshed from the file.
+    al_set_config_value(config, "lootbox", "catsEnabled", "0");
+    EXPECT_TRUE(cats.get());
+
+    ConfigOptionWrapper<bool> noDefault("other", "absent", "Absent", std::nullopt);
+    EXPECT_THROW(noDefault.get(), std::bad_optional_access);
+}
+
+TEST_F(ConfigTest, AccessibilitySettingsRoundTripAndKeepValuesAFileLacks)
+{
+    load("");
+    AccessibilitySettings settings;
+    settings.bgcol = 3;
+    settings.ghostOpacity = 200;
+    settings.outlineCol = {1, 2, 3};
+    AccessibilitySettings::load(settings);
+    EXPECT_EQ(settings.bgcol, 3);
+    EXPECT_EQ(settings.ghostOpacity, 200);
+    EXPECT_EQ(settings.outlineCol, (RGB{1, 2, 3}));
+
+    settings.recolourBombs = true;
+    settings.newBombCol = {9, 8, 7};
+    settings.flashingEnabled = false;
+    AccessibilitySettings::save(settings);
+    AccessibilitySettings reloaded;
+    AccessibilitySettings::load(reloaded);
+    EXPECT_EQ(reloaded.bgcol, 3);
+    EXPECT_EQ(reloaded.ghostOpacity, 200);
+    EXPECT_TRUE(reloaded.recolourBombs);
+    EXPECT_EQ(reloaded.newBombCol, (RGB{9, 8, 7}));
+    EXPECT_FALSE(reloaded.flashingEnabled);
+}
+
+TEST_F(ConfigTest, ValuesThatIndexTablesOrDriveTheTimerAreValidated)
+{
+    load("[video]\nupdaterate=50\n[sound]\nsoundEffectsVolume=150\nmusicVolume=-4\n"
+         "[controls]\nmenuControlMode=7\n[accessibility]\nbgcol=9\nghostOpacity=999\n");
+    StartupSettings s = readStartupSettings();
+    EXPECT_EQ(gameOptions.updateRate, 60);
+    EXPECT_EQ(s.soundEffectsVolume, 100);
+    EXPECT_EQ(s.musicVolume, 0);
+    EXPECT_EQ(menuControlMode, 2);
+    AccessibilitySettings a;
+    AccessibilitySettings::load(a);
+    EXPECT_EQ(a.bgcol, 1);
+    EXPECT_EQ(a.ghostOpacity, 255);
+
+    for (int rate : {15, 30, 45, 60, 120, 144}) {
+        setConfigInt("video", "updaterate", rate);
+        readStartupSettings();
+        EXPECT_EQ(gameOptions.updateRate, rate);
+    }
+    gameOptions.updateRate = 60;
+}
+
+TEST_F(ConfigTest, AFailedSaveLeavesTheOldFileWhole)
+{
+    load("[video]\nwidth=800\n");
+    std::string before = fileText();
+    // The temporary file cannot be written when a folder stands in its place.
+    std::filesystem::create_directory(configPath + ".tmp");
+    al_set_config_value(config, "video", "width", "1024");
+    EXPECT_FALSE(saveConfig());
+    EXPECT_EQ(fileText(), before);
+
+    std::filesystem::remove(configPath + ".tmp");
+    EXPECT_TRUE(saveConfig());
+    EXPECT_NE(fileText().find("width=1024"), std::string::npos);
+}
+
+}

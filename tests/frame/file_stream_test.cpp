@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include "frame/file_stream.h"
+#include "frame/lookup_tables.h"
+#include "frame/value_key.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+class FileStreamTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    std::filesystem::path path = folder.path() / "values.bin";
+};
+
+TEST_F(FileStreamTest, ValuesHaveFixedLittleEndianLayouts)
+{
+    {
+        std::ofstream out(path, std::ios::binary);
+        File::writeUint8(out, 0xAB);
+        File::writeInt8(out, true);
+        File::writeInt8(out, -2);
+        File::writeIntAsInt8(out, 300);
+        File::writeInt32(out, 0x01020304);
+        File::writeOptionalInt32(out, -1);
+    }
+    EXPECT_EQ(readFile(path), std::string("\xAB\x01\xFE\x2C\x04\x03\x02\x01\xFF\xFF\xFF\xFF", 12));
+
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_EQ(File::readUint8(in), 0xAB);
+    EXPECT_TRUE(File::readUint8_2(in));
+    EXPECT_EQ(File::readInt8AsInt(in), -2);
+    EXPECT_EQ(File::readOptionalInt8AsInt(in), 44);
+    EXPECT_EQ(File::readInt32(in), 0x01020304);
+    EXPECT_EQ(File::readOptionalInt32(in), -1);
+}
+
+TEST_F(FileStreamTest, SignExtensionOfBytes)
+{
+    writeFile(path, std::string("\xC8\xFF\x7F", 3));
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_EQ(File::readInt8AsInt(in), -56);
+    EXPECT_EQ(File::readInt8AsInt(in), -1);
+    EXPECT_EQ(File::readInt8AsInt(in), 127);
+}
+
+TEST_F(FileStreamTest, ClosedStreamsThrowWithTheValueInTheMessage)
+{
+    std::ofstream out(folder.path() / "missing" / "x.bin", std::ios::binary);
+    auto message = [](auto&& write) {
+        try {
+            write();
+        } catch (const std::runtime_error& e) {
+            return std::string(e.what());
+        }
+        return std::string("no throw");
+    };
+    EXPECT_EQ(message([&] { File::writeInt32(out, 1234); }), "File not open for writing - data: 1234");
+    EXPECT_EQ(message([&] { File::writeIntAsInt8(out, -5); }), "File not open for writing - data: -5");
+    EXPECT_EQ(message([&] { File::writeUint8(out, 'A'); }), "File not open for writing - data: A");
+    EXPECT_EQ(message([&] { File::writeInt8(out, 'z'); }), "File not open for writing - data: z");
+
+    std::ifstream in(folder.path() / "nothing.bin", std::ios::binary);
+    EXPECT_EQ(message([&] { File::readInt32(in); }), "File not open for reading");
+    EXPECT_THROW(File::writeOptionalInt32(out, std::nullopt), std::bad_optional_access);
+}
+
+TEST_F(FileStreamTest, ShortReadsFollowTheStreamsExceptionMask)
+{
+    writeFile(path, "ab");
+    std::ifstream in(path, std::ios::binary);
+    in.exceptions(std::ios::badbit | std::ios::failbit | std::ios::eofbit);
+    EXPECT_THROW(File::readInt32(in), std::ios_base::failure);
+}
+
+TEST(ValueKey, FindsTheFacingOfAStepOrNamesTheMissingValue)
+{
+    EXPECT_EQ(valueKey(Vector2{0, 1}, directionTable), Facing::Down);
+    EXPECT_EQ(valueKey(Vector2{-1, 0}, directionTable), Facing::Left);
+    try {
+        valueKey(Vector2{2, 2}, directionTable);
+        FAIL();
+    } catch (const std::out_of_range& e) {
+        EXPECT_STREQ(e.what(), "valueKey: value '{2,2}' not found");
+    }
+}
+
+}

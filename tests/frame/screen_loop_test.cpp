@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include "frame/app_globals.h"
+#include "frame/log.h"
+#include "frame/screen_loop.h"
+#include "frame/settings.h"
+#include "support/allegro_environment.h"
+
+namespace {
+
+// Runs the real loop with ticks already pending and records what it called.
+class ScreenLoopTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ensureAllegroSystem();
+        eventQueue = al_create_event_queue();
+        pendingUpdates = 0;
+        alwaysShowFPS = diagnosticMode = false;
+    }
+    void TearDown() override
+    {
+        al_destroy_event_queue(eventQueue);
+        eventQueue = nullptr;
+        inputBlockFlag = nullptr;
+    }
+
+    // Runs until `frames` frames have rendered or `stop` says so.
+    void run(int frames, std::function<bool()> stop = {})
+    {
+        runLoop([&] { trace += 'u'; ++updates; }, [&] { trace += 'R'; ++renders; },
+                [&] { return renders >= frames || (stop && stop()); }, {}, false, false);
+    }
+
+    std::string trace;
+    int updates = 0;
+    int renders = 0;
+};
+
+TEST_F(ScreenLoopTest, ABacklogRunsAtMostFiveUpdatesThenRendersAndIsDropped)
+{
+    pendingUpdates = 8;
+    run(1);
+    EXPECT_EQ(trace, "uuuuuR");
+    EXPECT_EQ(pendingUpdates, 0);
+    EXPECT_EQ(framesRendered, 1);
+}
+
+TEST_F(ScreenLoopTest, PendingTicksBelowTheLimitAllRunBeforeTheFirstFrame)
+{
+    pendingUpdates = 3;
+    run(1);
+    EXPECT_EQ(trace, "uuuR");
+
+    trace.clear();
+    renders = 0;
+    pendingUpdates = 5;
+    run(1);
+    EXPECT_EQ(trace, "uuuuuR");
+}
+
+TEST_F(ScreenLoopTest, DoneIsAskedBeforeEveryUpdate)
+{
+    pendingUpdates = 4;
+    run(1, [&] { return updates == 2; });
+    EXPECT_EQ(trace, "uu");
+}
+
+TEST_F(ScreenLoopTest, TimerTicksFeedTheUpdates)
+{
+    ALLEGRO_TIMER* timer = al_create_timer(1.0 / 200);
+    al_register_event_source(eventQueue, al_get_timer_event_source(timer));
+    al_start_timer(timer);
+    run(3);
+    al_destroy_timer(timer);
+    EXPECT_EQ(renders, 3);
+    EXPECT_GE(updates, 3);
+    EXPECT_GE(timerTicks, updates);
+}
+
+TEST_F(ScreenLoopTest, BlockedInputConsumesTicksButStillRenders)
+{
+    std::uint8_t blocked = 1;
+    inputBlockFlag = &blocked;
+    pendingUpdates = 3;
+    run(1);
+    EXPECT_EQ(trace, "R");
+    EXPECT_EQ(pendingUpdates, 0);
+}
+
+TEST_F(ScreenLoopTest, LeavingBeforeAnyTickLogsANonFiniteAverageWithoutFault)
+{
+    runLoop([] {}, [] {}, [] { return true; }, {}, true, false);
+    EXPECT_EQ(framesRendered, 0);
+    EXPECT_EQ(timerTicks, 0);
+}
+
+TEST_F(ScreenLoopTest, MissingCallbacksThrowWhenReached)
+{
+    pendingUpdates = 1;
+    EXPECT_THROW(runLoop({}, [] {}, [] { return false; }, {}, false, false),
+                 std::bad_function_call);
+}
+
+TEST(TimingOverlay, ShowsMillisecondsAndGuardsTheRate)
+{
+    EXPECT_EQ(timingOverlayText(0.0012, 0.0034, 0.0005, 0.02f),
+              "Update: 1.2ms  Render1: 3.4ms  Render2: 0.5ms  Frame: 20.0ms  Equivalent FPS: 50.0");
+    std::string idle = timingOverlayText(0, 0, 0, 0);
+    EXPECT_EQ(idle.substr(idle.rfind("Equivalent")), "Equivalent FPS: 10000.0");
+}
+
+}

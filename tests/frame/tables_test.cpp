@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "frame/lookup_tables.h"
+#include "frame/names.h"
+
+namespace {
+
+TEST(NameTables, HaveTheirSizesAndTheEntriesOthersRelyOn)
+{
+    EXPECT_EQ(spriteNames.size(), 259u);
+    EXPECT_EQ(spriteNames[34], "TLogo3");
+    EXPECT_EQ(spriteNames[258], "PetPhoto3_01");
+    EXPECT_EQ(soundNames.size(), 18u);
+    EXPECT_EQ(soundNames[9], "Gong2");
+    EXPECT_EQ(powerupIds.size(), 22u);
+    EXPECT_EQ(powerupDisplayNames.size(), 22u);
+    EXPECT_EQ(powerupDisplayNames[20], "DANGER!");
+    EXPECT_EQ(percentNames.size(), 22u);
+    EXPECT_EQ(percentNames[20], "100");
+    EXPECT_EQ(percentNames[21], "Auto");
+    EXPECT_EQ(countNames[0], "Auto");
+    EXPECT_EQ(countNames[10], "10");
+    EXPECT_EQ(shrinkSpeedNames[6], "Auto");
+    EXPECT_EQ(arenaSizeNames.size(), 14u);
+    EXPECT_EQ(deathCauseNames.size(), 10u);
+    EXPECT_EQ(actionNames.size(), 9u);
+    EXPECT_EQ(gameModeIds[5], "DeathmatchIndividual");
+    EXPECT_EQ(shrinkStyleNames[2], "Mirrored 2");
+    EXPECT_EQ(shrinkStyleIds[2], "Mirrored2");
+    EXPECT_EQ(shrinkStyleNames[3], "4");
+    EXPECT_EQ(shrinkStyleIds[3], "Four");
+}
+
+TEST(NameTables, SpriteNamesAreUniqueAndHeadRunsSitWhereTheyShould)
+{
+    EXPECT_EQ(std::set<std::string>(spriteNames.begin(), spriteNames.end()).size(), 259u);
+    const std::pair<int, const char*> marks[] = {
+        {3, "Bomb1"},           {23, "Bomb21"},         {54, "Flag0"},
+        {59, "Flag5"},          {63, "Block4"},         {64, "Wall3"},
+        {72, "Wall3CrumbleNewDeath4"}, {73, "Body0_D_0"}, {96, "Body0_Crawl_R_1"},
+        {97, "Head0_D_014"},    {100, "Head0_U_014"},   {107, "Head0_Crawl_R"},
+        {108, "Head1_D_014"},   {111, "Head1_R_0"},     {154, "Head6_D_014"},
+        {161, "Head6_L_0"},     {166, "Head6_Crawl_L"}, {179, "Head7_Crawl_L"},
+        {188, "Head9_D_014"},   {221, "Head12_D_014"},  {228, "Head12_Crawl_R"},
+        {229, "Alien1"},        {244, "CatFerret"}};
+    for (auto [id, name] : marks)
+        EXPECT_EQ(spriteNames[id], name) << "sprite " << id;
+}
+
+TEST(LookupTables, MatchTheLevelRules)
+{
+    EXPECT_EQ(ArenaSizeTable.count(0), 0u);
+    EXPECT_EQ(ArenaSizeTable.size(), 13u);
+    EXPECT_EQ(ArenaSizeTable.at(8), (Vector2{119, 67}));
+    EXPECT_EQ(ArenaSizeTable.at(13), (Vector2{67, 29}));
+    EXPECT_EQ(shrinkSpeedFrames.at(5), 2);
+    EXPECT_EQ(timeBeforeShrinkingFrames.at(3), 7560);
+    EXPECT_EQ(arenaPlayerRangeHighRandomness.at(7), (std::pair{64, 100}));
+    EXPECT_EQ(autoArenaSizeByPlayersTeams.upper_bound(6)->second, 4);
+    EXPECT_EQ(snakeSpawnIntervalFrames.at(3), 301);
+    EXPECT_EQ(modePowerupWeights.at(4).at(4), 1);
+    EXPECT_EQ(powerupSprites.count(9), 0u);
+    EXPECT_EQ(powerupSprites.at(21), 39);
+    EXPECT_EQ(directionTable.at(Facing::Up), (Vector2{0, -1}));
+    EXPECT_EQ(headPool, (std::vector<int>{0, 1, 2, 4, 5, 6, 7, 10}));
+    EXPECT_EQ(lazySpriteIds.size(), 30u);
+    EXPECT_TRUE(lazySpriteIds.count(229) && lazySpriteIds.count(258) && !lazySpriteIds.count(228));
+
+    int normalWeight = 0;
+    for (auto [id, weight] : normalPowerupPool)
+        normalWeight += weight;
+    EXPECT_EQ(normalWeight, 249);
+    // Every powerup a pool can hand out has a tile to draw.
+    for (const auto* pool : {&normalPowerupPool, &auctionPowerupPool})
+        for (auto [id, weight] : *pool)
+            EXPECT_EQ(powerupSprites.count(id), 1u) << "powerup " << id;
+}
+
+}
