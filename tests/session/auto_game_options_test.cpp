@@ -352,18 +352,6 @@ TEST(AutoGameOptions, OpenArenasWithRespawningWallsAtHighRandomness)
     }
 }
 
-TEST(AutoGameOptions, SameEngineSameLevel)
-{
-    for (int randomness = 0; randomness < 3; ++randomness) {
-        Resolved a = resolve(allAuto(1, 7, randomness), 1234, 8);
-        Resolved b = resolve(allAuto(1, 7, randomness), 1234, 8);
-        EXPECT_EQ(a.line, b.line);
-        EXPECT_EQ(a.options.resolvedArenaSize, b.options.resolvedArenaSize);
-        EXPECT_EQ(a.options.resolvedAuctionInterval, b.options.resolvedAuctionInterval);
-        EXPECT_EQ(a.options.resolvedWallDensity, b.options.resolvedWallDensity);
-    }
-}
-
 TEST(AutoGameOptions, LiveOptionsDrawFromTheLevelEngine)
 {
     const GameOptions saved = gameOptions;
