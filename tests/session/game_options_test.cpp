@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include "session/game_options.h"
+
+TEST(GameOptions, DefaultsOfANewGame)
+{
+    const GameOptions o;
+    // Level options: everything automatic except grid blocks (off) and auctions (medium).
+    EXPECT_EQ(o.arenaSize, 0);
+    EXPECT_EQ(o.shrinkStyle, 0);
+    EXPECT_EQ(o.shrinkSpeed, 6);
+    EXPECT_EQ(o.timeBeforeShrinking, 4);
+    EXPECT_EQ(o.gridBlocks, 1);
+    EXPECT_EQ(o.wallDensity, 21);
+    EXPECT_EQ(o.powerupDensity, 21);
+    EXPECT_EQ(o.auctions, 2);
+    EXPECT_EQ(o.aiSnakeCount, 0);
+    EXPECT_EQ(o.maxAISnakesAtOnce, 0);
+    EXPECT_EQ(o.aiSnakePreparationTime, 0);
+    EXPECT_EQ(o.aiSnakeSpawnInterval, 0);
+
+    // Walls grow back only in Snake Hunter and Everything.
+    for (int mode = 0; mode < gameModeCount; ++mode) {
+        const RespawningWallsSettings& walls = o.respawningWalls[mode];
+        SCOPED_TRACE(mode);
+        if (mode == 4 || mode == 6) {
+            EXPECT_TRUE(walls.enabled);
+            EXPECT_EQ(walls.interval, 10);
+            EXPECT_EQ(walls.startLimit, 10);
+            EXPECT_EQ(walls.stopLimit, 50);
+            EXPECT_EQ(walls.minimumFreeCells, 100);
+        } else {
+            EXPECT_FALSE(walls.enabled);
+            EXPECT_EQ(walls.interval + walls.startLimit + walls.stopLimit + walls.minimumFreeCells, 0);
+        }
+    }
+    for (bool disabled : o.powerupsDisabled)
+        EXPECT_FALSE(disabled);
+    EXPECT_EQ(o.powerupsDisabled.size(), 22u);
+
+    EXPECT_EQ(o.randomness, 0);
+    EXPECT_EQ(o.randomnessIncrease, 1);
+    EXPECT_EQ(o.winsNeeded, 5);
+    EXPECT_EQ(o.numPlayers, 2);
+    EXPECT_EQ(o.quickStartPlayers, 0);
+    EXPECT_TRUE(o.bombPickupEndsRemote);
+    EXPECT_TRUE(o.arenaShrinks);
+    EXPECT_EQ(o.initialPlayerSpeed, 2);
+    EXPECT_EQ(o.maxPlayerSpeed, 6);
+    EXPECT_EQ(o.snailSeconds, 8);
+    EXPECT_FALSE(o.releaseFireEndsRemote);
+    EXPECT_TRUE(o.remoteControlDelay);
+    EXPECT_TRUE(o.rocketDelay);
+    EXPECT_FALSE(o.startAsSnake);
+    EXPECT_FALSE(o.startWithShield);
+    EXPECT_EQ(o.respawnTime, 10);
+    EXPECT_EQ(o.updateRateMultiplier, 1);
+    EXPECT_EQ(o.updateRate, 60);
+    EXPECT_EQ(o.gameMode, 0);
+    EXPECT_TRUE(o.everythingModes.ctf && o.everythingModes.battleRoyale &&
+                o.everythingModes.kingOfTheHill && o.everythingModes.snakeHunter &&
+                o.everythingModes.respawning);
+    EXPECT_EQ(o.killPoints, 1);
+    EXPECT_EQ(o.aiSnakeHurtPoints, 1);
+    EXPECT_EQ(o.aiSnakeKillPoints, 5);
+    EXPECT_EQ(o.flagCapturePoints, 20);
+    EXPECT_FALSE(o.ctfCentreFlag);
+    EXPECT_EQ(o.aiSnakeSpeed, 0);
+    EXPECT_TRUE(o.aiSnakesRespawnPlayers);
+    EXPECT_TRUE(o.aiSnakeStun);
+    EXPECT_EQ(o.aiSnakeStartLength, 12);
+    EXPECT_EQ(o.aiSnakeTargetLength, 12);
+    EXPECT_EQ(o.majorStunTime, 180);
+    EXPECT_EQ(o.minorStunTime, 120);
+    EXPECT_EQ(o.aiSnakeAggressiveness, 0);
+    EXPECT_EQ(o.aiSearchDepth, 15);
+
+    // Nothing is resolved before the first round.
+    EXPECT_FALSE(o.resolvedArenaSize || o.resolvedShrinkSpeed || o.resolvedTimeBeforeShrinking ||
+                 o.resolvedShrinkStyle || o.resolvedGridBlocks || o.resolvedWallDensity ||
+                 o.resolvedPowerupDensity || o.resolvedAuctionInterval);
+    EXPECT_THROW((void)o.resolvedShrinkSpeed.value(), std::bad_optional_access);
+    EXPECT_EQ(o.resolvedSnakeSpawnInterval, -999);
+    EXPECT_EQ(o.resolvedSnakePreparationTime, -999);
+    EXPECT_EQ(o.resolvedAISnakeCount, -999);
+    EXPECT_EQ(o.resolvedMaxAISnakesAtOnce, -999);
+    EXPECT_FALSE(o.resolvedRespawningWalls.enabled);
+    EXPECT_EQ(o.resolvedRespawningWalls.interval, 0);
+}
+
+TEST(GameOptions, TeamModes)
+{
+    const bool expected[gameModeCount] = {false, true, true, true, false, false, true};
+    for (int mode = 0; mode < gameModeCount; ++mode)
+        EXPECT_EQ(isTeamMode(mode), expected[mode]) << mode;
+}
+
+TEST(GameOptions, ValuesOutsideTheirListsAreFound)
+{
+    EXPECT_EQ(findInvalidGameOption(GameOptions{}), "");
+
+    // The ends of the lists are accepted.
+    GameOptions edges;
+    edges.arenaSize = 13;
+    edges.shrinkSpeed = 0;
+    edges.powerupDensity = 21;
+    edges.gameMode = 6;
+    edges.updateRate = 144;
+    edges.updateRateMultiplier = 2;
+    edges.aiSnakeAggressiveness = -1;
+    edges.resolvedArenaSize = 13;
+    edges.resolvedShrinkSpeed = 1;
+    edges.resolvedWallDensity = 100;
+    EXPECT_EQ(findInvalidGameOption(edges), "");
+
+    auto invalid = [](auto change) {
+        GameOptions o;
+        change(o);
+        return findInvalidGameOption(o);
+    };
+    EXPECT_EQ(invalid([](GameOptions& o) { o.arenaSize = 14; }), "arenaSize 14");
+    EXPECT_EQ(invalid([](GameOptions& o) { o.shrinkSpeed = -1; }), "shrinkSpeed -1");
+    EXPECT_EQ(invalid([](GameOptions& o) { o.gameMode = 7; }), "gameMode 7");
+    EXPECT_EQ(invalid([](GameOptions& o) { o.randomness = 3; }), "randomness 3");
+    EXPECT_EQ(invalid([](GameOptions& o) { o.aiSnakeCount = -2; }), "aiSnakeCount -2");
+    EXPECT_EQ(invalid([](GameOptions& o) { o.numPlayers = 0; }), "numPlayers 0");
+    EXPECT_EQ(invalid([](GameOptions& o) { o.updateRate = 50; }), "updateRate 50");
+    EXPECT_EQ(invalid([](GameOptions& o) { o.updateRateMultiplier = 0; }), "updateRateMultiplier 0");
+    EXPECT_EQ(invalid([](GameOptions& o) { o.resolvedArenaSize = 0; }), "resolvedArenaSize 0");
+    EXPECT_EQ(invalid([](GameOptions& o) { o.resolvedShrinkStyle = 200; }), "resolvedShrinkStyle 200");
+    EXPECT_EQ(invalid([](GameOptions& o) { o.resolvedShrinkSpeed = 0; }), "resolvedShrinkSpeed 0");
+    EXPECT_EQ(invalid([](GameOptions& o) { o.resolvedPowerupDensity = 101; }),
+              "resolvedPowerupDensity 101");
+}
+
+TEST(GameOptions, ResettingKeepsValidChoicesAndRestoresDefaults)
+{
+    GameOptions o;
+    o.arenaSize = 7;
+    o.shrinkSpeed = 2;
+    o.randomness = 2;
+    o.gameMode = 4;
+    EXPECT_TRUE(resetInvalidGameOptions(o).empty());
+    EXPECT_EQ(o.arenaSize, 7);
+    EXPECT_EQ(o.shrinkSpeed, 2);
+    EXPECT_EQ(o.randomness, 2);
+    EXPECT_EQ(o.gameMode, 4);
+
+    o.arenaSize = 99;
+    o.timeBeforeShrinking = 5;
+    o.gridBlocks = -1;
+    o.aiSnakeSpawnInterval = 6;
+    std::vector<std::string> changed = resetInvalidGameOptions(o);
+    EXPECT_EQ(changed, (std::vector<std::string>{"arenaSize 99", "timeBeforeShrinking 5",
+                                                  "gridBlocks -1", "aiSnakeSpawnInterval 6"}));
+    EXPECT_EQ(o.arenaSize, 0);
+    EXPECT_EQ(o.timeBeforeShrinking, 4);
+    EXPECT_EQ(o.gridBlocks, 1);
+    EXPECT_EQ(o.aiSnakeSpawnInterval, 0);
+    EXPECT_EQ(o.shrinkSpeed, 2);
+    EXPECT_EQ(findInvalidGameOption(o), "");
+}

@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fmt/format.h>
+
+#include "support/program_runner.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+const char* const startLine = "Testing auto level size distribution";
+
+bool isChooserLine(const std::string& line)
+{
+    return line.rfind("Size: ", 0) == 0;
+}
+
+// Runs the distribution switch with no display: start-up logs the run, then
+// fails to create a display and ends through the top-level handler.
+std::vector<std::string> runDistribution(const TempDataHome& home)
+{
+    ProgramOptions options;
+    options.args = {"/testAutoGameOptionsDistribution"};
+    options.env["DISPLAY"] = std::nullopt;
+    options.env["WAYLAND_DISPLAY"] = std::nullopt;
+    options.env["TAMWICK_NO_DIALOGS"] = "1";
+    options.env["ALSOFT_DRIVERS"] = "null";
+    ProgramResult result = runProgram(options);
+    EXPECT_FALSE(result.timedOut);
+    EXPECT_EQ(result.signal, 0);
+    EXPECT_EQ(result.exitStatus, 1) << result.output;
+    return logLines(readFile(home.dataFolder() / "tamwick.log"));
+}
+
+// The log from its start to the last line of the distribution run, without the
+// banner that carries the build time.
+std::vector<std::string> distributionPart(const std::vector<std::string>& lines)
+{
+    auto last = std::find_if(lines.rbegin(), lines.rend(), isChooserLine);
+    std::vector<std::string> part(lines.begin(), last.base());
+    part.erase(std::remove_if(part.begin(), part.end(),
+                              [](const std::string& line) {
+                                  return line.find(" Compiled on ") != std::string::npos;
+                              }),
+               part.end());
+    return part;
+}
+
+}
+
+TEST(LevelOptionDistribution, LogsEveryCombinationWithTheChoosersLines)
+{
+    TempDataHome home;
+    std::vector<std::string> lines = runDistribution(home);
+
+    auto start = std::find(lines.begin(), lines.end(), startLine);
+    ASSERT_NE(start, lines.end());
+    auto line = start + 1;
+    for (bool teams : {false, true})
+        for (int players = 2; players < 20; players += 2)
+            for (int randomness = 0; randomness < 3; ++randomness) {
+                ASSERT_LT(line, lines.end());
+                ASSERT_EQ(*line, fmt::format("{} players, Team: {}, randomness {}", players, teams,
+                                             randomness));
+                ++line;
+                for (int call = 0; call < 30; ++call, ++line) {
+                    ASSERT_LT(line, lines.end());
+                    ASSERT_TRUE(isChooserLine(*line)) << *line;
+                }
+            }
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), isChooserLine), 1620);
+
+    // Start-up goes on afterwards, up to the display.
+    EXPECT_TRUE(containsInOrder(lines, {startLine, "Available gfx modes:", "An exception occurred:"}));
+}
+
+TEST(LevelOptionDistribution, TwoRunsLogTheSame)
+{
+    TempDataHome home;
+    std::vector<std::string> first = distributionPart(runDistribution(home));
+    std::vector<std::string> second = distributionPart(runDistribution(home));
+    ASSERT_GT(first.size(), 1620u);
+    EXPECT_EQ(first, second);
+}
