@@ -65,8 +65,6 @@ TEST_F(ControlsManagerTest, WithoutControllersOnlyTheFourLayouts)
         ASSERT_NE(k, nullptr);
         EXPECT_EQ(k->keys, m.layouts[i]);
     }
-    EXPECT_EQ(m.layouts[2], (std::vector<int>{ALLEGRO_KEY_I, ALLEGRO_KEY_K, ALLEGRO_KEY_J,
-                                              ALLEGRO_KEY_L, ALLEGRO_KEY_N, ALLEGRO_KEY_M}));
     EXPECT_EQ(log.lines().front(), "0 controllers detected:");
 
     // Later detections reconfigure instead of installing again; nothing changed.
@@ -157,19 +155,6 @@ TEST_F(ControlsManagerTest, UnpluggedControllerReturnsToThePlayerWhoKeptIt)
     EXPECT_EQ(countWrapping(m, b), 1);
     EXPECT_NE(m.controls.back(), held);
     EXPECT_EQ(m.controls.back()->id(), idOf(a));
-}
-
-TEST_F(ControlsManagerTest, NewControllerIsAppendedWithoutRegainedLine)
-{
-    driver.addPad("Pad A");
-    ControlsManager m;
-    addPlayer(1, m.controls[1]);
-    FakePad& late = driver.addPad("Late Pad");
-    EXPECT_TRUE(m.detectJoysticks());
-    EXPECT_EQ(m.controls.size(), 6u);
-    EXPECT_EQ(m.controls.back()->id(), idOf(late));
-    for (const std::string& line : log.lines())
-        EXPECT_EQ(line.find("regained"), std::string::npos) << line;
 }
 
 TEST_F(ControlsManagerTest, MenuControlModes)

@@ -85,32 +85,35 @@ std::string FakeJoystickDriver::name(ALLEGRO_JOYSTICK* joystick)
     return p ? p->name : "";
 }
 
+const FakePad::Stick* FakeJoystickDriver::stick(ALLEGRO_JOYSTICK* joystick, int stick) const
+{
+    FakePad* p = pad(joystick);
+    if (!p || stick < 0 || stick >= int(p->sticks.size()))
+        return nullptr;
+    return &p->sticks[std::size_t(stick)];
+}
+
 int FakeJoystickDriver::numSticks(ALLEGRO_JOYSTICK* joystick)
 {
     FakePad* p = pad(joystick);
     return p ? int(p->sticks.size()) : 0;
 }
 
-std::string FakeJoystickDriver::stickName(ALLEGRO_JOYSTICK* joystick, int stick)
+std::string FakeJoystickDriver::stickName(ALLEGRO_JOYSTICK* joystick, int s)
 {
-    FakePad* p = pad(joystick);
-    return p && stick >= 0 && stick < int(p->sticks.size()) ? p->sticks[std::size_t(stick)].name
-                                                            : "";
+    return stick(joystick, s) ? stick(joystick, s)->name : "";
 }
 
-int FakeJoystickDriver::numAxes(ALLEGRO_JOYSTICK* joystick, int stick)
+int FakeJoystickDriver::numAxes(ALLEGRO_JOYSTICK* joystick, int s)
 {
-    FakePad* p = pad(joystick);
-    return p && stick >= 0 && stick < int(p->sticks.size())
-               ? int(p->sticks[std::size_t(stick)].axisNames.size())
-               : 0;
+    return stick(joystick, s) ? int(stick(joystick, s)->axisNames.size()) : 0;
 }
 
-std::string FakeJoystickDriver::axisName(ALLEGRO_JOYSTICK* joystick, int stick, int axis)
+std::string FakeJoystickDriver::axisName(ALLEGRO_JOYSTICK* joystick, int s, int axis)
 {
-    if (axis < 0 || axis >= numAxes(joystick, stick))
+    if (axis < 0 || axis >= numAxes(joystick, s))
         return "";
-    return pad(joystick)->sticks[std::size_t(stick)].axisNames[std::size_t(axis)];
+    return stick(joystick, s)->axisNames[std::size_t(axis)];
 }
 
 int FakeJoystickDriver::numButtons(ALLEGRO_JOYSTICK* joystick)

@@ -54,7 +54,9 @@ public:
     ALLEGRO_EVENT_SOURCE* eventSource() override { return nullptr; }
 
 private:
+    // The pad behind a handle while the driver sees it plugged in.
     FakePad* pad(ALLEGRO_JOYSTICK* joystick) const;
+    const FakePad::Stick* stick(ALLEGRO_JOYSTICK* joystick, int stick) const;
     void configure();
 
     std::vector<std::unique_ptr<FakePad>> pads_;
