@@ -1,7 +1,11 @@
 #include "menus/main_menu.h"
 
 #include <allegro5/allegro.h>
+#include <map>
 
+#include "controls/controls_manager.h"
+#include "controls/key_names.h"
+#include "controls/keyboard_state.h"
 #include "frame/app_globals.h"
 #include "frame/display.h"
 #include "frame/log.h"
@@ -11,18 +15,29 @@
 #include "media/text.h"
 
 // Stand-in title screen until the menus are built: a title on the screen loop
-// that ends on Escape or when the window is closed.
+// that ends on Escape or when the window is closed. It logs the layout keys
+// it sees go down and each completed press.
 void menu()
 {
     createScreenBitmap(0);
     bool done = false;
     int updates = 0;
+    std::map<int, bool> heldKeys;
+    for (const auto& layout : controlsManager->layouts)
+        for (int key : layout)
+            heldKeys[key] = false;
     runLoop(
         [&] {
-            ALLEGRO_KEYBOARD_STATE keys;
-            al_get_keyboard_state(&keys);
             updates += 1;
-            if (al_key_down(&keys, ALLEGRO_KEY_ESCAPE) || quitRequested) {
+            for (auto& [key, held] : heldKeys) {
+                bool down = isKeyDown(key);
+                if (down && !held)
+                    logStdString("Key down: " + keyName(key) + "\n");
+                held = down;
+                if (isKeyPressed(key))
+                    logStdString("Key pressed: " + keyName(key) + "\n");
+            }
+            if (isKeyDown(ALLEGRO_KEY_ESCAPE) || quitRequested) {
                 log("Menu closed after %d updates\n", updates);
                 done = true;
             }
