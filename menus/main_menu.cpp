@@ -26,6 +26,7 @@ void menu()
     for (const auto& layout : controlsManager->layouts)
         for (int key : layout)
             heldKeys[key] = false;
+    logLine("Title screen ready\n");
     runLoop(
         [&] {
             updates += 1;

@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
 #include <thread>
 
@@ -91,6 +93,21 @@ ProgramResult runProgram(const ProgramOptions& options)
     else if (WIFSIGNALED(status))
         result.signal = WTERMSIG(status);
     return result;
+}
+
+bool waitForLogLine(const std::filesystem::path& logFile, const std::string& line,
+                    std::chrono::seconds timeout)
+{
+    auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < deadline) {
+        std::ifstream in(logFile);
+        std::stringstream text;
+        text << in.rdbuf();
+        if (containsInOrder(logLines(text.str()), {line}))
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
 }
 
 std::vector<std::string> logLines(const std::string& logText)

@@ -29,6 +29,11 @@ std::filesystem::path programPath();
 
 ProgramResult runProgram(const ProgramOptions& options);
 
+// Waits until a line of the log file reads exactly `line` (prefix aside);
+// false when the timeout passes first.
+bool waitForLogLine(const std::filesystem::path& logFile, const std::string& line,
+                    std::chrono::seconds timeout = std::chrono::seconds(20));
+
 // The program's log lines without their "N: " frame prefix.
 std::vector<std::string> logLines(const std::string& logText);
 // True when `needles` appear in `lines` in this order (other lines may lie between).

@@ -36,11 +36,11 @@ TEST(KeyboardInput, KeysSentToTheWindowReachTheMenu)
     ProgramOptions options;
     options.env["TAMWICK_NO_DIALOGS"] = "1";
     options.env["ALSOFT_DRIVERS"] = "null";
-    options.whileRunning = [](int pid) {
-        if (!waitForWindow("Tamwick"))
-            return;
+    std::filesystem::path logFile = home.dataFolder() / "tamwick.log";
+    options.whileRunning = [&logFile](int pid) {
         // Past the splash screen, into the menu.
-        std::this_thread::sleep_for(std::chrono::milliseconds(3500));
+        if (!waitForWindow("Tamwick") || !waitForLogLine(logFile, "Title screen ready"))
+            return;
         holdKey("a", 0.08);
         holdKey("Up", 0.6);
         holdKey("j", 0.1);
