@@ -401,10 +401,10 @@ void paintingB(Photo& p, float x, float y, Rng& rng)
 {
     p.rect(x - 10, y - 10, x + 250, y + 190, Rgb(40, 40, 40));
     p.gradient(x, y, x + 240, y + 180, Rgb(20, 40, 90), Rgb(230, 120, 60));
+    const Rgb paints[] = {{250, 210, 60}, {240, 120, 40}, {120, 200, 90}, {90, 170, 230}, {250, 250, 240}, {200, 60, 50}};
     for (int i = 0; i < 9; ++i)
         p.circle(x + static_cast<float>(rng.range(20, 220)), y + static_cast<float>(rng.range(20, 160)),
-                 static_cast<float>(rng.range(8, 30)),
-                 Rgb(rng.range(120, 255), rng.range(60, 230), rng.range(30, 200)));
+                 static_cast<float>(rng.range(8, 30)), paints[rng.range(0, 5)]);
 }
 
 void gallery(Photo& p, Rng& rng, bool second)

@@ -320,6 +320,7 @@ std::vector<float> makeSound(const std::string& name)
 void writeWav(const std::string& path, const std::vector<float>& samples)
 {
     std::vector<uint8_t> out;
+    out.reserve(44 + samples.size() * 2);
     auto put32 = [&](uint32_t v) {
         for (int i = 0; i < 4; ++i)
             out.push_back(static_cast<uint8_t>(v >> (8 * i)));
@@ -328,7 +329,10 @@ void writeWav(const std::string& path, const std::vector<float>& samples)
         out.push_back(static_cast<uint8_t>(v));
         out.push_back(static_cast<uint8_t>(v >> 8));
     };
-    auto tag = [&](const char* t) { out.insert(out.end(), t, t + 4); };
+    auto tag = [&](const char* t) {
+        for (int i = 0; i < 4; ++i)
+            out.push_back(static_cast<uint8_t>(t[i]));
+    };
     const uint32_t dataBytes = static_cast<uint32_t>(samples.size() * 2);
     tag("RIFF");
     put32(36 + dataBytes);

@@ -105,9 +105,16 @@ Canvas sideBody(int frame)
     c.rect(18, 0, 19, 0, skin);
     c.rect(11, 15, 20, 16, belt);
     c.rect(19, 15, 20, 16, buckle);
-    sideLeg(c, nearFoot[frame], shadeGrey);
-    arm(c, {15, 3}, hand, baseGrey);
     c.outline(black);
+    // The near leg and arm get their own outline, so they read over the body.
+    Canvas limbs(32, 32);
+    sideLeg(limbs, nearFoot[frame], shadeGrey);
+    limbs.outline(black);
+    c.blit(limbs, 0, 0);
+    Canvas nearArm(32, 32);
+    arm(nearArm, {15, 3}, hand, baseGrey);
+    nearArm.outline(black);
+    c.blit(nearArm, 0, 0);
     return c;
 }
 

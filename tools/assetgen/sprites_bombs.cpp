@@ -154,7 +154,7 @@ Canvas flame(int wave, const FlamePalette& pal)
             else if (wave == 2)
                 heat = 1.0 - d * 1.15 + (n - 0.5) * 0.7;
             else
-                heat = 0.62 - d * 0.7 + (n - 0.5) * 1.1;
+                heat = 0.72 - d * 0.7 + (n - 0.5) * 1.1;
             int level;
             if (wave == 1)
                 level = heat > 0.95 ? 4 : heat > 0.72 ? 3 : heat > 0.5 ? 2 : heat > 0.3 ? 1 : -1;

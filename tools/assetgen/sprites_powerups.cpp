@@ -197,14 +197,16 @@ void timeBombIcon(Canvas& c, int cx, int cy)
 
 void strengthIcon(Canvas& c, int cx, int cy)
 {
-    const Rgb skin{250, 200, 150}, dark{170, 110, 70};
-    // A flexed arm.
-    c.ellipse(cx - 1, cy + 4, 7, 4, skin);
-    c.ellipse(cx + 4, cy - 2, 3.5f, 6, skin);
-    c.circle(cx + 4, cy - 8, 3.5f, skin);
-    c.ellipse(cx - 2, cy + 2, 3, 2.5f, Rgb(255, 225, 190));
-    c.line(cx - 6, cy + 7, cx + 3, cy + 7, dark);
-    c.line(cx + 1, cy - 3, cx + 2, cy + 2, dark);
+    // A dumbbell.
+    const Rgb plate{40, 40, 52}, plateLight{110, 110, 130}, bar{220, 220, 232};
+    c.rect(cx - 8, cy - 1, cx + 9, cy + 1, bar);
+    for (int side = -1; side <= 1; side += 2) {
+        int x = side < 0 ? cx - 9 : cx + 6;
+        c.rect(x, cy - 6, x + 3, cy + 6, plate);
+        c.rect(x, cy - 6, x, cy + 6, plateLight);
+        int outer = side < 0 ? cx - 12 : cx + 10;
+        c.rect(outer, cy - 4, outer + 2, cy + 4, plate);
+    }
 }
 
 void questionIcon(Canvas& c, Fonts& fonts)
