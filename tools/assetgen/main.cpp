@@ -129,8 +129,12 @@ int generate(const Options& o)
     for (const std::string& name : soundNames)
         jobs.push_back([name, root](Fonts&) { writeWav((root / "newSound" / (name + ".wav")).string(), makeSound(name)); });
     jobs.push_back([root](Fonts&) {
+        // The window icon is no sprite: it carries real transparency.
         Canvas icon = makeIcon();
-        writePng((root / "tamwick.png").string(), icon.width(), icon.height(), icon.rgbBytes());
+        std::string path = (root / "tamwick.png").string();
+        al_convert_mask_to_alpha(icon.bitmap(), al_map_rgb(keyColour.r, keyColour.g, keyColour.b));
+        if (!al_save_bitmap(path.c_str(), icon.bitmap()))
+            throw std::runtime_error("Could not write " + path);
     });
     jobs.push_back([root, &o](Fonts&) {
         fs::copy_file(o.font, root / "fonts" / "OCRA.ttf", fs::copy_options::overwrite_existing);

@@ -21,8 +21,9 @@ Buffer render(double seconds, const std::function<double(double t, int i)>& voic
     return out;
 }
 
-// Short fades at both ends (no clicks), then peak normalisation.
-Buffer finish(Buffer b, double peak = 0.89)
+// Short fades at both ends (no clicks), then a level that makes the effects
+// about equally loud: a common RMS target, capped by a peak limit.
+Buffer finish(Buffer b, double peak = 0.89, double loudness = 0.24)
 {
     const size_t fadeIn = 64, fadeOut = 400;
     for (size_t i = 0; i < fadeIn && i < b.size(); ++i)
@@ -30,11 +31,17 @@ Buffer finish(Buffer b, double peak = 0.89)
     for (size_t i = 0; i < fadeOut && i < b.size(); ++i)
         b[b.size() - 1 - i] *= static_cast<float>(i) / fadeOut;
     float top = 0;
-    for (float s : b)
+    double energy = 0;
+    for (float s : b) {
         top = std::max(top, std::abs(s));
-    if (top > 0)
+        energy += static_cast<double>(s) * s;
+    }
+    if (top > 0) {
+        double rms = std::sqrt(energy / static_cast<double>(b.size()));
+        double gain = std::min(peak / top, loudness / rms);
         for (float& s : b)
-            s *= static_cast<float>(peak / top);
+            s *= static_cast<float>(gain);
+    }
     return b;
 }
 

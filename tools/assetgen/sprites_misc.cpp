@@ -250,9 +250,9 @@ Canvas makeMiscSprite(int id, Fonts&)
 
 Canvas makeIcon()
 {
-    // A big lit bomb on a transparent-looking dark background (the icon is
-    // opaque: it is not a sprite).
-    Canvas c(256, 256, Rgb(24, 28, 48));
+    // A big lit bomb on a dark disc; the key colour around it becomes
+    // transparent when the icon is saved.
+    Canvas c(256, 256);
     c.circle(128, 128, 124, Rgb(40, 48, 84));
     c.circle(112, 150, 84, Rgb(12, 12, 12));
     c.circle(112, 150, 80, black);
