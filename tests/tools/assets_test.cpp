@@ -1,0 +1,203 @@
+// The generated run folder: every sprite, sound effect and music track the
+// game loads, laid out where the game looks for them, decodable, and made the
+// same way on every run.
+#include "frame/names.h"
+#include "support/allegro_environment.h"
+#include "support/temp_folder.h"
+
+#include <allegro5/allegro.h>
+#include <allegro5/allegro_acodec.h>
+#include <allegro5/allegro_audio.h>
+#include <allegro5/allegro_image.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path runDir{TAMWICK_RUN_DIR};
+const char* const musicFiles[] = {"Zoo", "Breakdown", "If Not Now When", "Who Likes To Party"};
+
+fs::path generator() { return runDir.parent_path() / "tools" / "tamwick-assetgen"; }
+
+// Builds made without the assets have nothing to check.
+#define SKIP_WITHOUT_ASSETS()                                                                                 \
+    if (!fs::exists(generator()))                                                                             \
+    GTEST_SKIP() << "the asset generator is not built (TAMWICK_BUILD_ASSETS is off)"
+
+struct GeneratorRun {
+    int status = -1;
+    std::string output;
+};
+
+GeneratorRun runGenerator(const std::string& args)
+{
+    GeneratorRun run;
+    std::string command = "'" + generator().string() + "' " + args + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return run;
+    std::array<char, 4096> buffer;
+    size_t n;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        run.output.append(buffer.data(), n);
+    int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+std::string quoted(const fs::path& p) { return "'" + p.string() + "'"; }
+
+bool isImage(const fs::path& p)
+{
+    std::string ext = p.extension().string();
+    return ext == ".tga" || ext == ".bmp" || ext == ".png" || ext == ".jpg" || ext == ".jpeg";
+}
+
+// Image files below `root` (never in `root` itself) by name without extension.
+std::map<std::string, std::vector<fs::path>> imagesBelow(const fs::path& root)
+{
+    std::map<std::string, std::vector<fs::path>> images;
+    for (const auto& entry : fs::recursive_directory_iterator(root))
+        if (entry.is_regular_file() && isImage(entry.path()) && entry.path().parent_path() != root)
+            images[entry.path().stem().string()].push_back(entry.path());
+    return images;
+}
+
+std::map<std::string, std::string> filesUnder(const fs::path& root)
+{
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(root))
+        if (entry.is_regular_file())
+            files[fs::relative(entry.path(), root).string()] = readFile(entry.path());
+    return files;
+}
+
+} // namespace
+
+TEST(GeneratedAssets, EverySpriteNameIsFoundExactlyOnceBelowTheRunFolder)
+{
+    SKIP_WITHOUT_ASSETS();
+    ensureAllegroSystem();
+    ASSERT_TRUE(al_init_image_addon());
+    auto images = imagesBelow(runDir);
+    for (int id = 0; id < spriteCount; ++id) {
+        const std::string& name = spriteNames[id];
+        for (const char* ext : {".tga", ".bmp", ".png", ".jpg", ".jpeg"})
+            EXPECT_FALSE(fs::exists(runDir / (name + ext))) << name << " lies in the run folder itself";
+        auto it = images.find(name);
+        ASSERT_NE(it, images.end()) << "no image for sprite " << id << " " << name;
+        ASSERT_EQ(it->second.size(), 1u) << name << " is found more than once";
+        al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
+        ALLEGRO_BITMAP* bitmap = al_load_bitmap(it->second.front().string().c_str());
+        ASSERT_NE(bitmap, nullptr) << it->second.front();
+        if (id >= 229) {
+            EXPECT_EQ(al_get_bitmap_width(bitmap), 640) << name;
+        } else if (id == 34) {
+            EXPECT_LE(al_get_bitmap_height(bitmap), 250);
+        } else if (id >= 97) {
+            EXPECT_EQ(al_get_bitmap_width(bitmap), 32) << name;
+        }
+        al_destroy_bitmap(bitmap);
+    }
+    EXPECT_TRUE(fs::is_regular_file(runDir / "tamwick.png"));
+    EXPECT_TRUE(fs::is_regular_file(runDir / "fonts" / "OCRA.ttf"));
+}
+
+TEST(GeneratedAssets, EverySoundAndMusicFileDecodesThroughTheAudioAddon)
+{
+    SKIP_WITHOUT_ASSETS();
+    ensureAllegroSystem();
+    setenv("ALSOFT_DRIVERS", "null", 0); // no sound card needed
+    ASSERT_TRUE(al_install_audio()) << "audio could not be installed, even on OpenAL's null device";
+    ASSERT_TRUE(al_init_acodec_addon());
+
+    for (const std::string& name : soundNames) {
+        std::string path = (runDir / "newSound" / (name + ".wav")).string();
+        ALLEGRO_SAMPLE* sample = al_load_sample(path.c_str());
+        ASSERT_NE(sample, nullptr) << path;
+        EXPECT_EQ(al_get_sample_frequency(sample), 44100u) << name;
+        EXPECT_EQ(al_get_sample_channels(sample), ALLEGRO_CHANNEL_CONF_1) << name;
+        EXPECT_EQ(al_get_sample_depth(sample), ALLEGRO_AUDIO_DEPTH_INT16) << name;
+        double seconds = al_get_sample_length(sample) / 44100.0;
+        EXPECT_GT(seconds, 0.05) << name;
+        EXPECT_LT(seconds, 1.6) << name;
+        al_destroy_sample(sample);
+    }
+
+    for (const char* track : musicFiles) {
+        std::string path = (runDir / "music" / (std::string(track) + ".ogg")).string();
+        ALLEGRO_AUDIO_STREAM* stream = al_load_audio_stream(path.c_str(), 8, 65536);
+        ASSERT_NE(stream, nullptr) << path;
+        EXPECT_EQ(al_get_audio_stream_channels(stream), ALLEGRO_CHANNEL_CONF_2) << track;
+        EXPECT_EQ(al_get_audio_stream_frequency(stream), 44100u) << track;
+        al_destroy_audio_stream(stream);
+
+        // Decoded whole, a loop is 16 to 32 seconds long and does not fade:
+        // its first and last moments are as loud as the rest.
+        ALLEGRO_SAMPLE* sample = al_load_sample(path.c_str());
+        ASSERT_NE(sample, nullptr) << path;
+        const unsigned frames = al_get_sample_length(sample);
+        EXPECT_GE(frames / 44100.0, 16.0) << track;
+        EXPECT_LE(frames / 44100.0, 32.0) << track;
+        ASSERT_EQ(al_get_sample_depth(sample), ALLEGRO_AUDIO_DEPTH_INT16);
+        const int16_t* pcm = static_cast<const int16_t*>(al_get_sample_data(sample));
+        auto loudness = [&](unsigned from, unsigned count) {
+            double sum = 0;
+            for (unsigned i = from * 2; i < (from + count) * 2; ++i)
+                sum += (pcm[i] / 32768.0) * (pcm[i] / 32768.0);
+            return std::sqrt(sum / (count * 2));
+        };
+        const unsigned second = 44100;
+        double whole = loudness(0, frames);
+        EXPECT_GT(whole, 0.05) << track << " is nearly silent";
+        EXPECT_GT(loudness(0, second / 4), whole * 0.3) << track << " fades in";
+        EXPECT_GT(loudness(frames - second / 4, second / 4), whole * 0.3) << track << " fades out";
+        al_destroy_sample(sample);
+    }
+    al_uninstall_audio();
+}
+
+TEST(AssetGenerator, VerifyAcceptsTheBuiltRunFolder)
+{
+    SKIP_WITHOUT_ASSETS();
+    GeneratorRun run = runGenerator("--verify " + quoted(runDir));
+    EXPECT_EQ(run.status, 0) << run.output;
+}
+
+TEST(AssetGenerator, ReproducesTheRunFolderByteForByteAndVerifyCatchesDamage)
+{
+    SKIP_WITHOUT_ASSETS();
+    TempFolder folder;
+    GeneratorRun run = runGenerator("--out " + quoted(folder.path()));
+    ASSERT_EQ(run.status, 0) << run.output;
+
+    // A second run gives exactly the files of the build's own run.
+    auto fresh = filesUnder(folder.path());
+    ASSERT_FALSE(fresh.empty());
+    for (const auto& [relative, bytes] : fresh) {
+        ASSERT_TRUE(fs::exists(runDir / relative)) << relative;
+        EXPECT_TRUE(readFile(runDir / relative) == bytes) << relative << " differs between runs";
+    }
+
+    // Damage the copy: a missing sprite, a duplicate, a flag without team red.
+    auto images = imagesBelow(folder.path());
+    fs::remove(images.at("Trophy").front());
+    fs::copy_file(images.at("Bomb7").front(), folder.path() / "fonts" / "Bomb7.png");
+    fs::copy_file(images.at("Block4").front(), images.at("Flag3").front(), fs::copy_options::overwrite_existing);
+    fs::remove(folder.path() / "newSound" / "Gong2.wav");
+    GeneratorRun verify = runGenerator("--verify " + quoted(folder.path()));
+    EXPECT_NE(verify.status, 0);
+    for (const char* expected : {"Trophy: missing", "Bomb7: found 2 times", "Flag3: too little pure red",
+                                 "newSound/Gong2.wav: missing"})
+        EXPECT_NE(verify.output.find(expected), std::string::npos) << expected << "\n" << verify.output;
+}
