@@ -11,6 +11,7 @@
 #include "frame/log.h"
 #include "frame/screen_loop.h"
 #include "media/fonts.h"
+#include "media/music_tracks.h"
 #include "media/render_target.h"
 #include "media/text.h"
 
@@ -20,6 +21,7 @@
 void menu()
 {
     createScreenBitmap(0);
+    std::shared_ptr<Music> menuMusic = startMusicTrack();
     bool done = false;
     int updates = 0;
     std::map<int, bool> heldKeys;

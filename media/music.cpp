@@ -1,0 +1,3 @@
+#include "media/music.h"
+
+Music::~Music() = default;

@@ -1,0 +1,212 @@
+#include <allegro5/allegro_audio.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <thread>
+#include <vector>
+
+#include "audio_test_files.h"
+#include "media/music_fade.h"
+#include "media/music_tracks.h"
+#include "media/no_music.h"
+#include "media/ogg_music.h"
+#include "media/sound.h"
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+bool eventually(const std::function<bool()>& condition, std::chrono::seconds limit = 5s)
+{
+    auto deadline = Clock::now() + limit;
+    while (Clock::now() < deadline) {
+        if (condition())
+            return true;
+        std::this_thread::sleep_for(1ms);
+    }
+    return condition();
+}
+
+class MusicTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() { installTestSound(); }
+    void SetUp() override { in_ = std::make_unique<WorkingFolder>(installTestSound()); }
+    void TearDown() override { in_.reset(); }
+
+    std::unique_ptr<OggMusic> zoo()
+    {
+        return std::make_unique<OggMusic>("music/Zoo.ogg", getMixer(musicMixerKey));
+    }
+
+private:
+    std::unique_ptr<WorkingFolder> in_;
+};
+
+using OggStream = MusicTest;
+using MusicFade = MusicTest;
+using MusicTracks = MusicTest;
+
+}
+
+TEST_F(OggStream, StreamsIntoTheMusicMixerAndLoops)
+{
+    auto music = zoo();
+    // The file holds half a second; well past that it is still playing.
+    const std::uint64_t fileSamples = std::uint64_t(testMusicSeconds * 44100);
+    EXPECT_TRUE(eventually([&] { return music->playedSamples() > 2 * fileSamples; }, 10s))
+        << "played " << music->playedSamples();
+    EXPECT_FLOAT_EQ(music->gain(), 1.0f);
+
+    music->stop();
+    std::uint64_t stoppedAt = music->playedSamples();
+    std::this_thread::sleep_for(200ms);
+    EXPECT_EQ(music->playedSamples(), stoppedAt);
+}
+
+TEST_F(OggStream, AFileThatCannotBeStreamedThrowsFailure)
+{
+    EXPECT_THROW(OggMusic("music/Missing.ogg", getMixer(musicMixerKey)), OggMusic::Failure);
+    writeFile("music/Broken.ogg", "OggS and nothing more");
+    EXPECT_THROW(OggMusic("music/Broken.ogg", getMixer(musicMixerKey)), OggMusic::Failure);
+    EXPECT_THROW(OggMusic("music/Zoo.ogg", nullptr), OggMusic::Failure);
+    EXPECT_STREQ(OggMusic::Failure().what(), "OggMusic::Failure");
+}
+
+TEST_F(MusicTracks, EachStarterPlaysItsTrackOrFallsSilent)
+{
+    std::shared_ptr<Music> menu = startMusicTrack();
+    std::shared_ptr<Music> trophy = startTrophyMusic();
+    std::shared_ptr<Music> game = startGameMusic();
+    EXPECT_NE(std::dynamic_pointer_cast<OggMusic>(menu), nullptr);
+    EXPECT_NE(std::dynamic_pointer_cast<OggMusic>(trophy), nullptr);
+    EXPECT_NE(std::dynamic_pointer_cast<OggMusic>(game), nullptr);
+
+    TempFolder empty;
+    WorkingFolder in(empty.path());
+    for (auto start : {startMusicTrack, startTrophyMusic, startGameMusic, startGameMusic}) {
+        std::shared_ptr<Music> silent = start();
+        ASSERT_NE(std::dynamic_pointer_cast<NoMusic>(silent), nullptr);
+        silent->fadeTo(1.0f, 0);
+        silent->setVolume(10);
+        silent->stop();
+    }
+}
+
+TEST(MusicFadeGain, FollowsTheLineAndHoldsTheTarget)
+{
+    EXPECT_FLOAT_EQ(fadeGain(1.0f, 0.0f, 0, 2.0f), 1.0f);
+    EXPECT_FLOAT_EQ(fadeGain(1.0f, 0.0f, 1000, 2.0f), 0.5f);
+    EXPECT_EQ(fadeGain(1.0f, 0.0f, 2000, 2.0f), 0.0f);
+    EXPECT_EQ(fadeGain(1.0f, 0.0f, 60000, 2.0f), 0.0f);
+    EXPECT_FLOAT_EQ(fadeGain(0.2f, 0.6f, 500, 1.0f), 0.4f);
+    EXPECT_FLOAT_EQ(fadeGain(0.2f, 0.6f, 5000, 1.0f), 0.6f);
+    for (float seconds : {0.1f, 4.0f}) {
+        float previous = 1.0f;
+        for (long long ms = 0; ms < 5000; ++ms) {
+            float gain = fadeGain(1.0f, 0.0f, ms, seconds);
+            ASSERT_GE(gain, 0.0f) << ms;
+            ASSERT_LE(gain, previous) << ms;
+            previous = gain;
+        }
+    }
+}
+
+TEST_F(MusicFade, ReachesItsTargetAtTheFadeTimeAndStopsThere)
+{
+    auto music = zoo();
+    music->setVolume(255);
+    const auto fadeTime = 300ms;
+    auto start = Clock::now();
+    music->fadeTo(0.3f, 0);
+
+    std::vector<float> gains;
+    auto reachedAt = start;
+    ASSERT_TRUE(eventually([&] {
+        float gain = music->gain();
+        gains.push_back(gain);
+        reachedAt = Clock::now();
+        return gain == 0.0f;
+    }));
+    for (std::size_t i = 1; i < gains.size(); ++i) {
+        ASSERT_GE(gains[i], 0.0f);
+        ASSERT_LE(gains[i], gains[i - 1]);
+    }
+    auto took = std::chrono::duration_cast<std::chrono::milliseconds>(reachedAt - start);
+    EXPECT_GE(took, fadeTime);
+    std::printf("A %lld ms fade reached its target after %lld ms (one step is %lld ms)\n",
+                (long long)fadeTime.count(), (long long)took.count(),
+                (long long)fadeStepInterval.count());
+
+    // The fade has ended: the gain stays at the target and a new volume sticks.
+    std::this_thread::sleep_for(50ms);
+    EXPECT_EQ(music->gain(), 0.0f);
+    music->setVolume(51);
+    std::this_thread::sleep_for(20ms);
+    EXPECT_FLOAT_EQ(music->gain(), 0.2f);
+}
+
+TEST_F(MusicFade, ATimeOfZeroSetsTheTargetAtOnce)
+{
+    auto music = zoo();
+    music->fadeTo(0.0f, 128);
+    EXPECT_FLOAT_EQ(music->gain(), 128.0f / 255.0f);
+
+    music->fadeTo(5.0f, 0);
+    std::this_thread::sleep_for(20ms);
+    music->fadeTo(0.0f, 255);
+    EXPECT_FLOAT_EQ(music->gain(), 1.0f);
+    std::this_thread::sleep_for(30ms);
+    EXPECT_FLOAT_EQ(music->gain(), 1.0f); // the replaced fade writes no more
+}
+
+TEST_F(MusicFade, ASecondFadeStartsFromTheGainTheFirstReached)
+{
+    auto music = zoo();
+    music->fadeTo(2.0f, 0);
+    std::this_thread::sleep_for(500ms);
+    float reached = music->gain();
+    EXPECT_LT(reached, 0.95f);
+    music->fadeTo(0.3f, 255);
+    std::this_thread::sleep_for(10ms);
+    float resumed = music->gain();
+    EXPECT_NEAR(resumed, reached, 0.08f);
+    EXPECT_TRUE(eventually([&] { return music->gain() == 1.0f; }));
+}
+
+// Main-thread calls racing the fade threads: none may hang or tear.
+TEST_F(MusicFade, StoppingAndDestroyingMidFadeNeverHang)
+{
+    for (int i = 0; i < 12; ++i) {
+        auto first = zoo();
+        auto second = zoo();
+        first->fadeTo(5.0f, 0);
+        second->fadeTo(0.05f, 255);
+        std::this_thread::sleep_for(std::chrono::milliseconds(i % 4 * 3));
+        first->setVolume(100);
+        if (i % 2)
+            first->stop();
+        second->fadeTo(1.0f, 10);
+        first.reset();
+        if (i % 3 == 0)
+            second->stop();
+    }
+}
+
+TEST_F(MusicFade, EffectsAndMusicTogetherFromTheMainThread)
+{
+    auto music = zoo();
+    music->fadeTo(1.0f, 0);
+    for (int i = 0; i < 200; ++i) {
+        playSound(i % soundCount, 200, (i * 37) % 256, 1000);
+        if (i % 40 == 0) {
+            music->fadeTo(0.5f, 255 - i);
+            std::this_thread::sleep_for(2ms);
+        }
+    }
+    music->stop();
+    music.reset();
+}
