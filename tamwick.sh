@@ -48,7 +48,7 @@ run_tests() {
   build build-asan -DCMAKE_BUILD_TYPE=Debug -DTAMWICK_SANITIZE=address,undefined \
       -DTAMWICK_BUILD_ASSETS=OFF -DTAMWICK_BUILD_BENCH=OFF
   (cd build-asan && UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-      ctest -L unit -j "$jobs" --output-on-failure)
+      LSAN_OPTIONS=suppressions="$PWD/../tests/lsan.supp" ctest -L unit -j "$jobs" --output-on-failure)
   # The sound and music tests under ThreadSanitizer: effects, fades, stops and
   # destruction from the main thread while the update and fade threads run.
   # Allegro's OpenAL driver can rarely lose a wake-up when a voice stops at exit;
