@@ -28,7 +28,7 @@ void drawParade(int updates)
     const int left = (screenWidth - spacing * (headSetCount - 1) - int(32 * scale)) / 2;
     for (int head = 0; head < headSetCount; ++head) {
         RecolourSettings settings;
-        settings.newCol = toColour(palette[1 + head % 6 + (head >= 6 ? 7 : 0)]);
+        settings.newCol = toColour(palette[1 + head]);
         settings.doDarkCol = true;
         if (head % 2 == 1)
             settings.outlineCol = al_map_rgb(255, 255, 255);
