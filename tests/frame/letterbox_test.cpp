@@ -44,11 +44,3 @@ TEST(Letterbox, EveryLogicalSizeFitsCentredWithItsAspectOnEveryDisplay)
     }
 }
 
-TEST(Letterbox, ScreenSizesById)
-{
-    EXPECT_EQ(screenSizes.at(0), (Vector2{1920, 1080}));
-    EXPECT_EQ(screenSizes.at(1), (Vector2{640, 480}));
-    EXPECT_EQ(screenSizes.at(2), (Vector2{640, 640}));
-    EXPECT_EQ(screenSizes.at(3), (Vector2{640, 720}));
-    EXPECT_EQ(screenSizes.at(4), (Vector2{640, 960}));
-}

@@ -49,28 +49,6 @@ TEST(ColourDistance, RedMeanWeightedInIntegerSteps)
                     colourDistance(rgb(12, 240, 7), rgb(200, 30, 90)));
 }
 
-TEST(ColourDistance, ComponentsRoundTrip)
-{
-    ensureAllegroSystem();
-    ALLEGRO_COLOR c = rgb(1, 128, 255);
-    EXPECT_EQ(redOf(c), 1);
-    EXPECT_EQ(greenOf(c), 128);
-    EXPECT_EQ(blueOf(c), 255);
-    EXPECT_EQ(toRgb(toColour({192, 16, 7})), (RGB{192, 16, 7}));
-}
-
-TEST(BackgroundColour, FollowsTheAccessibilitySetting)
-{
-    ensureAllegroSystem();
-    int saved = accessibilitySettings.bgcol;
-    const RGB expected[] = {{0, 0, 0}, {57, 123, 8}, {100, 0, 0}, {20, 20, 123}, {57, 57, 57}, {0, 0, 0}};
-    for (int setting = 0; setting < 6; ++setting) {
-        accessibilitySettings.bgcol = setting;
-        EXPECT_EQ(toRgb(getBackgroundColour()), expected[setting]) << setting;
-    }
-    accessibilitySettings.bgcol = saved;
-}
-
 TEST_F(PaletteTest, StartsWithTheFixedColoursAndAvoidsTheBackground)
 {
     std::vector<RGB> palette = buildColourPalette();

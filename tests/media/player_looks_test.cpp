@@ -236,18 +236,3 @@ TEST_F(PlayerLookTest, ComputerLooksAvoidHumanHeadsAndColours)
     EXPECT_GT(freeHead, 170);
 }
 
-TEST_F(PlayerLookTest, WithNoHumansTheFirstDrawsStand)
-{
-    std::mt19937 rng(7);
-    for (int i = 0; i < 50; ++i) {
-        PlayerLook look = randomUnusedPlayerLook({}, rng);
-        EXPECT_TRUE(std::count(headPool.begin(), headPool.end(), look.head));
-        bool early = false;
-        for (int p = 0; p <= 6; ++p)
-            early = early || toRgb(look.colour) == palette_[p];
-        EXPECT_TRUE(early);
-    }
-    PlayerLook look;
-    randomPlayerColour(look);
-    EXPECT_TRUE(std::count(palette_.begin(), palette_.end(), toRgb(look.colour)));
-}

@@ -275,33 +275,3 @@ TEST_F(RecolourTest, VideoModeChangeOnTheSameAdapterResizesInPlace)
     setVideoMode(640, 480, true, -1);
 }
 
-TEST_F(RecolourTest, MissingShaderFilesAreReportedByName)
-{
-    TempFolder empty;
-    {
-        ScopedWorkingFolder there(empty.path());
-        try {
-            createShaders();
-            ADD_FAILURE() << "no error";
-        } catch (const std::runtime_error& e) {
-            EXPECT_EQ(std::string(e.what()).rfind("al_attach_shader_source_file failed: ", 0), 0u)
-                << e.what();
-            EXPECT_NE(std::string(e.what()).find("shaders/vertex.glsl"), std::string::npos) << e.what();
-        }
-    }
-    fs::create_directories(empty.path() / "shaders");
-    fs::copy_file(fs::path(TAMWICK_SOURCE_DIR) / "shaders/vertex.glsl", empty.path() / "shaders/vertex.glsl");
-    writeFile(empty.path() / "shaders/pixel_recolour.glsl", "this is not GLSL");
-    {
-        ScopedWorkingFolder there(empty.path());
-        try {
-            createShaders();
-            ADD_FAILURE() << "no error";
-        } catch (const std::runtime_error& e) {
-            EXPECT_EQ(std::string(e.what()).rfind("al_attach_shader_source_file failed: ", 0), 0u)
-                << e.what();
-        }
-    }
-    createShaders();
-    ASSERT_NE(recolourShader, nullptr);
-}
