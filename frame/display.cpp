@@ -2,10 +2,13 @@
 
 #include <fmt/format.h>
 #include <stdexcept>
+#include <string>
 
 #include "frame/app_globals.h"
 #include "frame/log.h"
 #include "frame/settings.h"
+#include "media/bitmap_draw.h"
+#include "media/recolour_shader.h"
 #include "media/render_target.h"
 #include "session/game_options.h"
 
@@ -31,6 +34,25 @@ Rect letterboxRect(int bw, int bh, int logicalWidth, int logicalHeight)
     return r;
 }
 
+namespace {
+
+void registerDisplaySources()
+{
+    al_register_event_source(eventQueue, al_get_display_event_source(display));
+    al_register_event_source(eventQueue, al_get_keyboard_event_source());
+}
+
+void createDisplay(int width, int height)
+{
+    display = al_create_display(width, height);
+    // A new display makes its backbuffer Allegro's target behind the cache's back.
+    resetTargetCache();
+    if (!display)
+        throw std::runtime_error("Failed to create display");
+}
+
+}
+
 bool setVideoMode(int width, int height, bool windowed, int adapter)
 {
     if (windowed)
@@ -40,7 +62,7 @@ bool setVideoMode(int width, int height, bool windowed, int adapter)
     flushLog();
 
     log("Setting display flags\n");
-    al_set_new_display_flags(ALLEGRO_WINDOWED | ALLEGRO_PROGRAMMABLE_PIPELINE | ALLEGRO_OPENGL |
+    al_set_new_display_flags(ALLEGRO_WINDOWED | ALLEGRO_OPENGL | ALLEGRO_PROGRAMMABLE_PIPELINE |
                              (windowed ? 0 : ALLEGRO_FULLSCREEN_WINDOW));
     al_set_new_display_option(ALLEGRO_VSYNC, vsyncEnabled ? 1 : 2, ALLEGRO_SUGGEST);
     if (adapter >= al_get_num_video_adapters())
@@ -51,9 +73,7 @@ bool setVideoMode(int width, int height, bool windowed, int adapter)
         logStdString(fmt::format("Adapter: {}\n", adapter));
         al_set_new_display_adapter(adapter);
         logStdString(fmt::format("Create display: {} {}\n", width, height));
-        display = al_create_display(width, height);
-        if (!display)
-            throw std::runtime_error("Failed to create display");
+        createDisplay(width, height);
         isNew = true;
     } else if (adapter == al_get_new_display_adapter()) {
         log("Resize display\n");
@@ -61,25 +81,26 @@ bool setVideoMode(int width, int height, bool windowed, int adapter)
             al_resize_display(display, width, height);
         al_set_display_flag(display, ALLEGRO_FULLSCREEN_WINDOW, !windowed);
     } else {
+        log("Destroying shaders\n");
+        destroyShaders();
         al_unregister_event_source(eventQueue, al_get_display_event_source(display));
         al_unregister_event_source(eventQueue, al_get_keyboard_event_source());
         logStdString(fmt::format("Switch to adapter {}\n", adapter));
         al_set_new_display_adapter(adapter);
-        forgetTarget(al_get_backbuffer(display));
+        // The canvas and the backbuffer wrapper belong to the old display.
         backbufferBitmap.reset();
+        screenBitmap.reset();
         al_destroy_display(display);
-        display = al_create_display(width, height);
-        if (!display)
-            throw std::runtime_error("Failed to create display");
+        display = nullptr;
+        resetTargetCache();
+        createDisplay(width, height);
+        createShaders();
         isNew = true;
     }
-    // A new display made itself the target behind the cache's back.
-    forgetTarget(currentTargetBitmap());
     al_hide_mouse_cursor(display);
     if (isNew) {
         log("Register event sources\n");
-        al_register_event_source(eventQueue, al_get_display_event_source(display));
-        al_register_event_source(eventQueue, al_get_keyboard_event_source());
+        registerDisplaySources();
     }
     al_set_window_title(display, "Tamwick");
 
@@ -95,24 +116,20 @@ bool setVideoMode(int width, int height, bool windowed, int adapter)
     screenBitmap = std::make_shared<BitmapWrapper>(screenWidth, screenHeight, false);
     backbufferBitmap = std::make_shared<BitmapWrapper>(al_get_backbuffer(display), false);
     al_convert_memory_bitmaps();
+    // Converting re-creates bitmaps, the target among them.
+    resetTargetCache();
     return true;
-}
-
-void setWindowIcon()
-{
 }
 
 void createScreenBitmap(int sizeId)
 {
-    if (backbufferBitmap) {
-        setTargetBitmap(backbufferBitmap->bitmap);
-        al_clear_to_color(al_map_rgb(0, 0, 0));
-    }
+    if (backbufferBitmap)
+        clearBitmap(*backbufferBitmap);
     Vector2 size = screenSizes.at(sizeId);
     screenWidth = size.x;
     screenHeight = size.y;
-    screenBitmap.reset();
     screenBitmap = std::make_shared<BitmapWrapper>(screenWidth, screenHeight, false);
+    resetTargetCache();
 }
 
 void presentFrame()
@@ -123,10 +140,8 @@ void presentFrame()
     int bw = backbufferBitmap->width();
     int bh = backbufferBitmap->height();
     Rect dest = letterboxRect(bw, bh, screenWidth, screenHeight);
-    setTargetBitmap(backbufferBitmap->bitmap);
-    al_draw_scaled_bitmap(screenBitmap->bitmap, 0, 0, float(screenBitmap->width()),
-                          float(screenBitmap->height()), float(dest.x), float(dest.y),
-                          float(dest.width), float(dest.height), 0);
+    drawBitmapScaled(backbufferBitmap->bitmap, screenBitmap->bitmap, 0, 0, screenBitmap->width(),
+                     screenBitmap->height(), dest.x, dest.y, dest.width, dest.height);
     al_flip_display();
 }
 

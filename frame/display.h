@@ -9,21 +9,28 @@ struct GameOptions;
 
 extern ALLEGRO_DISPLAY* display;
 // The off-screen canvas every screen draws into, at the logical screen size.
+// Replaced by setVideoMode and createScreenBitmap: fetch it again after either.
 extern BitmapPtr screenBitmap;
 // The display's backbuffer (not owned).
 extern BitmapPtr backbufferBitmap;
+// The logical screen size; 0 x 0 until the first screen sets it.
 extern int screenWidth;
 extern int screenHeight;
 
 // Logical screen size by id: 0 menus, 1-4 the trophy room by entry count.
 extern const std::map<int, Vector2> screenSizes;
 
-// Creates or changes the display; throws "Failed to create display".
+// Creates or changes the display (a window, or a desktop-sized borderless
+// window when not windowed); returns true, throws "Failed to create display".
 bool setVideoMode(int width, int height, bool windowed, int adapter);
+// Sets the logical size from screenSizes and makes a new canvas of that size.
 void createScreenBitmap(int sizeId);
 // Scales the canvas onto the backbuffer, letterboxed, and flips.
 void presentFrame();
+// Sets the options' update rate and multiplier and restarts the update timer at that rate.
 void restartTimer(int rate, GameOptions& options);
+// The window icon from "tamwick.png" in the working folder; a missing file
+// leaves the default icon.
 void setWindowIcon();
 
 struct Rect {

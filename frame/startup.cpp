@@ -25,6 +25,7 @@
 #include "frame/version.h"
 #include "game/player_sprite_cache.h"
 #include "media/fonts.h"
+#include "media/recolour_shader.h"
 #include "media/render_target.h"
 #include "media/sound.h"
 #include "media/sprites.h"
@@ -162,6 +163,7 @@ void shutdown()
     clearPlayerSpriteCache();
     screenBitmap.reset();
     backbufferBitmap.reset();
+    destroySprites();
     destroyFonts();
     controlsManager.reset();
     if (updateTimer) {

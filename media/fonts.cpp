@@ -1,5 +1,6 @@
 #include "media/fonts.h"
 
+#include <allegro5/allegro_ttf.h>
 #include <stdexcept>
 
 ALLEGRO_FONT* builtinFont = nullptr;
@@ -8,18 +9,32 @@ ALLEGRO_FONT* font24 = nullptr;
 ALLEGRO_FONT* font20 = nullptr;
 ALLEGRO_FONT* font64 = nullptr;
 
-// Stand-in until the TrueType faces are loaded: every size uses the built-in font.
+namespace {
+
+ALLEGRO_FONT* loadFace(int size)
+{
+    return al_load_ttf_font(fontFile, size, ALLEGRO_TTF_MONOCHROME);
+}
+
+}
+
 void loadFonts()
 {
+    destroyFonts();
     builtinFont = al_create_builtin_font();
-    if (!builtinFont)
+    font30 = loadFace(30);
+    font24 = loadFace(24);
+    font20 = loadFace(20);
+    font64 = loadFace(64);
+    if (!builtinFont || !font30 || !font24 || !font20 || !font64)
         throw std::runtime_error("Error loading fonts!");
-    font30 = font24 = font20 = font64 = builtinFont;
 }
 
 void destroyFonts()
 {
-    if (builtinFont)
-        al_destroy_font(builtinFont);
-    builtinFont = font30 = font24 = font20 = font64 = nullptr;
+    for (ALLEGRO_FONT** font : {&builtinFont, &font30, &font24, &font20, &font64}) {
+        if (*font)
+            al_destroy_font(*font);
+        *font = nullptr;
+    }
 }

@@ -7,7 +7,11 @@ extern ALLEGRO_FONT* font24;
 extern ALLEGRO_FONT* font20;
 extern ALLEGRO_FONT* font64;
 
-// Creates the five fonts; throws "Error loading fonts!" when one fails.
+// The TrueType face every text is drawn in.
+inline constexpr const char* fontFile = "fonts/OCRA.ttf";
+
+// Creates the five fonts (the font and TTF addons must be initialised);
+// throws "Error loading fonts!" when one fails.
 void loadFonts();
 // Releases the fonts (orderly shutdown).
 void destroyFonts();

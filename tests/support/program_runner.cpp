@@ -38,7 +38,9 @@ ProgramResult runProgram(const ProgramOptions& options)
         dup2(pipeFds[1], 2);
         close(pipeFds[0]);
         close(pipeFds[1]);
-        if (chdir(runFolder().c_str()) != 0)
+        std::filesystem::path folder =
+            options.workingFolder.empty() ? runFolder() : options.workingFolder;
+        if (chdir(folder.c_str()) != 0)
             _exit(127);
         for (const auto& [name, value] : options.env) {
             if (value)

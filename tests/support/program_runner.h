@@ -20,6 +20,8 @@ struct ProgramOptions {
     // Environment changes: a value sets the variable, nullopt removes it.
     std::map<std::string, std::optional<std::string>> env;
     std::chrono::seconds timeout{60};
+    // The folder to run in; the program's own run folder when empty.
+    std::filesystem::path workingFolder;
     // Runs while the program is up, e.g. to send it key presses.
     std::function<void(int pid)> whileRunning;
 };

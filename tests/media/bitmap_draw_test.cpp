@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "media/bitmap_draw.h"
+#include "media/bitmap_wrapper.h"
+#include "media/primitives.h"
+#include "media/render_target.h"
+#include "support/allegro_environment.h"
+
+namespace {
+
+// Memory bitmaps: no display needed. Left half red, right half blue.
+class BitmapDrawTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ensureAllegroSystem();
+        initPrimitives();
+        al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
+        source_ = std::make_shared<BitmapWrapper>(al_create_bitmap(4, 2));
+        target_ = std::make_shared<BitmapWrapper>(al_create_bitmap(8, 8));
+        clearBitmap(*target_);
+        drawFilledRectangle(source_->bitmap, 0, 0, 2, 2, al_map_rgb(255, 0, 0));
+        drawFilledRectangle(source_->bitmap, 2, 0, 4, 2, al_map_rgb(0, 0, 255));
+    }
+
+    int red(int x, int y) const
+    {
+        unsigned char r, g, b;
+        al_unmap_rgb(getPixel(target_->bitmap, x, y), &r, &g, &b);
+        return r;
+    }
+
+    BitmapPtr source_;
+    BitmapPtr target_;
+};
+
+}
+
+TEST(BitmapDraw, AngleUnitsMakeAFullTurnAt255)
+{
+    EXPECT_NEAR(angleToRadians(255.0f), 2 * std::numbers::pi, 1e-4);
+    EXPECT_NEAR(angleToRadians(127.5f), std::numbers::pi, 1e-4);
+    EXPECT_EQ(angleToRadians(0.0f), 0.0f);
+}
+
+TEST_F(BitmapDrawTest, FlipMirrorsAndAlphaBelow255Tints)
+{
+    drawBitmap(target_->bitmap, source_->bitmap, 0, 0, false, 255);
+    drawBitmap(target_->bitmap, source_->bitmap, 0, 2, true, 255);
+    EXPECT_EQ(red(0, 0), 255);
+    EXPECT_EQ(red(3, 0), 0);
+    EXPECT_EQ(red(0, 2), 0);
+    EXPECT_EQ(red(3, 2), 255);
+
+    drawBitmap(target_->bitmap, source_->bitmap, 0, 4, false, 254);
+    EXPECT_EQ(red(0, 4), 254);
+    drawBitmapOnto(*source_, *target_, 4, 4, 0);
+    EXPECT_EQ(red(4, 4), 0);
+}
+
+TEST_F(BitmapDrawTest, MissingBitmapsDrawNothing)
+{
+    drawBitmap(nullptr, source_->bitmap, 0, 0, false, 255);
+    drawBitmap(target_->bitmap, nullptr, 0, 0, false, 255);
+    BitmapWrapper empty(0, 0, false);
+    EXPECT_EQ(empty.bitmap, nullptr);
+    clearBitmap(empty);
+    drawBitmapOnto(empty, *target_, 0, 0, 255);
+    EXPECT_EQ(red(0, 0), 0);
+}

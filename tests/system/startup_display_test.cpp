@@ -1,0 +1,202 @@
+// The whole program under an X server: start-up, the stand-in menu, shutdown.
+#include <gtest/gtest.h>
+
+#include <allegro5/allegro.h>
+#include <signal.h>
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <regex>
+#include <thread>
+
+#include "support/placeholder_assets.h"
+#include "support/program_runner.h"
+#include "support/temp_folder.h"
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+std::string commandOutput(const std::string& command)
+{
+    std::string output;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[256];
+        while (fgets(buffer, sizeof buffer, pipe))
+            output += buffer;
+        pclose(pipe);
+    }
+    return output;
+}
+
+bool alive(int pid)
+{
+    return kill(pid, 0) == 0;
+}
+
+std::string findWindow(int pid)
+{
+    for (int attempt = 0; attempt < 200 && alive(pid); ++attempt) {
+        std::string id = commandOutput("xdotool search --all --pid " + std::to_string(pid) +
+                                       " --name '^Tamwick$' 2>/dev/null | head -n 1");
+        if (!id.empty())
+            return id.substr(0, id.find('\n'));
+        std::this_thread::sleep_for(100ms);
+    }
+    return {};
+}
+
+// Whether the screenshot shows the menu's background and player-coloured
+// sprites (the parade's first player is painted pure red).
+bool showsRecolouredMenu(const fs::path& shot)
+{
+    ensurePlaceholderWriter();
+    ALLEGRO_STATE state;
+    al_store_state(&state, ALLEGRO_STATE_NEW_BITMAP_PARAMETERS);
+    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
+    ALLEGRO_BITMAP* bitmap = al_load_bitmap(shot.string().c_str());
+    al_restore_state(&state);
+    if (!bitmap)
+        return false;
+    int background = 0, red = 0;
+    for (int y = 0; y < al_get_bitmap_height(bitmap); y += 2)
+        for (int x = 0; x < al_get_bitmap_width(bitmap); x += 2) {
+            unsigned char r, g, b;
+            al_unmap_rgb(al_get_pixel(bitmap, x, y), &r, &g, &b);
+            background += r == 20 && g == 20 && b == 60;
+            red += r == 255 && g == 0 && b == 0;
+        }
+    al_destroy_bitmap(bitmap);
+    return background > 10000 && red > 50;
+}
+
+void pressEscape(const std::string& window)
+{
+    std::system(("xdotool windowfocus --sync " + window + " keydown Escape 2>/dev/null").c_str());
+    std::this_thread::sleep_for(80ms);
+    std::system("xdotool keyup Escape 2>/dev/null");
+    std::this_thread::sleep_for(300ms);
+}
+
+// The generated assets when the run folder has them all, else stand-ins.
+class ProgramFolder {
+public:
+    ProgramFolder()
+    {
+        if (hasCompleteAssets(runFolder())) {
+            path_ = runFolder();
+        } else {
+            temp_ = std::make_unique<TempFolder>();
+            writePlaceholderRunFolder(temp_->path());
+            path_ = temp_->path();
+        }
+    }
+    const fs::path& path() const { return path_; }
+
+private:
+    std::unique_ptr<TempFolder> temp_;
+    fs::path path_;
+};
+
+ProgramOptions options(const ProgramFolder& folder)
+{
+    ProgramOptions o;
+    o.workingFolder = folder.path();
+    o.env["TAMWICK_NO_DIALOGS"] = "1";
+    o.env["ALSOFT_DRIVERS"] = "null";
+    o.timeout = 60s;
+    return o;
+}
+
+}
+
+TEST(ProgramDisplay, StartsShowsTheMenuAndShutsDownInOrder)
+{
+    TempDataHome home;
+    ProgramFolder folder;
+    const fs::path shot = runFolder().parent_path() / "menu_screenshot.png";
+    bool menuSeen = false;
+    ProgramOptions o = options(folder);
+    o.whileRunning = [&](int pid) {
+        std::string window = findWindow(pid);
+        if (window.empty())
+            return;
+        const fs::path attempt = home.folder().path() / "shot.png";
+        for (int i = 0; i < 100 && alive(pid) && !menuSeen; ++i) {
+            std::this_thread::sleep_for(200ms);
+            // The root window: asked for one window, import raises it and may
+            // wait for an exposure that never comes.
+            commandOutput("import -window root " + attempt.string() + " 2>/dev/null");
+            menuSeen = showsRecolouredMenu(attempt);
+        }
+        if (menuSeen)
+            fs::copy_file(attempt, shot, fs::copy_options::overwrite_existing);
+        for (int i = 0; i < 20 && alive(pid); ++i)
+            pressEscape(window);
+    };
+    ProgramResult result = runProgram(o);
+    EXPECT_FALSE(result.timedOut) << result.output;
+    EXPECT_EQ(result.signal, 0) << result.output;
+    EXPECT_EQ(result.exitStatus, 0) << result.output;
+    EXPECT_TRUE(menuSeen) << "no recoloured sprites on the menu";
+
+    std::vector<std::string> lines = logLines(readFile(home.dataFolder() / "tamwick.log"));
+    EXPECT_TRUE(containsInOrder(lines, {"Log file opened", "Allegro init",
+                                        "Changing video mode to fullscreen window",
+                                        "Setting display flags", "Adapter: -1",
+                                        "Create display: 1920 1080", "Register event sources"}))
+        << result.output;
+    std::regex changed("Changed video mode to fullscreen window, [0-9]+ bit colour, "
+                       "(non )?single buffered");
+    auto it = std::find_if(lines.begin(), lines.end(),
+                           [&](const std::string& line) { return std::regex_match(line, changed); });
+    ASSERT_NE(it, lines.end()) << result.output;
+    EXPECT_TRUE(containsInOrder(std::vector<std::string>(it, lines.end()),
+                                {"Shut down sound", "Destroying shaders", "Destroying bitmaps",
+                                 "Closing log file"}))
+        << result.output;
+    EXPECT_EQ(result.output.find("exception"), std::string::npos) << result.output;
+}
+
+TEST(ProgramDisplay, MissingAssetsEndWithAClearErrorAndAnOrderlyShutdown)
+{
+    struct Case {
+        std::function<void(const fs::path&)> breakFolder;
+        std::string message;
+    };
+    const Case cases[] = {
+        {[](const fs::path& f) { fs::remove(f / "gfx/Bomb7.png"); }, "Image not found: Bomb7"},
+        {[](const fs::path& f) { writeFile(f / "gfx/Explo2.png", "garbage"); },
+         "Error loading ./gfx/Explo2.png"},
+        {[](const fs::path& f) { fs::remove(f / "fonts/OCRA.ttf"); }, "Error loading fonts!"},
+        {[](const fs::path& f) { fs::remove(f / "shaders/pixel_recolour.glsl"); },
+         "al_attach_shader_source_file failed: "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        TempDataHome home;
+        TempFolder folder;
+        writePlaceholderRunFolder(folder.path());
+        c.breakFolder(folder.path());
+        ProgramOptions o;
+        o.workingFolder = folder.path();
+        o.env["TAMWICK_NO_DIALOGS"] = "1";
+        o.env["ALSOFT_DRIVERS"] = "null";
+        o.timeout = 30s;
+        ProgramResult result = runProgram(o);
+        EXPECT_FALSE(result.timedOut);
+        EXPECT_EQ(result.signal, 0) << result.output;
+        EXPECT_EQ(result.exitStatus, 1) << result.output;
+        std::vector<std::string> lines = logLines(readFile(home.dataFolder() / "tamwick.log"));
+        EXPECT_TRUE(containsInOrder(lines, {"An exception occurred:"}));
+        bool named = std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+            return line.rfind(c.message, 0) == 0;
+        });
+        EXPECT_TRUE(named) << result.output;
+        EXPECT_TRUE(containsInOrder(lines, {"Shut down sound", "Destroying shaders",
+                                            "Destroying bitmaps", "Closing log file"}))
+            << result.output;
+    }
+}
