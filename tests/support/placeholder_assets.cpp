@@ -113,6 +113,11 @@ void writePlaceholderRunFolder(const fs::path& folder)
     for (const char* shader : {"vertex.glsl", "pixel_recolour.glsl"})
         fs::copy_file(sourceFolder() / "shaders" / shader, folder / "shaders" / shader,
                       fs::copy_options::overwrite_existing);
+    // The program will not start without its sound effects: take the generated ones.
+    for (const char* audio : {"newSound", "music"})
+        if (fs::is_directory(fs::path(TAMWICK_RUN_DIR) / audio))
+            fs::copy(fs::path(TAMWICK_RUN_DIR) / audio, folder / audio,
+                     fs::copy_options::recursive | fs::copy_options::overwrite_existing);
 }
 
 bool hasCompleteAssets(const fs::path& folder)

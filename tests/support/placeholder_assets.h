@@ -21,7 +21,8 @@ void writePlaceholderSprites(const std::filesystem::path& folder, const std::str
                              const std::vector<std::string>& names);
 
 // A complete working folder for the program: every sprite under "gfx",
-// "fonts/OCRA.ttf", the shaders and "tamwick.png".
+// "fonts/OCRA.ttf", the shaders and "tamwick.png", with the generated sounds
+// and music when the build has made them.
 void writePlaceholderRunFolder(const std::filesystem::path& folder);
 
 // True when every sprite can be found below `folder` and the font and shaders are there.
