@@ -2,6 +2,8 @@
 // game loads, laid out where the game looks for them, decodable, and made the
 // same way on every run.
 #include "frame/names.h"
+#include "media/sprites.h"
+#include "support/working_folder.h"
 #include "support/allegro_environment.h"
 #include "support/temp_folder.h"
 
@@ -84,12 +86,13 @@ std::map<std::string, std::string> filesUnder(const fs::path& root)
 
 } // namespace
 
-TEST(GeneratedAssets, EverySpriteNameIsFoundExactlyOnceBelowTheRunFolder)
+TEST(GeneratedAssets, EverySpriteLoadsThroughTheGamesOwnImageSearch)
 {
     SKIP_WITHOUT_ASSETS();
     ensureAllegroSystem();
     ASSERT_TRUE(al_init_image_addon());
     auto images = imagesBelow(runDir);
+    ScopedWorkingFolder inRunFolder(runDir);
     for (int id = 0; id < spriteCount; ++id) {
         const std::string& name = spriteNames[id];
         for (const char* ext : {".tga", ".bmp", ".png", ".jpg", ".jpeg"})
@@ -97,18 +100,19 @@ TEST(GeneratedAssets, EverySpriteNameIsFoundExactlyOnceBelowTheRunFolder)
         auto it = images.find(name);
         ASSERT_NE(it, images.end()) << "no image for sprite " << id << " " << name;
         ASSERT_EQ(it->second.size(), 1u) << name << " is found more than once";
-        al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
-        ALLEGRO_BITMAP* bitmap = al_load_bitmap(it->second.front().string().c_str());
-        ASSERT_NE(bitmap, nullptr) << it->second.front();
+
+        loadBitmaps(id);
+        ASSERT_NE(sprites[id], nullptr) << name;
         if (id >= 229) {
-            EXPECT_EQ(al_get_bitmap_width(bitmap), 640) << name;
+            EXPECT_EQ(spriteWidth(id), 640) << name;
+            EXPECT_EQ(spriteHeight(id), 480) << name;
         } else if (id == 34) {
-            EXPECT_LE(al_get_bitmap_height(bitmap), 250);
+            EXPECT_LE(spriteHeight(id), 250);
         } else if (id >= 97) {
-            EXPECT_EQ(al_get_bitmap_width(bitmap), 32) << name;
+            EXPECT_EQ(spriteWidth(id), 32) << name;
         }
-        al_destroy_bitmap(bitmap);
     }
+    destroySprites();
     EXPECT_TRUE(fs::is_regular_file(runDir / "tamwick.png"));
     EXPECT_TRUE(fs::is_regular_file(runDir / "fonts" / "OCRA.ttf"));
 }
