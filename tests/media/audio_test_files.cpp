@@ -8,15 +8,23 @@
 #include <memory>
 #include <numbers>
 #include <stdexcept>
-#include <vector>
 
 #include "frame/names.h"
 #include "media/sound.h"
 #include "support/allegro_environment.h"
+#include "support/temp_folder.h"
+#include "support/working_folder.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
 constexpr int sampleRate = 44100;
+
+float tone(double frequency, int frame)
+{
+    return float(std::sin(2 * std::numbers::pi * frequency * frame / sampleRate));
+}
 
 void putLe(std::string& out, std::uint32_t value, int bytes)
 {
@@ -24,25 +32,12 @@ void putLe(std::string& out, std::uint32_t value, int bytes)
         out.push_back(char((value >> (8 * i)) & 0xff));
 }
 
-void writePages(std::ofstream& out, ogg_stream_state& stream, bool flush)
+void writeWav(const fs::path& path, double seconds, double frequency)
 {
-    ogg_page page;
-    while (flush ? ogg_stream_flush(&stream, &page) : ogg_stream_pageout(&stream, &page)) {
-        out.write(reinterpret_cast<const char*>(page.header), page.header_len);
-        out.write(reinterpret_cast<const char*>(page.body), page.body_len);
-    }
-}
-
-}
-
-void writeWav(const std::filesystem::path& path, double seconds, double frequency)
-{
-    const std::uint32_t frames = std::uint32_t(seconds * sampleRate);
+    const int frames = int(seconds * sampleRate);
     std::string data;
-    for (std::uint32_t i = 0; i < frames; ++i) {
-        double v = 0.5 * std::sin(2 * std::numbers::pi * frequency * i / sampleRate);
-        putLe(data, std::uint32_t(std::int16_t(v * 32767)) & 0xffff, 2);
-    }
+    for (int i = 0; i < frames; ++i)
+        putLe(data, std::uint16_t(std::int16_t(0.5f * tone(frequency, i) * 32767)), 2);
     std::string wav = "RIFF";
     putLe(wav, std::uint32_t(36 + data.size()), 4);
     wav += "WAVEfmt ";
@@ -58,7 +53,16 @@ void writeWav(const std::filesystem::path& path, double seconds, double frequenc
     writeFile(path, wav + data);
 }
 
-void writeOgg(const std::filesystem::path& path, double seconds, double frequency)
+void writePages(std::ofstream& out, ogg_stream_state& stream, bool flush)
+{
+    ogg_page page;
+    while (flush ? ogg_stream_flush(&stream, &page) : ogg_stream_pageout(&stream, &page)) {
+        out.write(reinterpret_cast<const char*>(page.header), page.header_len);
+        out.write(reinterpret_cast<const char*>(page.body), page.body_len);
+    }
+}
+
+void writeOgg(const fs::path& path, double seconds, double frequency)
 {
     vorbis_info info;
     vorbis_info_init(&info);
@@ -76,36 +80,25 @@ void writeOgg(const std::filesystem::path& path, double seconds, double frequenc
     std::ofstream out(path, std::ios::binary);
     ogg_packet header, commentHeader, codeHeader;
     vorbis_analysis_headerout(&dsp, &comment, &header, &commentHeader, &codeHeader);
-    ogg_stream_packetin(&stream, &header);
-    ogg_stream_packetin(&stream, &commentHeader);
-    ogg_stream_packetin(&stream, &codeHeader);
+    for (ogg_packet* packet : {&header, &commentHeader, &codeHeader})
+        ogg_stream_packetin(&stream, packet);
     writePages(out, stream, true);
 
-    const long frames = long(seconds * sampleRate);
-    const long chunk = 1024;
-    for (long done = 0; done <= frames; done += chunk) {
-        long n = std::min(chunk, frames - done);
-        if (n > 0) {
-            float** buffer = vorbis_analysis_buffer(&dsp, int(n));
-            for (long i = 0; i < n; ++i) {
-                float v = 0.3f * float(std::sin(2 * std::numbers::pi * frequency * double(done + i) /
-                                                sampleRate));
-                buffer[0][i] = v;
-                buffer[1][i] = v;
-            }
+    // The whole tone at once, then the end of the stream.
+    const int frames = int(seconds * sampleRate);
+    float** buffer = vorbis_analysis_buffer(&dsp, frames);
+    for (int i = 0; i < frames; ++i)
+        buffer[0][i] = buffer[1][i] = 0.3f * tone(frequency, i);
+    vorbis_analysis_wrote(&dsp, frames);
+    vorbis_analysis_wrote(&dsp, 0);
+    while (vorbis_analysis_blockout(&dsp, &block) == 1) {
+        vorbis_analysis(&block, nullptr);
+        vorbis_bitrate_addblock(&block);
+        ogg_packet packet;
+        while (vorbis_bitrate_flushpacket(&dsp, &packet)) {
+            ogg_stream_packetin(&stream, &packet);
+            writePages(out, stream, false);
         }
-        vorbis_analysis_wrote(&dsp, int(std::max(n, 0L))); // 0 marks the end
-        while (vorbis_analysis_blockout(&dsp, &block) == 1) {
-            vorbis_analysis(&block, nullptr);
-            vorbis_bitrate_addblock(&block);
-            ogg_packet packet;
-            while (vorbis_bitrate_flushpacket(&dsp, &packet)) {
-                ogg_stream_packetin(&stream, &packet);
-                writePages(out, stream, false);
-            }
-        }
-        if (n <= 0)
-            break;
     }
     writePages(out, stream, true);
 
@@ -118,45 +111,28 @@ void writeOgg(const std::filesystem::path& path, double seconds, double frequenc
         throw std::runtime_error("cannot write " + path.string());
 }
 
-double testEffectSeconds(int soundId)
-{
-    if (soundId == longSoundId)
-        return 3.0;
-    if (soundId == shortSoundId)
-        return 0.05;
-    return 0.3;
 }
 
-AudioFolder::AudioFolder()
+void writeTestAudio(const fs::path& folder)
 {
-    std::filesystem::create_directories(path() / "newSound");
-    for (int id = 0; id < soundCount; ++id)
-        writeWav(path() / "newSound" / (soundNames[id] + ".wav"), testEffectSeconds(id),
-                 220.0 + 40.0 * id);
-    std::filesystem::create_directories(path() / "music");
+    fs::create_directories(folder / "newSound");
+    for (int id = 0; id < soundCount; ++id) {
+        double seconds = id == longSoundId ? 3.0 : id == shortSoundId ? 0.05 : 0.3;
+        writeWav(folder / "newSound" / (soundNames[id] + ".wav"), seconds, 220.0 + 40.0 * id);
+    }
+    fs::create_directories(folder / "music");
     for (const char* name : {"Zoo", "Breakdown", "If Not Now When", "Who Likes To Party"})
-        writeOgg(path() / "music" / (std::string(name) + ".ogg"), testMusicSeconds, 330.0);
+        writeOgg(folder / "music" / (std::string(name) + ".ogg"), testMusicSeconds, 330.0);
 }
 
-WorkingFolder::WorkingFolder(const std::filesystem::path& folder)
-    : previous_(std::filesystem::current_path())
+const fs::path& installTestSound()
 {
-    std::filesystem::current_path(folder);
-}
-
-WorkingFolder::~WorkingFolder()
-{
-    std::error_code error;
-    std::filesystem::current_path(previous_, error);
-}
-
-const std::filesystem::path& installTestSound()
-{
-    static std::unique_ptr<AudioFolder> folder;
+    static std::unique_ptr<TempFolder> folder;
     if (!folder) {
         ensureAllegroSystem();
-        folder = std::make_unique<AudioFolder>();
-        WorkingFolder in(folder->path());
+        folder = std::make_unique<TempFolder>();
+        writeTestAudio(folder->path());
+        ScopedWorkingFolder in(folder->path());
         installSound(60, 100);
     }
     return folder->path();

@@ -3,17 +3,16 @@
 #include <allegro5/allegro_font.h>
 #include <allegro5/allegro_image.h>
 #include <allegro5/allegro_ttf.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
-#include <stdexcept>
 
 #include "frame/lookup_tables.h"
 #include "frame/names.h"
 #include "media/fonts.h"
 #include "media/image_search.h"
 #include "media/sprites.h"
+#include "support/checks.h"
 #include "support/placeholder_assets.h"
 #include "support/temp_folder.h"
 #include "support/working_folder.h"
@@ -22,26 +21,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string thrownBy(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "nothing thrown";
-}
-
-// The folders below `root` in the order a recursive directory walk visits them.
-std::vector<std::string> walkOrder(const fs::path& root)
-{
-    std::vector<std::string> folders;
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root))
-        if (entry.is_directory())
-            folders.push_back(entry.path().string());
-    return folders;
-}
-
+// A fresh tree of small images; the loaders' index is dropped before and after.
 class ImageSearchTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -49,9 +29,23 @@ protected:
         ensurePlaceholderWriter();
         forgetImageIndex();
     }
-    void TearDown() override { forgetImageIndex(); }
+    void TearDown() override
+    {
+        destroySprites();
+        forgetImageIndex();
+    }
 
-    void image(const fs::path& relative) { writePlaceholderImage(tree_.path() / relative, 8, 6); }
+    void image(const fs::path& relative, int width = 8) { writePlaceholderImage(tree_.path() / relative, width, 6); }
+    std::string at(const char* relative) const { return (tree_.path() / relative).string(); }
+
+    // The width of the image loadImage finds for `name` in the working folder.
+    static int loadedWidth(const std::string& name)
+    {
+        ALLEGRO_BITMAP* bitmap = loadImage(imageExtensions, name);
+        int width = al_get_bitmap_width(bitmap);
+        al_destroy_bitmap(bitmap);
+        return width;
+    }
 
     TempFolder tree_;
 };
@@ -60,53 +54,43 @@ protected:
 
 TEST_F(ImageSearchTest, EarlierExtensionWinsWithinAFolder)
 {
-    image("gfx/Bomb1.png");
-    image("gfx/Bomb1.tga");
-    image("gfx/Bomb1.jpeg");
-    image("gfx/Crest.jpeg");
-    image("gfx/Crest.bmp");
+    for (const char* file : {"gfx/Bomb1.png", "gfx/Bomb1.tga", "gfx/Bomb1.jpeg", "gfx/Crest.jpeg", "gfx/Crest.bmp"})
+        image(file);
     ImageSearch search(tree_.path());
-    EXPECT_EQ(search.find(imageExtensions, "Bomb1"), (tree_.path() / "gfx/Bomb1.tga").string());
-    EXPECT_EQ(search.find(imageExtensions, "Crest"), (tree_.path() / "gfx/Crest.bmp").string());
-    EXPECT_EQ(search.find({".png"}, "Bomb1"), (tree_.path() / "gfx/Bomb1.png").string());
+    EXPECT_EQ(search.find(imageExtensions, "Bomb1"), at("gfx/Bomb1.tga"));
+    EXPECT_EQ(search.find(imageExtensions, "Crest"), at("gfx/Crest.bmp"));
+    EXPECT_EQ(search.find({".png"}, "Bomb1"), at("gfx/Bomb1.png"));
 }
 
 TEST_F(ImageSearchTest, EarlierFolderOfTheWalkWinsOverABetterExtension)
 {
-    for (const char* folder : {"a", "b", "c/deep", "d"})
-        image(fs::path(folder) / "Trophy.png");
-    image("b/Trophy.tga");
-    image("c/deep/Trophy.tga");
-    std::vector<std::string> order = walkOrder(tree_.path());
+    for (const char* file : {"a/Trophy.png", "b/Trophy.png", "b/Trophy.tga", "c/deep/Trophy.png",
+                             "c/deep/Trophy.tga", "d/Trophy.png"})
+        image(file);
+    // The folders in the order a recursive directory walk visits them.
+    std::vector<std::string> order;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(tree_.path()))
+        if (entry.is_directory())
+            order.push_back(entry.path().string());
     ImageSearch search(tree_.path());
     EXPECT_EQ(search.folders(), order);
     // Whichever folder the walk reaches first holds the answer, whatever its extension.
-    std::string first = order.front();
+    std::string first = order.front() == at("c") ? at("c/deep") : order.front();
     std::string expected = first + "/Trophy" + (fs::exists(first + "/Trophy.tga") ? ".tga" : ".png");
-    if (first == (tree_.path() / "c").string())
-        expected = (tree_.path() / "c/deep/Trophy.tga").string();
     EXPECT_EQ(search.find(imageExtensions, "Trophy"), expected);
 }
 
-TEST_F(ImageSearchTest, TheWorkingFolderItselfIsNeverSearched)
+TEST_F(ImageSearchTest, LoadingSearchesBelowTheWorkingFolderOnlyAndNamesWhatFails)
 {
     image("Trophy.png");
-    image("Crest.png");
+    image("Crest.png", 5);
     image("sub/Crest.jpg");
+    image("gfx/Bomb1.png");
+    writeFile(tree_.path() / "gfx/Bomb1.tga", "not a picture");
     ScopedWorkingFolder here(tree_.path());
     EXPECT_EQ(thrownBy([] { loadImage(imageExtensions, "Trophy"); }), "Image not found: Trophy");
-    ALLEGRO_BITMAP* crest = loadImage(imageExtensions, "Crest");
-    ASSERT_NE(crest, nullptr);
-    EXPECT_EQ(al_get_bitmap_width(crest), 8);
-    al_destroy_bitmap(crest);
-}
-
-TEST_F(ImageSearchTest, UnloadableImageNamesItsPath)
-{
-    fs::create_directories(tree_.path() / "gfx");
-    writeFile(tree_.path() / "gfx/Trophy.png", "not a picture");
-    ScopedWorkingFolder here(tree_.path());
-    EXPECT_EQ(thrownBy([] { loadImage(imageExtensions, "Trophy"); }), "Error loading ./gfx/Trophy.png");
+    EXPECT_EQ(loadedWidth("Crest"), 8);
+    EXPECT_EQ(thrownBy([] { loadImage(imageExtensions, "Bomb1"); }), "Error loading ./gfx/Bomb1.tga");
 }
 
 TEST_F(ImageSearchTest, TheIndexIsRebuiltInAnotherWorkingFolder)
@@ -116,22 +100,16 @@ TEST_F(ImageSearchTest, TheIndexIsRebuiltInAnotherWorkingFolder)
     image("y/Trophy.png");
     {
         ScopedWorkingFolder here(tree_.path());
-        ALLEGRO_BITMAP* b = loadImage(imageExtensions, "Trophy");
-        EXPECT_EQ(al_get_bitmap_width(b), 8);
-        al_destroy_bitmap(b);
+        EXPECT_EQ(loadedWidth("Trophy"), 8);
     }
     ScopedWorkingFolder there(other.path());
-    ALLEGRO_BITMAP* b = loadImage(imageExtensions, "Trophy");
-    EXPECT_EQ(al_get_bitmap_width(b), 5);
-    al_destroy_bitmap(b);
+    EXPECT_EQ(loadedWidth("Trophy"), 5);
 }
 
 TEST_F(ImageSearchTest, UnreadableFolderIsSkipped)
 {
-    image("a/Trophy.png");
-    image("locked/Crest.png");
-    image("locked/inner/Trophy.tga");
-    image("z/Crest.png");
+    for (const char* file : {"a/Trophy.png", "locked/Crest.png", "locked/inner/Trophy.tga", "z/Crest.png"})
+        image(file);
     fs::permissions(tree_.path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                                       fs::perms::others_read | fs::perms::others_exec);
     fs::permissions(tree_.path() / "locked", fs::perms::none);
@@ -141,76 +119,60 @@ TEST_F(ImageSearchTest, UnreadableFolderIsSkipped)
             if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
                 std::_Exit(3);
             ImageSearch search(tree_.path());
-            bool crestFound = search.find(imageExtensions, "Crest") ==
-                              (tree_.path() / "z/Crest.png").string();
-            bool trophyFound = search.find(imageExtensions, "Trophy") ==
-                               (tree_.path() / "a/Trophy.png").string();
-            std::_Exit(crestFound && trophyFound ? 0 : 1);
+            bool found = search.find(imageExtensions, "Crest") == at("z/Crest.png") &&
+                         search.find(imageExtensions, "Trophy") == at("a/Trophy.png");
+            std::_Exit(found ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
 }
 
-TEST(Sprites, StartUpLoadSkipsThePhotographsWhichLoadOnFirstUse)
+TEST_F(ImageSearchTest, StartUpLoadSkipsThePhotographsWhichLoadOnFirstUse)
 {
-    ensurePlaceholderWriter();
-    TempFolder tree;
-    writePlaceholderRunFolder(tree.path());
-    ScopedWorkingFolder here(tree.path());
-    forgetImageIndex();
+    writePlaceholderRunFolder(tree_.path());
+    ScopedWorkingFolder here(tree_.path());
     loadBitmaps(std::nullopt);
     for (int id = 0; id < spriteCount; ++id)
         EXPECT_EQ(sprites[id] == nullptr, lazySpriteIds.count(id) == 1) << spriteNames[id];
-    EXPECT_EQ(lazySpriteIds.size(), 30u);
     // Head sprites are 32 x 28, and the transparency key is gone.
     int head = spriteIdByName("Head3_R_23");
     EXPECT_EQ(spriteWidth(head), 32);
     EXPECT_EQ(spriteHeight(head), 28);
-    ALLEGRO_COLOR corner = al_get_pixel(getBitmap(head), 0, 0);
-    EXPECT_EQ(corner.a, 0.0f);
-    ALLEGRO_COLOR inside = al_get_pixel(getBitmap(head), 5, 5);
-    EXPECT_EQ(inside.a, 1.0f);
+    EXPECT_EQ(al_get_pixel(getBitmap(head), 0, 0).a, 0.0f);
+    EXPECT_EQ(al_get_pixel(getBitmap(head), 5, 5).a, 1.0f);
 
     int photo = spriteIdByName("Owl2");
-    EXPECT_EQ(sprites[photo], nullptr);
     EXPECT_EQ(spriteWidth(photo), 64);
     EXPECT_NE(sprites[photo], nullptr);
     destroySprites();
     EXPECT_EQ(sprites[head], nullptr);
-    forgetImageIndex();
 }
 
-TEST(Sprites, OutOfRangeIdsAndMissingImagesGiveClearErrors)
+TEST_F(ImageSearchTest, OutOfRangeSpriteIdsAndMissingSpritesGiveClearErrors)
 {
-    ensurePlaceholderWriter();
     EXPECT_EQ(thrownBy([] { getBitmap(-1); }), "Sprite id out of range: -1");
     EXPECT_EQ(thrownBy([] { getBitmap(spriteCount); }), "Sprite id out of range: 259");
     EXPECT_EQ(thrownBy([] { loadBitmaps(300); }), "Sprite id out of range: 300");
     EXPECT_EQ(thrownBy([] { spriteIdByName("Head13_D_014"); }), "Unknown sprite: Head13_D_014");
 
-    TempFolder tree;
-    writePlaceholderSprites(tree.path(), "gfx", {"ZEV", "Crest"});
-    ScopedWorkingFolder here(tree.path());
-    forgetImageIndex();
+    image("gfx/ZEV.png");
+    image("gfx/Crest.png");
+    ScopedWorkingFolder here(tree_.path());
     EXPECT_EQ(thrownBy([] { loadBitmaps(std::nullopt); }), "Image not found: Trophy");
     // What loaded before the failure stays usable.
     EXPECT_NE(sprites[1], nullptr);
-    destroySprites();
-    forgetImageIndex();
 }
 
-TEST(Fonts, LoadFromTheFontsFolderOrFailClearly)
+TEST_F(ImageSearchTest, FontsLoadFromTheFontsFolderOrFailClearly)
 {
-    ensurePlaceholderWriter();
     al_init_font_addon();
     al_init_ttf_addon();
-    TempFolder tree;
     {
-        ScopedWorkingFolder here(tree.path());
+        ScopedWorkingFolder here(tree_.path());
         EXPECT_EQ(thrownBy(loadFonts), "Error loading fonts!");
         destroyFonts();
     }
-    writePlaceholderRunFolder(tree.path());
-    ScopedWorkingFolder here(tree.path());
+    writePlaceholderRunFolder(tree_.path());
+    ScopedWorkingFolder here(tree_.path());
     loadFonts();
     for (ALLEGRO_FONT* font : {builtinFont, font30, font24, font20, font64})
         ASSERT_NE(font, nullptr);

@@ -3,7 +3,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -14,27 +13,19 @@
 #include "media/no_music.h"
 #include "media/ogg_music.h"
 #include "media/sound.h"
+#include "support/checks.h"
+#include "support/temp_folder.h"
+#include "support/working_folder.h"
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
 namespace {
 
-bool eventually(const std::function<bool()>& condition, std::chrono::seconds limit = 5s)
-{
-    auto deadline = Clock::now() + limit;
-    while (Clock::now() < deadline) {
-        if (condition())
-            return true;
-        std::this_thread::sleep_for(1ms);
-    }
-    return condition();
-}
-
 class MusicTest : public testing::Test {
 protected:
     static void SetUpTestSuite() { installTestSound(); }
-    void SetUp() override { in_ = std::make_unique<WorkingFolder>(installTestSound()); }
+    void SetUp() override { in_ = std::make_unique<ScopedWorkingFolder>(installTestSound()); }
     void TearDown() override { in_.reset(); }
 
     std::unique_ptr<OggMusic> zoo()
@@ -43,7 +34,7 @@ protected:
     }
 
 private:
-    std::unique_ptr<WorkingFolder> in_;
+    std::unique_ptr<ScopedWorkingFolder> in_;
 };
 
 using OggStream = MusicTest;
@@ -73,7 +64,6 @@ TEST_F(OggStream, AFileThatCannotBeStreamedThrowsFailure)
     writeFile("music/Broken.ogg", "OggS and nothing more");
     EXPECT_THROW(OggMusic("music/Broken.ogg", getMixer(musicMixerKey)), OggMusic::Failure);
     EXPECT_THROW(OggMusic("music/Zoo.ogg", nullptr), OggMusic::Failure);
-    EXPECT_STREQ(OggMusic::Failure().what(), "OggMusic::Failure");
 }
 
 TEST_F(MusicTracks, EachStarterPlaysItsTrackOrFallsSilent)
@@ -86,7 +76,7 @@ TEST_F(MusicTracks, EachStarterPlaysItsTrackOrFallsSilent)
     EXPECT_NE(std::dynamic_pointer_cast<OggMusic>(game), nullptr);
 
     TempFolder empty;
-    WorkingFolder in(empty.path());
+    ScopedWorkingFolder in(empty.path());
     for (auto start : {startMusicTrack, startTrophyMusic, startGameMusic, startGameMusic}) {
         std::shared_ptr<Music> silent = start();
         ASSERT_NE(std::dynamic_pointer_cast<NoMusic>(silent), nullptr);
@@ -98,11 +88,8 @@ TEST_F(MusicTracks, EachStarterPlaysItsTrackOrFallsSilent)
 
 TEST(MusicFadeGain, FollowsTheLineAndHoldsTheTarget)
 {
-    EXPECT_FLOAT_EQ(fadeGain(1.0f, 0.0f, 0, 2.0f), 1.0f);
     EXPECT_FLOAT_EQ(fadeGain(1.0f, 0.0f, 1000, 2.0f), 0.5f);
-    EXPECT_EQ(fadeGain(1.0f, 0.0f, 2000, 2.0f), 0.0f);
     EXPECT_EQ(fadeGain(1.0f, 0.0f, 60000, 2.0f), 0.0f);
-    EXPECT_FLOAT_EQ(fadeGain(0.2f, 0.6f, 500, 1.0f), 0.4f);
     EXPECT_FLOAT_EQ(fadeGain(0.2f, 0.6f, 5000, 1.0f), 0.6f);
     for (float seconds : {0.1f, 4.0f}) {
         float previous = 1.0f;
@@ -177,7 +164,7 @@ TEST_F(MusicFade, ASecondFadeStartsFromTheGainTheFirstReached)
     EXPECT_TRUE(eventually([&] { return music->gain() == 1.0f; }));
 }
 
-// Main-thread calls racing the fade threads: none may hang or tear.
+// Main-thread calls racing the fade and update threads: none may hang or tear.
 TEST_F(MusicFade, StoppingAndDestroyingMidFadeNeverHang)
 {
     for (int i = 0; i < 12; ++i) {
@@ -185,6 +172,8 @@ TEST_F(MusicFade, StoppingAndDestroyingMidFadeNeverHang)
         auto second = zoo();
         first->fadeTo(5.0f, 0);
         second->fadeTo(0.05f, 255);
+        for (int effect = 0; effect < 15; ++effect)
+            playSound((i + effect) % soundCount, 200, (effect * 37) % 256, 1000);
         std::this_thread::sleep_for(std::chrono::milliseconds(i % 4 * 3));
         first->setVolume(100);
         if (i % 2)
@@ -194,19 +183,4 @@ TEST_F(MusicFade, StoppingAndDestroyingMidFadeNeverHang)
         if (i % 3 == 0)
             second->stop();
     }
-}
-
-TEST_F(MusicFade, EffectsAndMusicTogetherFromTheMainThread)
-{
-    auto music = zoo();
-    music->fadeTo(1.0f, 0);
-    for (int i = 0; i < 200; ++i) {
-        playSound(i % soundCount, 200, (i * 37) % 256, 1000);
-        if (i % 40 == 0) {
-            music->fadeTo(0.5f, 255 - i);
-            std::this_thread::sleep_for(2ms);
-        }
-    }
-    music->stop();
-    music.reset();
 }

@@ -1,9 +1,7 @@
 #include <allegro5/allegro_audio.h>
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
-#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -12,22 +10,13 @@
 #include "media/sound.h"
 #include "media/sound_instances.h"
 #include "support/allegro_environment.h"
+#include "support/checks.h"
+#include "support/temp_folder.h"
+#include "support/working_folder.h"
 
 using namespace std::chrono_literals;
 
 namespace {
-
-// Polls `condition` until it holds or a generous deadline passes.
-bool eventually(const std::function<bool()>& condition, std::chrono::seconds limit = 5s)
-{
-    auto deadline = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (condition())
-            return true;
-        std::this_thread::sleep_for(1ms);
-    }
-    return condition();
-}
 
 ALLEGRO_SAMPLE_INSTANCE* newestInstance(int soundId)
 {
@@ -210,30 +199,23 @@ TEST(SoundDeathTest, ShutdownJoinsTheThreadAndReleasesEverything)
         testing::ExitedWithCode(0), "");
 }
 
-TEST(SoundDeathTest, AMissingEffectIsFatal)
+TEST(SoundDeathTest, AMissingOrUnreadableEffectIsFatal)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    AudioFolder folder;
-    std::filesystem::remove(folder.path() / "newSound" / "Wimbaah.wav");
-    EXPECT_EXIT(
-        {
-            ensureAllegroSystem();
-            WorkingFolder in(folder.path());
-            installSound(60, 100);
-        },
-        testing::ExitedWithCode(1), "File not found: newSound/Wimbaah\\.wav");
-}
-
-TEST(SoundDeathTest, AnUnreadableEffectIsFatal)
-{
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    AudioFolder folder;
-    writeFile(folder.path() / "newSound" / "Beat2.wav", "RIFF but not a wave");
-    EXPECT_EXIT(
-        {
-            ensureAllegroSystem();
-            WorkingFolder in(folder.path());
-            installSound(60, 100);
-        },
-        testing::ExitedWithCode(1), "Error loading newSound/Beat2\\.wav");
+    for (bool missing : {true, false}) {
+        TempFolder folder;
+        writeTestAudio(folder.path());
+        if (missing)
+            std::filesystem::remove(folder.path() / "newSound/Wimbaah.wav");
+        else
+            writeFile(folder.path() / "newSound/Beat2.wav", "RIFF but not a wave");
+        EXPECT_EXIT(
+            {
+                ensureAllegroSystem();
+                ScopedWorkingFolder in(folder.path());
+                installSound(60, 100);
+            },
+            testing::ExitedWithCode(1),
+            missing ? "File not found: newSound/Wimbaah\\.wav" : "Error loading newSound/Beat2\\.wav");
+    }
 }

@@ -1,4 +1,11 @@
 #pragma once
+#include <allegro5/allegro.h>
+#include <cstdlib>
+#include <stdexcept>
 
 // Installs the Allegro system (no display) once for a test program.
-void ensureAllegroSystem();
+inline void ensureAllegroSystem()
+{
+    if (!al_is_system_installed() && !al_install_system(ALLEGRO_VERSION_INT, atexit))
+        throw std::runtime_error("al_install_system failed");
+}

@@ -2,27 +2,19 @@
 
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_image.h>
-#include <cstdlib>
 #include <stdexcept>
+#include <utility>
 
 #include "frame/names.h"
 #include "media/fonts.h"
 #include "media/image_search.h"
+#include "support/allegro_environment.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 const char* const systemFont = "/usr/share/fonts/truetype/ocr-a/OCRA.ttf";
-
-fs::path sourceFolder()
-{
-#ifdef TAMWICK_SOURCE_DIR
-    return TAMWICK_SOURCE_DIR;
-#else
-    return fs::current_path();
-#endif
-}
 
 void fill(int x1, int y1, int x2, int y2, ALLEGRO_COLOR colour)
 {
@@ -31,12 +23,26 @@ void fill(int x1, int y1, int x2, int y2, ALLEGRO_COLOR colour)
             al_put_pixel(x, y, colour);
 }
 
+std::pair<int, int> spriteSize(const std::string& name)
+{
+    if (name.rfind("Head", 0) == 0 && name.find("Crawl") == std::string::npos)
+        return {32, 28};
+    if (name == "ZEV")
+        return {256, 128};
+    if (name == "Crest")
+        return {64, 64};
+    if (name == "TLogo3")
+        return {1000, 200};
+    if (name == "Snail" || name == "SnailDown")
+        return {32, 44};
+    return {32, 32};
+}
+
 }
 
 void ensurePlaceholderWriter()
 {
-    if (!al_is_system_installed() && !al_install_system(ALLEGRO_VERSION_INT, atexit))
-        throw std::runtime_error("al_install_system failed");
+    ensureAllegroSystem();
     if (!al_is_image_addon_initialized())
         al_init_image_addon();
 }
@@ -71,47 +77,23 @@ void writePlaceholderImage(const fs::path& path, int width, int height)
         throw std::runtime_error("cannot save " + path.string());
 }
 
-void placeholderSpriteSize(const std::string& name, int& width, int& height)
-{
-    width = 32;
-    height = 32;
-    if (name.rfind("Head", 0) == 0 && name.find("Crawl") == std::string::npos)
-        height = 28;
-    else if (name == "ZEV")
-        width = 256, height = 128;
-    else if (name == "Crest")
-        width = 64, height = 64;
-    else if (name == "TLogo3")
-        width = 1000, height = 200;
-    else if (name == "Snail" || name == "SnailDown")
-        height = 44;
-}
-
-void writePlaceholderSprites(const fs::path& folder, const std::string& subfolder,
-                             const std::vector<std::string>& names)
-{
-    for (const std::string& name : names) {
-        int width, height;
-        placeholderSpriteSize(name, width, height);
-        writePlaceholderImage(folder / subfolder / (name + ".png"), width, height);
-    }
-}
-
 void writePlaceholderRunFolder(const fs::path& folder)
 {
-    std::vector<std::string> walking;
-    std::vector<std::string> photos;
-    for (int id = 0; id < spriteCount; ++id)
-        (id >= 229 ? photos : walking).push_back(spriteNames[id]);
-    writePlaceholderSprites(folder, "gfx", walking);
-    for (const std::string& name : photos)
-        writePlaceholderImage(folder / "gfx" / "photos" / (name + ".png"), 64, 48);
+    for (int id = 0; id < spriteCount; ++id) {
+        const std::string& name = spriteNames[id];
+        if (id >= 229) { // the loot-box photographs
+            writePlaceholderImage(folder / "gfx" / "photos" / (name + ".png"), 64, 48);
+        } else {
+            auto [width, height] = spriteSize(name);
+            writePlaceholderImage(folder / "gfx" / (name + ".png"), width, height);
+        }
+    }
     writePlaceholderImage(folder / "tamwick.png", 64, 64);
     fs::create_directories(folder / "fonts");
     fs::copy_file(systemFont, folder / fontFile, fs::copy_options::overwrite_existing);
     fs::create_directories(folder / "shaders");
     for (const char* shader : {"vertex.glsl", "pixel_recolour.glsl"})
-        fs::copy_file(sourceFolder() / "shaders" / shader, folder / "shaders" / shader,
+        fs::copy_file(fs::path(TAMWICK_SOURCE_DIR) / "shaders" / shader, folder / "shaders" / shader,
                       fs::copy_options::overwrite_existing);
     // The program will not start without its sound effects: take the generated ones.
     for (const char* audio : {"newSound", "music"})

@@ -19,11 +19,6 @@ std::filesystem::path runFolder()
     return TAMWICK_RUN_DIR;
 }
 
-std::filesystem::path programPath()
-{
-    return runFolder() / "tamwick";
-}
-
 ProgramResult runProgram(const ProgramOptions& options)
 {
     int pipeFds[2];
@@ -48,7 +43,7 @@ ProgramResult runProgram(const ProgramOptions& options)
             else
                 unsetenv(name.c_str());
         }
-        std::string program = programPath().string();
+        std::string program = (runFolder() / "tamwick").string();
         std::vector<char*> argv;
         argv.push_back(program.data());
         std::vector<std::string> args = options.args;
@@ -139,4 +134,12 @@ bool containsInOrder(const std::vector<std::string>& lines, const std::vector<st
             ++next;
     }
     return next == needles.size();
+}
+
+bool anyLineStartsWith(const std::vector<std::string>& lines, const std::string& prefix)
+{
+    for (const std::string& line : lines)
+        if (line.rfind(prefix, 0) == 0)
+            return true;
+    return false;
 }

@@ -17,8 +17,10 @@ struct ProgramResult {
 
 struct ProgramOptions {
     std::vector<std::string> args;
-    // Environment changes: a value sets the variable, nullopt removes it.
-    std::map<std::string, std::optional<std::string>> env;
+    // Environment changes: a value sets the variable, nullopt removes it. No
+    // dialogs and OpenAL's null device unless a test says otherwise.
+    std::map<std::string, std::optional<std::string>> env{{"TAMWICK_NO_DIALOGS", "1"},
+                                                          {"ALSOFT_DRIVERS", "null"}};
     std::chrono::seconds timeout{60};
     // The folder to run in; the program's own run folder when empty.
     std::filesystem::path workingFolder;
@@ -27,7 +29,6 @@ struct ProgramOptions {
 };
 
 std::filesystem::path runFolder();
-std::filesystem::path programPath();
 
 ProgramResult runProgram(const ProgramOptions& options);
 
@@ -40,3 +41,5 @@ bool waitForLogLine(const std::filesystem::path& logFile, const std::string& lin
 std::vector<std::string> logLines(const std::string& logText);
 // True when `needles` appear in `lines` in this order (other lines may lie between).
 bool containsInOrder(const std::vector<std::string>& lines, const std::vector<std::string>& needles);
+// True when some line starts with `prefix`.
+bool anyLineStartsWith(const std::vector<std::string>& lines, const std::string& prefix);

@@ -1,7 +1,6 @@
 #include "support/x11_keys.h"
 
 #include <signal.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -22,26 +21,24 @@ bool haveDisplay()
     return d && *d;
 }
 
-bool waitForWindow(const std::string& title, int timeoutSeconds)
+bool waitForWindow(int timeoutSeconds)
 {
-    return run("timeout " + std::to_string(timeoutSeconds) + " xdotool search --sync --name '^" +
-               title + "$'") == 0;
+    return run("timeout " + std::to_string(timeoutSeconds) +
+               " xdotool search --sync --name '^Tamwick$'") == 0;
 }
 
-void pressKey(const std::string& title, const std::string& key)
+void holdKey(const std::string& key, double seconds)
 {
-    std::string window = "$(xdotool search --name '^" + title + "$' | head -n 1)";
-    run("w=" + window + "; [ -n \"$w\" ] && xdotool windowfocus --sync $w; xdotool keydown " + key +
-        "; sleep 0.1; xdotool keyup " + key);
+    run("w=$(xdotool search --name '^Tamwick$' | head -n 1); [ -n \"$w\" ] && xdotool windowfocus "
+        "--sync $w; xdotool keydown " + key + "; sleep " + std::to_string(seconds) +
+        "; xdotool keyup " + key + "; sleep 0.3");
 }
 
-void pressKeyUntilExit(int pid, const std::string& title, const std::string& key, int timeoutSeconds)
+void pressKeyUntilExit(int pid, const std::string& key, int timeoutSeconds)
 {
-    if (!waitForWindow(title, timeoutSeconds))
+    if (!waitForWindow(timeoutSeconds))
         return;
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
-    while (kill(pid, 0) == 0 && std::chrono::steady_clock::now() < deadline) {
-        pressKey(title, key);
-        std::this_thread::sleep_for(std::chrono::milliseconds(400));
-    }
+    while (kill(pid, 0) == 0 && std::chrono::steady_clock::now() < deadline)
+        holdKey(key);
 }

@@ -23,8 +23,6 @@ std::vector<std::string> runDistribution(const TempDataHome& home)
     options.args = {"/testAutoGameOptionsDistribution"};
     options.env["DISPLAY"] = std::nullopt;
     options.env["WAYLAND_DISPLAY"] = std::nullopt;
-    options.env["TAMWICK_NO_DIALOGS"] = "1";
-    options.env["ALSOFT_DRIVERS"] = "null";
     ProgramResult result = runProgram(options);
     EXPECT_FALSE(result.timedOut);
     EXPECT_EQ(result.signal, 0);
