@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <stdexcept>
 
 #include "controls/controls_manager.h"
 #include "controls/keyboard_controls.h"
@@ -9,6 +8,7 @@
 #include "fake_joystick_driver.h"
 #include "game/player_list.h"
 #include "log_capture.h"
+#include "support/checks.h"
 #include "support/program_runner.h"
 
 namespace {
@@ -99,12 +99,7 @@ TEST_F(ControlsManagerTest, ControllersComeFirstInDriverOrder)
 TEST_F(ControlsManagerTest, FailedDriverInstallIsReported)
 {
     driver.installFails = true;
-    try {
-        ControlsManager m;
-        FAIL() << "no exception";
-    } catch (const std::runtime_error& e) {
-        EXPECT_STREQ(e.what(), "al_install_joystick failed");
-    }
+    EXPECT_EQ(thrownBy([] { ControlsManager m; }), "al_install_joystick failed");
     EXPECT_EQ(controlsManagerInstance, nullptr);
 }
 

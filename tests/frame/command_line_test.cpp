@@ -29,6 +29,9 @@ TEST_F(CommandLineTest, SwitchesSetTheirFlags)
     EXPECT_TRUE(fastForward);
     EXPECT_TRUE(autoRandomControls);
     EXPECT_FALSE(diagnosticMode);
+    // "/diag" wins over "diagnostic=0" read from the configuration.
+    parse({"/diag"});
+    EXPECT_TRUE(diagnosticMode);
 }
 
 TEST_F(CommandLineTest, AdvanceLimitConsumesTheNextArgument)
@@ -44,13 +47,6 @@ TEST_F(CommandLineTest, AdvanceLimitConsumesTheNextArgument)
     // The consumed argument is never read as a switch of its own.
     parse({"/advanceLimit", "/diag"});
     EXPECT_EQ(advanceLimit, 0);
-}
-
-TEST_F(CommandLineTest, DiagnosticSwitchWinsOverTheConfiguration)
-{
-    diagnosticMode = false;  // as read from "diagnostic=0"
-    parse({"/diag"});
-    EXPECT_TRUE(diagnosticMode);
 }
 
 using CommandLineDeathTest = CommandLineTest;

@@ -3,6 +3,7 @@
 #include "frame/file_stream.h"
 #include "frame/lookup_tables.h"
 #include "frame/value_key.h"
+#include "support/checks.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -47,21 +48,13 @@ TEST_F(FileStreamTest, SignExtensionOfBytes)
 TEST_F(FileStreamTest, ClosedStreamsThrowWithTheValueInTheMessage)
 {
     std::ofstream out(folder.path() / "missing" / "x.bin", std::ios::binary);
-    auto message = [](auto&& write) {
-        try {
-            write();
-        } catch (const std::runtime_error& e) {
-            return std::string(e.what());
-        }
-        return std::string("no throw");
-    };
-    EXPECT_EQ(message([&] { File::writeInt32(out, 1234); }), "File not open for writing - data: 1234");
-    EXPECT_EQ(message([&] { File::writeIntAsInt8(out, -5); }), "File not open for writing - data: -5");
-    EXPECT_EQ(message([&] { File::writeUint8(out, 'A'); }), "File not open for writing - data: A");
-    EXPECT_EQ(message([&] { File::writeInt8(out, 'z'); }), "File not open for writing - data: z");
+    EXPECT_EQ(thrownBy([&] { File::writeInt32(out, 1234); }), "File not open for writing - data: 1234");
+    EXPECT_EQ(thrownBy([&] { File::writeIntAsInt8(out, -5); }), "File not open for writing - data: -5");
+    EXPECT_EQ(thrownBy([&] { File::writeUint8(out, 'A'); }), "File not open for writing - data: A");
+    EXPECT_EQ(thrownBy([&] { File::writeInt8(out, 'z'); }), "File not open for writing - data: z");
 
     std::ifstream in(folder.path() / "nothing.bin", std::ios::binary);
-    EXPECT_EQ(message([&] { File::readInt32(in); }), "File not open for reading");
+    EXPECT_EQ(thrownBy([&] { File::readInt32(in); }), "File not open for reading");
     EXPECT_THROW(File::writeOptionalInt32(out, std::nullopt), std::bad_optional_access);
 }
 
@@ -77,12 +70,7 @@ TEST(ValueKey, FindsTheFacingOfAStepOrNamesTheMissingValue)
 {
     EXPECT_EQ(valueKey(Vector2{0, 1}, directionTable), Facing::Down);
     EXPECT_EQ(valueKey(Vector2{-1, 0}, directionTable), Facing::Left);
-    try {
-        valueKey(Vector2{2, 2}, directionTable);
-        FAIL();
-    } catch (const std::out_of_range& e) {
-        EXPECT_STREQ(e.what(), "valueKey: value '{2,2}' not found");
-    }
+    EXPECT_EQ(thrownBy([] { valueKey(Vector2{2, 2}, directionTable); }), "valueKey: value '{2,2}' not found");
 }
 
 }

@@ -13,6 +13,7 @@
 #include "media/player_body.h"
 #include "media/player_look.h"
 #include "support/allegro_environment.h"
+#include "support/checks.h"
 
 namespace {
 
@@ -22,17 +23,9 @@ const int headNumbers[headSetCount] = {0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 8, 11, 12}
 const std::set<int> headsWithBackView{0, 2, 3, 9, 10, 11};
 const std::set<int> headsWithLeftProfile{6, 7};
 
-std::string frontGroup(int frame)
-{
-    const char* groups[] = {"014", "014", "23", "23", "014", "56", "56"};
-    return groups[frame];
-}
-
-std::string profileGroup(int frame)
-{
-    const char* groups[] = {"0", "14", "23", "23", "14", "56", "56"};
-    return groups[frame];
-}
+// The walking frames that share a head sprite, from the front and in profile.
+const std::string frontGroup[] = {"014", "014", "23", "23", "014", "56", "56"};
+const std::string profileGroup[] = {"0", "14", "23", "23", "14", "56", "56"};
 
 PlayerLook lookWithHead(int head)
 {
@@ -52,15 +45,15 @@ Expected expectedWalkingHead(int entry, Facing facing, int frame)
     std::string head = "Head" + std::to_string(headNumbers[entry]);
     switch (facing) {
     case Facing::Down:
-        return {head + "_D_" + frontGroup(frame), false};
+        return {head + "_D_" + frontGroup[frame], false};
     case Facing::Up:
-        return {(headsWithBackView.count(headNumbers[entry]) ? head : "Head0") + "_U_" + frontGroup(frame), false};
+        return {(headsWithBackView.count(headNumbers[entry]) ? head : "Head0") + "_U_" + frontGroup[frame], false};
     case Facing::Right:
-        return {head + "_R_" + profileGroup(frame), false};
+        return {head + "_R_" + profileGroup[frame], false};
     case Facing::Left:
         if (headsWithLeftProfile.count(headNumbers[entry]))
-            return {head + "_L_" + profileGroup(frame), false};
-        return {head + "_R_" + profileGroup(frame), true};
+            return {head + "_L_" + profileGroup[frame], false};
+        return {head + "_R_" + profileGroup[frame], true};
     }
     return {};
 }
@@ -73,39 +66,28 @@ TEST(HeadSets, EveryHeadFacingAndFrameShowsItsOwnOrABorrowedSprite)
     for (int entry = 0; entry < headSetCount; ++entry)
         for (Facing facing : facings)
             for (int frame = 0; frame < walkFrameCount; ++frame) {
+                SCOPED_TRACE(testing::Message() << "entry " << entry << " facing " << int(facing)
+                                                << " frame " << frame);
                 SpritePart part = playerHeadSprite(lookWithHead(entry), facing, frame, false, false);
                 Expected expected = expectedWalkingHead(entry, facing, frame);
                 ASSERT_GE(part.spriteId, 0);
                 ASSERT_LT(part.spriteId, spriteCount);
-                EXPECT_EQ(spriteNames[part.spriteId], expected.name)
-                    << "entry " << entry << " facing " << int(facing) << " frame " << frame;
-                EXPECT_EQ(part.mirrored, expected.mirrored) << expected.name;
-                EXPECT_EQ(part.anchor, (Vector2{0, bob[frame]})) << expected.name;
-            }
-}
+                EXPECT_EQ(spriteNames[part.spriteId], expected.name);
+                EXPECT_EQ(part.mirrored, expected.mirrored);
+                EXPECT_EQ(part.anchor, (Vector2{0, bob[frame]}));
+                // An armed remote holds the head at frame 0.
+                EXPECT_EQ(playerHeadSprite(lookWithHead(entry), facing, frame, false, true),
+                          playerHeadSprite(lookWithHead(entry), facing, 0, false, false));
 
-TEST(HeadSets, CrawlingHeadsLieRightOrLeft)
-{
-    for (int entry = 0; entry < headSetCount; ++entry) {
-        std::string head = "Head" + std::to_string(headNumbers[entry]);
-        bool ownLeft = headsWithLeftProfile.count(headNumbers[entry]) > 0;
-        for (Facing facing : facings)
-            for (int frame = 0; frame < walkFrameCount; ++frame) {
-                SpritePart part = playerHeadSprite(lookWithHead(entry), facing, frame, true, false);
+                // Crawling heads lie right, or left for heads with their own left profile.
+                SpritePart crawl = playerHeadSprite(lookWithHead(entry), facing, frame, true, false);
                 bool left = facing == Facing::Left;
-                EXPECT_EQ(spriteNames[part.spriteId], head + (left && ownLeft ? "_Crawl_L" : "_Crawl_R"))
-                    << "entry " << entry << " facing " << int(facing) << " frame " << frame;
-                EXPECT_EQ(part.mirrored, left && !ownLeft);
-                EXPECT_EQ(part.anchor, (Vector2{0, 0}));
+                bool ownLeft = headsWithLeftProfile.count(headNumbers[entry]) > 0;
+                EXPECT_EQ(spriteNames[crawl.spriteId], "Head" + std::to_string(headNumbers[entry]) +
+                                                           (left && ownLeft ? "_Crawl_L" : "_Crawl_R"));
+                EXPECT_EQ(crawl.mirrored, left && !ownLeft);
+                EXPECT_EQ(crawl.anchor, (Vector2{0, 0}));
             }
-    }
-}
-
-TEST(HeadSets, ArmedRemoteHoldsTheHeadAtFrameZero)
-{
-    for (int frame = 0; frame < walkFrameCount; ++frame)
-        EXPECT_EQ(playerHeadSprite(lookWithHead(4), Facing::Down, frame, false, true),
-                  playerHeadSprite(lookWithHead(4), Facing::Down, 0, false, false));
 }
 
 TEST(HeadSets, OutOfRangeHeadsFramesAndFacingsAreRejectedOrDefaulted)
@@ -113,56 +95,37 @@ TEST(HeadSets, OutOfRangeHeadsFramesAndFacingsAreRejectedOrDefaulted)
     // Heads past the table use the first set.
     EXPECT_EQ(lookupHeadSet(13, Facing::Down, false), lookupHeadSet(0, Facing::Down, false));
     EXPECT_EQ(lookupHeadSet(500, Facing::Left, true), lookupHeadSet(0, Facing::Left, true));
-    EXPECT_THROW(lookupHeadSet(-1, Facing::Down, false), std::runtime_error);
+    EXPECT_EQ(thrownBy([] { lookupHeadSet(-3, Facing::Down, false); }), "Head index out of range: -3");
     EXPECT_THROW(playerHeadSprite(lookWithHead(0), Facing::Down, 7, false, false), std::runtime_error);
     EXPECT_THROW(playerHeadSprite(lookWithHead(0), Facing::Down, -1, false, false), std::runtime_error);
     EXPECT_THROW(playerHeadSprite(lookWithHead(0), Facing(4), 0, false, false), std::runtime_error);
     EXPECT_THROW(playerBodySprite(Facing::Right, 7, false), std::runtime_error);
     EXPECT_THROW(playerCarryOffset(Facing::Right, -1), std::runtime_error);
-    try {
-        lookupHeadSet(-3, Facing::Down, false);
-    } catch (const std::runtime_error& e) {
-        EXPECT_STREQ(e.what(), "Head index out of range: -3");
-    }
 }
 
-TEST(PlayerBody, ProfileFrontAndDetonatorPoses)
+TEST(PlayerBody, ProfileFrontAndDetonatorPosesAndCarryOffsets)
 {
     for (int frame = 0; frame < walkFrameCount; ++frame) {
         std::string n = std::to_string(frame);
         SpritePart right = playerBodySprite(Facing::Right, frame, false);
         SpritePart left = playerBodySprite(Facing::Left, frame, false);
-        SpritePart up = playerBodySprite(Facing::Up, frame, false);
-        SpritePart down = playerBodySprite(Facing::Down, frame, false);
         EXPECT_EQ(spriteNames[right.spriteId], "Body0_R_" + n);
-        EXPECT_FALSE(right.mirrored);
-        EXPECT_EQ(spriteNames[left.spriteId], "Body0_R_" + n);
-        EXPECT_TRUE(left.mirrored);
-        EXPECT_EQ(spriteNames[up.spriteId], "Body0_D_" + n);
-        EXPECT_EQ(spriteNames[down.spriteId], "Body0_D_" + n);
-        EXPECT_FALSE(up.anchor || down.anchor || right.anchor);
-        for (Facing facing : facings) {
-            SpritePart armed = playerBodySprite(facing, frame, true);
-            EXPECT_EQ(spriteNames[armed.spriteId], "Body0_Ctrl");
-            EXPECT_FALSE(armed.mirrored);
-        }
-    }
-}
+        EXPECT_EQ(left.spriteId, right.spriteId);
+        EXPECT_TRUE(left.mirrored && !right.mirrored);
+        EXPECT_EQ(spriteNames[playerBodySprite(Facing::Up, frame, false).spriteId], "Body0_D_" + n);
+        EXPECT_EQ(spriteNames[playerBodySprite(Facing::Down, frame, false).spriteId], "Body0_D_" + n);
+        EXPECT_EQ(spriteNames[playerBodySprite(Facing::Up, frame, true).spriteId], "Body0_Ctrl");
 
-TEST(PlayerBody, CarryOffsetsMirrorForLeft)
-{
-    EXPECT_EQ(playerCarryOffset(Facing::Down, 0), (Vector2{28, 10}));
-    EXPECT_EQ(playerCarryOffset(Facing::Down, 5), (Vector2{26, 8}));
-    EXPECT_EQ(playerCarryOffset(Facing::Right, 2), (Vector2{7, 8}));
-    for (int frame = 0; frame < walkFrameCount; ++frame) {
+        // What a player carries sits inside the cell, mirrored for the left.
         EXPECT_EQ(playerCarryOffset(Facing::Up, frame), playerCarryOffset(Facing::Down, frame));
-        Vector2 right = playerCarryOffset(Facing::Right, frame);
-        EXPECT_EQ(playerCarryOffset(Facing::Left, frame), (Vector2{31 - right.x, right.y}));
+        Vector2 r = playerCarryOffset(Facing::Right, frame);
+        EXPECT_EQ(playerCarryOffset(Facing::Left, frame), (Vector2{31 - r.x, r.y}));
         for (Facing facing : facings) {
             Vector2 p = playerCarryOffset(facing, frame);
             EXPECT_TRUE(p.x >= 0 && p.x < 32 && p.y >= 0 && p.y < 32);
         }
     }
+    EXPECT_EQ(playerCarryOffset(Facing::Down, 5), (Vector2{26, 8}));
 }
 
 class PlayerLookTest : public ::testing::Test {
@@ -188,10 +151,8 @@ protected:
 
 TEST_F(PlayerLookTest, DefaultLooksCycleThroughHeadsAndPalette)
 {
-    PlayerLook first = playerLookForIndex(0);
-    EXPECT_EQ(first.head, 0);
-    EXPECT_EQ(first.variant, 0);
-    EXPECT_EQ(toRgb(first.colour), (RGB{192, 192, 192}));
+    EXPECT_EQ(playerLookForIndex(0).head, 0);
+    EXPECT_EQ(toRgb(playerLookForIndex(0).colour), (RGB{192, 192, 192}));
     EXPECT_EQ(playerLookForIndex(14).head, 1);
     EXPECT_EQ(toRgb(playerLookForIndex(14).colour), palette_[14]);
     EXPECT_EQ(playerLookForIndex(105), playerLookForIndex(5));

@@ -24,12 +24,6 @@ ALLEGRO_SAMPLE_INSTANCE* newestInstance(int soundId)
     return liveInstances[soundId].empty() ? nullptr : liveInstances[soundId].back().get();
 }
 
-std::size_t liveCount(int soundId)
-{
-    std::lock_guard lock(soundMutex);
-    return liveInstances[soundId].size();
-}
-
 class Sound : public testing::Test {
 protected:
     static void SetUpTestSuite() { installTestSound(); }
@@ -41,16 +35,11 @@ protected:
 
 TEST_F(Sound, InstallsTheMixersWithTheirVolumesAndEveryEffect)
 {
-    ASSERT_NE(soundVoice, nullptr);
-    ASSERT_NE(mainMixer, nullptr);
+    ASSERT_TRUE(soundVoice && mainMixer);
     ALLEGRO_MIXER* effects = getMixer(effectsMixerKey);
     ALLEGRO_MIXER* music = getMixer(musicMixerKey);
-    ASSERT_NE(effects, nullptr);
-    ASSERT_NE(music, nullptr);
-    EXPECT_NE(effects, music);
+    ASSERT_TRUE(effects && music && effects != music);
     EXPECT_TRUE(al_get_mixer_attached(mainMixer)); // it has the two mixers under it
-    EXPECT_EQ(getMixerVolume(effectsMixerKey), 60);
-    EXPECT_EQ(getMixerVolume(musicMixerKey), 100);
     EXPECT_FLOAT_EQ(al_get_mixer_gain(effects), 0.6f);
     EXPECT_FLOAT_EQ(al_get_mixer_gain(music), 1.0f);
     for (int id = 0; id < soundCount; ++id)
@@ -147,8 +136,8 @@ TEST_F(Sound, FadingInstancesAreFreedOnceFinishedAndLiveOnesStay)
         std::lock_guard lock(soundMutex);
         return fadingInstances.empty();
     }));
-    EXPECT_EQ(liveCount(shortSoundId), 3u);
     std::lock_guard lock(soundMutex);
+    EXPECT_EQ(liveInstances[shortSoundId].size(), 3u);
     EXPECT_FALSE(al_get_sample_instance_playing(liveInstances[shortSoundId].front().get()));
 }
 

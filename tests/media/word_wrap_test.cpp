@@ -2,31 +2,28 @@
 
 #include "media/word_wrap.h"
 
-TEST(WordWrap, BreaksAtBlanksAndCutsLongWords)
+TEST(WordWrap, BreaksAtTheBlankNearestTheWidthAndCutsLongWords)
 {
-    EXPECT_EQ(wordWrap("abc def ghi", 5), "abc\ndef\nghi");
-    EXPECT_EQ(wordWrap("abcdefgh", 3), "abc\ndef\ngh");
-    EXPECT_EQ(wordWrap("the quick brown fox", 10), "the quick\nbrown fox");
-    // The blank closest to the width wins.
-    EXPECT_EQ(wordWrap("aa bb cc dd", 8), "aa bb cc\ndd");
-}
-
-TEST(WordWrap, LeavesShortTextsAlone)
-{
-    EXPECT_EQ(wordWrap("", 5), "");
-    EXPECT_EQ(wordWrap("short", 5), "short");
-    EXPECT_EQ(wordWrap("two words", 20), "two words");
-    EXPECT_EQ(wordWrap("exactly", 7), "exactly");
-    // The last line obeys the width like every other.
-    EXPECT_EQ(wordWrap("abcd", 3), "abc\nd");
-    EXPECT_EQ(wordWrap("ab cd", 4), "ab\ncd");
-}
-
-TEST(WordWrap, BlankAtTheStartOfALineIsNoBreakPoint)
-{
-    // After "abc\n" the next line starts at the second blank; the word after it
-    // is cut at the width instead of breaking there.
-    EXPECT_EQ(wordWrap("abc  defghij", 3), "abc\n de\nfgh\nij");
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"abc def ghi", 5, "abc\ndef\nghi"},
+        {"abcdefgh", 3, "abc\ndef\ngh"},
+        {"the quick brown fox", 10, "the quick\nbrown fox"},
+        {"aa bb cc dd", 8, "aa bb cc\ndd"},
+        {"", 5, ""},
+        {"exactly", 7, "exactly"},
+        // The last line obeys the width like every other.
+        {"abcd", 3, "abc\nd"},
+        {"ab cd", 4, "ab\ncd"},
+        // After "abc\n" the next line starts at the second blank, which is no
+        // break point: the word after it is cut at the width instead.
+        {"abc  defghij", 3, "abc\n de\nfgh\nij"},
+        // A width of zero or less puts one word on each line.
+        {"one two three", 0, "one\ntwo\nthree"},
+        {"one two", -4, "one\ntwo"},
+        {"single", 0, "single"},
+    };
+    for (auto [text, width, wrapped] : cases)
+        EXPECT_EQ(wordWrap(text, width), wrapped) << '"' << text << "\" at " << width;
 }
 
 TEST(WordWrap, NoLineLongerThanTheWidth)
@@ -43,11 +40,4 @@ TEST(WordWrap, NoLineLongerThanTheWidth)
             start = end + 1;
         }
     }
-}
-
-TEST(WordWrap, WidthOfZeroOrLessPutsOneWordOnEachLine)
-{
-    EXPECT_EQ(wordWrap("one two three", 0), "one\ntwo\nthree");
-    EXPECT_EQ(wordWrap("one two", -4), "one\ntwo");
-    EXPECT_EQ(wordWrap("single", 0), "single");
 }

@@ -40,11 +40,11 @@ int arenaSize(int mode, int players, int randomness, unsigned randSeed = 1)
     return *resolve(allAuto(mode, players, randomness), 5489, randSeed).options.resolvedArenaSize;
 }
 
-// The first value rand() gives after srand(seed).
-int firstRand(unsigned seed)
+// Whether the first rand() after srand(seed) nudges the size: rand() % 6 > 0.
+bool nudges(unsigned seed)
 {
     std::srand(seed);
-    return std::rand();
+    return std::rand() % 6 > 0;
 }
 
 }
@@ -78,89 +78,44 @@ TEST(AutoGameOptions, ClassicTwoPlayersWithoutRandomness)
     }
 }
 
-TEST(AutoGameOptions, ManyPlayersWithoutRandomness)
+TEST(AutoGameOptions, ArenaSizeFollowsThePlayerCountTables)
 {
-    // 65 players in Classic: base size 6, inside its window; lowered to 5 when rand() % 6 > 0.
-    std::set<int> seen;
-    for (unsigned seed = 1; seed < 40; ++seed) {
-        int expected = firstRand(seed) % 6 > 0 ? 5 : 6;
-        EXPECT_EQ(arenaSize(0, 65, 0, seed), expected) << seed;
-        seen.insert(expected);
-    }
-    EXPECT_EQ(seen, (std::set<int>{5, 6}));
-}
-
-TEST(AutoGameOptions, BaseSizeByPlayerCountAndMode)
-{
-    // Classic and Deathmatch: bounds 9, 24, 64, 100. Below size 5 no rand() decides.
-    EXPECT_EQ(arenaSize(0, 8, 0), 3);
-    EXPECT_EQ(arenaSize(0, 9, 0), 4);
-    EXPECT_EQ(arenaSize(0, 23, 0), 4);
-    EXPECT_EQ(arenaSize(5, 6, 0), 3);
-    EXPECT_EQ(arenaSize(5, 9, 0), 4);
-    // Team modes and Snake Hunter: bounds 6, 16, 40, 100.
-    for (int mode : {1, 2, 3, 4, 6}) {
-        SCOPED_TRACE(mode);
-        EXPECT_EQ(arenaSize(mode, 5, 0), 3);
-        EXPECT_EQ(arenaSize(mode, 6, 0), 4);
-        EXPECT_EQ(arenaSize(mode, 15, 0), 4);
-    }
-    // From size 5 up the size is one smaller when rand() % 6 > 0.
-    for (unsigned seed : {1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u}) {
-        int lowered = firstRand(seed) % 6 > 0 ? 1 : 0;
-        EXPECT_EQ(arenaSize(0, 24, 0, seed), 5 - lowered);
-        EXPECT_EQ(arenaSize(1, 16, 0, seed), 5 - lowered);
-        EXPECT_EQ(arenaSize(4, 40, 0, seed), 6 - lowered);
-    }
-}
-
-TEST(AutoGameOptions, PlayerWindowsPickTheSize)
-{
-    // One player fits only the tiny arena; it grows to 3 when rand() % 6 > 0,
-    // and always in Snake Hunter.
-    for (unsigned seed = 1; seed < 20; ++seed) {
-        int expected = firstRand(seed) % 6 > 0 ? 3 : 1;
-        EXPECT_EQ(arenaSize(0, 1, 0, seed), expected);
+    // Without randomness: Classic and Deathmatch change size at 9, 24, 64 and 100
+    // players, the team modes and Snake Hunter at 6, 16, 40 and 100. From size 5
+    // up the size is one smaller when rand() % 6 > 0. More players than any
+    // window admits take the largest arena instead of searching for ever.
+    struct Case {
+        int mode, players, size;
+    };
+    const Case cases[] = {{0, 8, 3},  {0, 9, 4},  {0, 23, 4},  {5, 6, 3},  {5, 9, 4},   {1, 5, 3},
+                          {1, 6, 4},  {2, 15, 4}, {3, 6, 4},   {4, 15, 4}, {6, 6, 4},   {0, 24, 5},
+                          {1, 16, 5}, {4, 40, 6}, {0, 65, 6},  {0, 101, 8}, {3, 1000, 8}};
+    std::set<bool> seen;
+    for (unsigned seed = 1; seed < 9; ++seed) {
+        seen.insert(nudges(seed));
+        for (const Case& c : cases)
+            EXPECT_EQ(arenaSize(c.mode, c.players, 0, seed), c.size > 4 && nudges(seed) ? c.size - 1 : c.size)
+                << "mode " << c.mode << ", " << c.players << " players, seed " << seed;
+        // One player fits only the tiny arena; it grows to 3 when rand() % 6 > 0,
+        // and always in Snake Hunter.
+        EXPECT_EQ(arenaSize(0, 1, 0, seed), nudges(seed) ? 3 : 1);
         EXPECT_EQ(arenaSize(4, 1, 0, seed), 3);
+        for (int mode = 0; mode < gameModeCount; ++mode)
+            for (int randomness = 1; randomness < 3; ++randomness)
+                EXPECT_EQ(arenaSize(mode, 127, randomness, seed), nudges(seed) ? 7 : 8);
     }
+    EXPECT_EQ(seen.size(), 2u) << "the seeds take both ways";
 
-    // Whatever the draws, the automatic size never takes a wide arena, and at
-    // low randomness small arenas never get crowds.
-    for (int mode = 0; mode < gameModeCount; ++mode)
-        for (int randomness = 0; randomness < 3; ++randomness)
-            for (int players : {1, 2, 3, 5, 6, 7, 12, 17, 33, 48, 64, 65, 99, 100})
-                for (unsigned seed = 1; seed < 12; ++seed) {
-                    int size = arenaSize(mode, players, randomness, seed);
-                    EXPECT_GE(size, 1);
-                    EXPECT_LE(size, 8);
-                    if (randomness < 2 && players > 16) {
-                        EXPECT_GE(size, 4) << players;
-                    }
-                }
-}
-
-TEST(AutoGameOptions, PlayerCountsBeyondEveryWindowEnd)
-{
-    // No window admits more than 100 players: the largest arena is taken (one
-    // smaller when rand() % 6 > 0), instead of searching for ever.
-    for (int mode = 0; mode < gameModeCount; ++mode)
-        for (int randomness = 0; randomness < 3; ++randomness)
-            for (int players : {101, 127, 1000})
-                for (unsigned seed = 1; seed < 5; ++seed) {
-                    int expected = firstRand(seed) % 6 > 0 ? 7 : 8;
-                    EXPECT_EQ(arenaSize(mode, players, randomness, seed), expected);
-                }
-
-    // No players at all: the smallest size, and no division by zero.
+    // No players at all: a small arena, and no division by zero.
     for (int randomness = 0; randomness < 3; ++randomness) {
         Resolved r = resolve(allAuto(0, 0, randomness));
-        EXPECT_GE(*r.options.resolvedArenaSize, 1);
+        EXPECT_LE(*r.options.resolvedArenaSize, 3);
         EXPECT_EQ(r.options.resolvedSnakePreparationTime, 600);
         EXPECT_EQ(r.options.resolvedAISnakeCount, 3);
     }
 }
 
-TEST(AutoGameOptions, SnakeHunterWithoutRandomness)
+TEST(AutoGameOptions, SnakeHunterAndLargeArenasWithoutRandomness)
 {
     Resolved r = resolve(allAuto(4, 2, 0));
     const GameOptions& o = r.options;
@@ -176,16 +131,13 @@ TEST(AutoGameOptions, SnakeHunterWithoutRandomness)
     GameOptions huge = allAuto(4, 2, 0);
     huge.arenaSize = 6;
     EXPECT_EQ(resolve(huge).options.resolvedTimeBeforeShrinking, 5400);
-}
 
-TEST(AutoGameOptions, ShrinkStyleWithoutRandomness)
-{
+    // Everything mirrors the shrinking while it includes Snake Hunter, and so
+    // does a chosen arena size of 5 or more.
     GameOptions everything = allAuto(6, 2, 0);
     EXPECT_EQ(resolve(everything).options.resolvedShrinkStyle, 2);
     everything.everythingModes.snakeHunter = false;
     EXPECT_EQ(resolve(everything).options.resolvedShrinkStyle, 1);
-
-    // A chosen arena size of 5 or more mirrors the shrinking.
     GameOptions classic = allAuto(0, 2, 0);
     classic.arenaSize = 4;
     EXPECT_EQ(resolve(classic).options.resolvedShrinkStyle, 1);
@@ -286,13 +238,19 @@ TEST(AutoGameOptions, TwoSnakesAtOnceInBigArenas)
 
 TEST(AutoGameOptions, RandomValuesStayInRange)
 {
-    std::set<int> sizes, styles, auctionsSeen;
+    std::set<int> sizes, styles;
     for (int mode = 0; mode < gameModeCount; ++mode)
         for (int randomness = 0; randomness < 3; ++randomness)
             for (unsigned seed = 1; seed < 40; ++seed) {
-                GameOptions o = allAuto(mode, 2 + int(seed % 9), randomness);
+                GameOptions o = allAuto(mode, 1 + int(seed * 13 % 100), randomness);
                 o.auctions = 1 + int(seed % 3);
                 const GameOptions r = resolve(o, seed, seed).options;
+                // Never a wide arena, and at low randomness no crowd in a small one.
+                EXPECT_GE(*r.resolvedArenaSize, 1);
+                EXPECT_LE(*r.resolvedArenaSize, 8);
+                if (randomness < 2 && o.numPlayers > 16) {
+                    EXPECT_GE(*r.resolvedArenaSize, 4) << o.numPlayers;
+                }
                 EXPECT_TRUE(std::set<int>({60, 32, 16, 8, 4, 2}).count(*r.resolvedShrinkSpeed));
                 EXPECT_GE(*r.resolvedTimeBeforeShrinking, 1080);
                 EXPECT_LE(*r.resolvedTimeBeforeShrinking, 7560);
@@ -337,19 +295,16 @@ TEST(AutoGameOptions, OpenArenasWithRespawningWallsAtHighRandomness)
     EXPECT_GT(openArenas, 0);
 
     // Never with a chosen wall density, with grid blocks, or below the highest randomness.
-    for (unsigned seed = 1; seed < 200; ++seed) {
-        GameOptions chosen = allAuto(0, 4, 2);
-        chosen.gridBlocks = 1;
-        chosen.wallDensity = 10;
-        EXPECT_EQ(resolve(chosen, seed, seed).options.resolvedWallDensity, 50);
-        EXPECT_FALSE(resolve(chosen, seed, seed).options.resolvedRespawningWalls.enabled);
-        GameOptions blocks = allAuto(0, 4, 2);
-        blocks.gridBlocks = 2;
-        EXPECT_FALSE(resolve(blocks, seed, seed).options.resolvedRespawningWalls.enabled);
-        GameOptions some = allAuto(0, 4, 1);
-        some.gridBlocks = 1;
-        EXPECT_FALSE(resolve(some, seed, seed).options.resolvedRespawningWalls.enabled);
-    }
+    struct Variant {
+        int randomness, gridBlocks, wallDensity;
+    };
+    for (unsigned seed = 1; seed < 200; ++seed)
+        for (Variant v : {Variant{2, 1, 10}, Variant{2, 2, 21}, Variant{1, 1, 21}}) {
+            GameOptions o = allAuto(0, 4, v.randomness);
+            o.gridBlocks = v.gridBlocks;
+            o.wallDensity = v.wallDensity;
+            EXPECT_FALSE(resolve(o, seed, seed).options.resolvedRespawningWalls.enabled);
+        }
 }
 
 TEST(AutoGameOptions, LiveOptionsDrawFromTheLevelEngine)

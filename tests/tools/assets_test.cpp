@@ -2,10 +2,11 @@
 // game loads, laid out where the game looks for them, decodable, and made the
 // same way on every run.
 #include "frame/names.h"
+#include "media/image_search.h"
 #include "media/sprites.h"
-#include "support/working_folder.h"
 #include "support/allegro_environment.h"
 #include "support/temp_folder.h"
+#include "support/working_folder.h"
 
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_acodec.h>
@@ -59,22 +60,6 @@ GeneratorRun runGenerator(const std::string& args)
 
 std::string quoted(const fs::path& p) { return "'" + p.string() + "'"; }
 
-bool isImage(const fs::path& p)
-{
-    std::string ext = p.extension().string();
-    return ext == ".tga" || ext == ".bmp" || ext == ".png" || ext == ".jpg" || ext == ".jpeg";
-}
-
-// Image files below `root` (never in `root` itself) by name without extension.
-std::map<std::string, std::vector<fs::path>> imagesBelow(const fs::path& root)
-{
-    std::map<std::string, std::vector<fs::path>> images;
-    for (const auto& entry : fs::recursive_directory_iterator(root))
-        if (entry.is_regular_file() && isImage(entry.path()) && entry.path().parent_path() != root)
-            images[entry.path().stem().string()].push_back(entry.path());
-    return images;
-}
-
 std::map<std::string, std::string> filesUnder(const fs::path& root)
 {
     std::map<std::string, std::string> files;
@@ -91,16 +76,9 @@ TEST(GeneratedAssets, EverySpriteLoadsThroughTheGamesOwnImageSearch)
     SKIP_WITHOUT_ASSETS();
     ensureAllegroSystem();
     ASSERT_TRUE(al_init_image_addon());
-    auto images = imagesBelow(runDir);
     ScopedWorkingFolder inRunFolder(runDir);
     for (int id = 0; id < spriteCount; ++id) {
         const std::string& name = spriteNames[id];
-        for (const char* ext : {".tga", ".bmp", ".png", ".jpg", ".jpeg"})
-            EXPECT_FALSE(fs::exists(runDir / (name + ext))) << name << " lies in the run folder itself";
-        auto it = images.find(name);
-        ASSERT_NE(it, images.end()) << "no image for sprite " << id << " " << name;
-        ASSERT_EQ(it->second.size(), 1u) << name << " is found more than once";
-
         loadBitmaps(id);
         ASSERT_NE(sprites[id], nullptr) << name;
         if (id >= 229) {
@@ -194,10 +172,11 @@ TEST(AssetGenerator, ReproducesTheRunFolderByteForByteAndVerifyCatchesDamage)
     }
 
     // Damage the copy: a missing sprite, a duplicate, a flag without team red.
-    auto images = imagesBelow(folder.path());
-    fs::remove(images.at("Trophy").front());
-    fs::copy_file(images.at("Bomb7").front(), folder.path() / "fonts" / "Bomb7.png");
-    fs::copy_file(images.at("Block4").front(), images.at("Flag3").front(), fs::copy_options::overwrite_existing);
+    ImageSearch search(folder.path());
+    auto image = [&](const char* name) { return *search.find(imageExtensions, name); };
+    fs::remove(image("Trophy"));
+    fs::copy_file(image("Bomb7"), folder.path() / "fonts" / "Bomb7.png");
+    fs::copy_file(image("Block4"), image("Flag3"), fs::copy_options::overwrite_existing);
     fs::remove(folder.path() / "newSound" / "Gong2.wav");
     GeneratorRun verify = runGenerator("--verify " + quoted(folder.path()));
     EXPECT_NE(verify.status, 0);
