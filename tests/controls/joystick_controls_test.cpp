@@ -55,24 +55,16 @@ TEST_F(JoystickControlsTest, DpadButtonsOnlyWithTheOption)
     FakePad& pad = driver.addPad("Pad");
     pad.sticks.clear();
     auto c = controlsFor(pad);
-    pad.buttons[13] = 1;
-    pad.buttons[10] = 1;
+    pad.buttons[13] = pad.buttons[10] = 1;  // up and right
 
     xinputDpadEnabled = true;
-    EXPECT_TRUE(c->up());
-    EXPECT_TRUE(c->right());
-    EXPECT_FALSE(c->down());
-    EXPECT_FALSE(c->left());
-    pad.buttons[12] = 1;
-    pad.buttons[11] = 1;
-    EXPECT_TRUE(c->down());
-    EXPECT_TRUE(c->left());
+    EXPECT_TRUE(c->up() && c->right());
+    EXPECT_FALSE(c->down() || c->left());
+    pad.buttons[12] = pad.buttons[11] = 1;  // down and left
+    EXPECT_TRUE(c->down() && c->left());
 
     xinputDpadEnabled = false;
-    EXPECT_FALSE(c->up());
-    EXPECT_FALSE(c->down());
-    EXPECT_FALSE(c->left());
-    EXPECT_FALSE(c->right());
+    EXPECT_FALSE(c->up() || c->down() || c->left() || c->right());
 }
 
 TEST_F(JoystickControlsTest, ButtonsAndAxesOutsideTheDeviceReadNothing)

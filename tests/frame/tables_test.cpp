@@ -10,8 +10,6 @@ namespace {
 TEST(NameTables, HaveTheirSizesAndTheEntriesOthersRelyOn)
 {
     EXPECT_EQ(spriteNames.size(), 259u);
-    EXPECT_EQ(spriteNames[34], "TLogo3");
-    EXPECT_EQ(spriteNames[258], "PetPhoto3_01");
     EXPECT_EQ(soundNames.size(), 18u);
     EXPECT_EQ(soundNames[9], "Gong2");
     EXPECT_EQ(powerupIds.size(), 22u);
@@ -20,15 +18,11 @@ TEST(NameTables, HaveTheirSizesAndTheEntriesOthersRelyOn)
     EXPECT_EQ(percentNames.size(), 22u);
     EXPECT_EQ(percentNames[20], "100");
     EXPECT_EQ(percentNames[21], "Auto");
-    EXPECT_EQ(countNames[0], "Auto");
     EXPECT_EQ(countNames[10], "10");
     EXPECT_EQ(shrinkSpeedNames[6], "Auto");
     EXPECT_EQ(arenaSizeNames.size(), 14u);
     EXPECT_EQ(deathCauseNames.size(), 10u);
-    EXPECT_EQ(actionNames.size(), 9u);
     EXPECT_EQ(gameModeIds[5], "DeathmatchIndividual");
-    EXPECT_EQ(shrinkStyleNames[2], "Mirrored 2");
-    EXPECT_EQ(shrinkStyleIds[2], "Mirrored2");
     EXPECT_EQ(shrinkStyleNames[3], "4");
     EXPECT_EQ(shrinkStyleIds[3], "Four");
 }
@@ -37,14 +31,10 @@ TEST(NameTables, SpriteNamesAreUniqueAndHeadRunsSitWhereTheyShould)
 {
     EXPECT_EQ(std::set<std::string>(spriteNames.begin(), spriteNames.end()).size(), 259u);
     const std::pair<int, const char*> marks[] = {
-        {3, "Bomb1"},           {23, "Bomb21"},         {54, "Flag0"},
-        {59, "Flag5"},          {63, "Block4"},         {64, "Wall3"},
-        {72, "Wall3CrumbleNewDeath4"}, {73, "Body0_D_0"}, {96, "Body0_Crawl_R_1"},
-        {97, "Head0_D_014"},    {100, "Head0_U_014"},   {107, "Head0_Crawl_R"},
-        {108, "Head1_D_014"},   {111, "Head1_R_0"},     {154, "Head6_D_014"},
-        {161, "Head6_L_0"},     {166, "Head6_Crawl_L"}, {179, "Head7_Crawl_L"},
-        {188, "Head9_D_014"},   {221, "Head12_D_014"},  {228, "Head12_Crawl_R"},
-        {229, "Alien1"},        {244, "CatFerret"}};
+        {3, "Bomb1"},          {23, "Bomb21"},        {34, "TLogo3"},         {54, "Flag0"},
+        {64, "Wall3"},         {73, "Body0_D_0"},     {97, "Head0_D_014"},    {107, "Head0_Crawl_R"},
+        {161, "Head6_L_0"},    {166, "Head6_Crawl_L"}, {228, "Head12_Crawl_R"}, {229, "Alien1"},
+        {258, "PetPhoto3_01"}};
     for (auto [id, name] : marks)
         EXPECT_EQ(spriteNames[id], name) << "sprite " << id;
 }

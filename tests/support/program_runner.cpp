@@ -1,16 +1,14 @@
 #include "support/program_runner.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstring>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <thread>
+
+#include "support/temp_folder.h"
 
 extern char** environ;
 
@@ -21,21 +19,15 @@ std::filesystem::path runFolder()
 
 ProgramResult runProgram(const ProgramOptions& options)
 {
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0)
-        throw std::runtime_error("pipe failed");
-
+    TempFolder outputFolder;
+    const std::string outputFile = (outputFolder.path() / "output").string();
     pid_t pid = fork();
     if (pid < 0)
         throw std::runtime_error("fork failed");
     if (pid == 0) {
-        dup2(pipeFds[1], 1);
-        dup2(pipeFds[1], 2);
-        close(pipeFds[0]);
-        close(pipeFds[1]);
-        std::filesystem::path folder =
-            options.workingFolder.empty() ? runFolder() : options.workingFolder;
-        if (chdir(folder.c_str()) != 0)
+        int output = open(outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        std::filesystem::path folder = options.workingFolder.empty() ? runFolder() : options.workingFolder;
+        if (output < 0 || dup2(output, 1) < 0 || dup2(output, 2) < 0 || chdir(folder.c_str()) != 0)
             _exit(127);
         for (const auto& [name, value] : options.env) {
             if (value)
@@ -44,47 +36,33 @@ ProgramResult runProgram(const ProgramOptions& options)
                 unsetenv(name.c_str());
         }
         std::string program = (runFolder() / "tamwick").string();
-        std::vector<char*> argv;
-        argv.push_back(program.data());
         std::vector<std::string> args = options.args;
+        std::vector<char*> argv{program.data()};
         for (std::string& a : args)
             argv.push_back(a.data());
         argv.push_back(nullptr);
         execve(program.c_str(), argv.data(), environ);
         _exit(127);
     }
-    close(pipeFds[1]);
-    fcntl(pipeFds[0], F_SETFL, O_NONBLOCK);
 
     std::thread driver;
     if (options.whileRunning)
         driver = std::thread([&] { options.whileRunning(pid); });
-
     ProgramResult result;
     auto deadline = std::chrono::steady_clock::now() + options.timeout;
     int status = 0;
-    bool exited = false;
-    char buffer[4096];
-    while (true) {
-        pollfd fd{pipeFds[0], POLLIN, 0};
-        poll(&fd, 1, 50);
-        ssize_t n;
-        while ((n = read(pipeFds[0], buffer, sizeof buffer)) > 0)
-            result.output.append(buffer, size_t(n));
-        if (!exited && waitpid(pid, &status, WNOHANG) == pid)
-            exited = true;
-        if (exited && n <= 0)
-            break;
-        if (!exited && std::chrono::steady_clock::now() > deadline) {
+    while (waitpid(pid, &status, WNOHANG) != pid) {
+        if (std::chrono::steady_clock::now() > deadline) {
             result.timedOut = true;
             kill(pid, SIGKILL);
             waitpid(pid, &status, 0);
-            exited = true;
+            break;
         }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-    close(pipeFds[0]);
     if (driver.joinable())
         driver.join();
+    result.output = readFile(outputFile);
     if (WIFEXITED(status))
         result.exitStatus = WEXITSTATUS(status);
     else if (WIFSIGNALED(status))
@@ -97,10 +75,8 @@ bool waitForLogLine(const std::filesystem::path& logFile, const std::string& lin
 {
     auto deadline = std::chrono::steady_clock::now() + timeout;
     while (std::chrono::steady_clock::now() < deadline) {
-        std::ifstream in(logFile);
-        std::stringstream text;
-        text << in.rdbuf();
-        if (containsInOrder(logLines(text.str()), {line}))
+        std::error_code missing;
+        if (std::filesystem::exists(logFile, missing) && containsInOrder(logLines(readFile(logFile)), {line}))
             return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
