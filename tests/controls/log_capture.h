@@ -1,19 +1,21 @@
 #pragma once
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "frame/log.h"
 #include "support/program_runner.h"
 
-// Sends the log to a temporary file while it lives.
+// Sends the log to memory while it lives.
 class LogCapture {
 public:
-    LogCapture() : previous_(logFile), file_(std::tmpfile()) { logFile = file_; }
+    LogCapture() : previous_(logFile), file_(open_memstream(&text_, &size_)) { logFile = file_; }
     ~LogCapture()
     {
         logFile = previous_;
         std::fclose(file_);
+        std::free(text_);
     }
     LogCapture(const LogCapture&) = delete;
     LogCapture& operator=(const LogCapture&) = delete;
@@ -22,17 +24,12 @@ public:
     std::vector<std::string> lines()
     {
         std::fflush(file_);
-        std::rewind(file_);
-        std::string text;
-        char buffer[4096];
-        std::size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, file_)) > 0)
-            text.append(buffer, n);
-        std::fseek(file_, 0, SEEK_END);
-        return logLines(text);
+        return logLines(std::string(text_, size_));
     }
 
 private:
     FILE* previous_;
+    char* text_ = nullptr;
+    std::size_t size_ = 0;
     FILE* file_;
 };

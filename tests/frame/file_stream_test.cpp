@@ -36,15 +36,6 @@ TEST_F(FileStreamTest, ValuesHaveFixedLittleEndianLayouts)
     EXPECT_EQ(File::readOptionalInt32(in), -1);
 }
 
-TEST_F(FileStreamTest, SignExtensionOfBytes)
-{
-    writeFile(path, std::string("\xC8\xFF\x7F", 3));
-    std::ifstream in(path, std::ios::binary);
-    EXPECT_EQ(File::readInt8AsInt(in), -56);
-    EXPECT_EQ(File::readInt8AsInt(in), -1);
-    EXPECT_EQ(File::readInt8AsInt(in), 127);
-}
-
 TEST_F(FileStreamTest, ClosedStreamsThrowWithTheValueInTheMessage)
 {
     std::ofstream out(folder.path() / "missing" / "x.bin", std::ios::binary);

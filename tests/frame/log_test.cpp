@@ -101,17 +101,4 @@ TEST(UserDataFolder, FollowsXdgDataHomeAndIsCreated)
     EXPECT_TRUE(std::filesystem::is_directory(home.dataFolder()));
 }
 
-TEST(UserDataFolder, AFolderThatCannotBeMadeLeavesTheLogClosedAndHarmless)
-{
-    TempDataHome home;
-    // A file where the folder should be: creation fails whatever the permissions.
-    writeFile(home.dataFolder(), "in the way");
-    EXPECT_NO_THROW(getUserDataFolder());
-    EXPECT_NO_THROW(openLogFile());
-    ASSERT_EQ(logFile, nullptr);
-    logLine("no file here\n");
-    flushLog();
-    closeLogFile();
-}
-
 }

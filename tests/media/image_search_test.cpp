@@ -1,15 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <allegro5/allegro_font.h>
 #include <allegro5/allegro_image.h>
-#include <allegro5/allegro_ttf.h>
 #include <unistd.h>
 
 #include <filesystem>
 
 #include "frame/lookup_tables.h"
 #include "frame/names.h"
-#include "media/fonts.h"
 #include "media/image_search.h"
 #include "media/sprites.h"
 #include "support/checks.h"
@@ -160,25 +157,4 @@ TEST_F(ImageSearchTest, OutOfRangeSpriteIdsAndMissingSpritesGiveClearErrors)
     EXPECT_EQ(thrownBy([] { loadBitmaps(std::nullopt); }), "Image not found: Trophy");
     // What loaded before the failure stays usable.
     EXPECT_NE(sprites[1], nullptr);
-}
-
-TEST_F(ImageSearchTest, FontsLoadFromTheFontsFolderOrFailClearly)
-{
-    al_init_font_addon();
-    al_init_ttf_addon();
-    {
-        ScopedWorkingFolder here(tree_.path());
-        EXPECT_EQ(thrownBy(loadFonts), "Error loading fonts!");
-        destroyFonts();
-    }
-    writePlaceholderRunFolder(tree_.path());
-    ScopedWorkingFolder here(tree_.path());
-    loadFonts();
-    for (ALLEGRO_FONT* font : {builtinFont, font30, font24, font20, font64})
-        ASSERT_NE(font, nullptr);
-    EXPECT_EQ(al_get_font_line_height(builtinFont), 8);
-    EXPECT_LT(al_get_font_line_height(font20), al_get_font_line_height(font24));
-    EXPECT_LT(al_get_font_line_height(font30), al_get_font_line_height(font64));
-    destroyFonts();
-    EXPECT_EQ(font30, nullptr);
 }

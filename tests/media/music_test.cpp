@@ -13,6 +13,7 @@
 #include "media/no_music.h"
 #include "media/ogg_music.h"
 #include "media/sound.h"
+#include "media/sound_instances.h"
 #include "support/checks.h"
 #include "support/temp_folder.h"
 #include "support/working_folder.h"
@@ -164,7 +165,8 @@ TEST_F(MusicFade, ASecondFadeStartsFromTheGainTheFirstReached)
     EXPECT_TRUE(eventually([&] { return music->gain() == 1.0f; }));
 }
 
-// Main-thread calls racing the fade and update threads: none may hang or tear.
+// Main-thread calls racing the fade and update threads: none may hang or tear,
+// and the instance limit holds.
 TEST_F(MusicFade, StoppingAndDestroyingMidFadeNeverHang)
 {
     for (int i = 0; i < 12; ++i) {
@@ -183,4 +185,7 @@ TEST_F(MusicFade, StoppingAndDestroyingMidFadeNeverHang)
         if (i % 3 == 0)
             second->stop();
     }
+    std::lock_guard lock(soundMutex);
+    for (const auto& live : liveInstances)
+        EXPECT_LE(live.size(), maxLiveInstances);
 }

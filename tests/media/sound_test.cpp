@@ -113,19 +113,10 @@ TEST_F(Sound, AFourthInstancePushesTheOldestAsideToFade)
         std::lock_guard lock(soundMutex);
         return al_get_sample_instance_gain(oldest) < 0.01f;
     }));
-    {
-        std::lock_guard lock(soundMutex);
-        ASSERT_EQ(fadingInstances.size(), 1u);
-        EXPECT_TRUE(al_get_sample_instance_playing(oldest));
-        for (const SampleInstance& live : liveInstances[longSoundId])
-            EXPECT_FLOAT_EQ(al_get_sample_instance_gain(live.get()), 200.0f / 255.0f);
-    }
-
-    for (int i = 0; i < 5; ++i)
-        playSound(longSoundId, 200, 128, 1000);
     std::lock_guard lock(soundMutex);
-    EXPECT_EQ(liveInstances[longSoundId].size(), 3u);
-    EXPECT_EQ(fadingInstances.size(), 6u);
+    EXPECT_TRUE(al_get_sample_instance_playing(oldest));
+    for (const SampleInstance& live : liveInstances[longSoundId])
+        EXPECT_FLOAT_EQ(al_get_sample_instance_gain(live.get()), 200.0f / 255.0f);
 }
 
 TEST_F(Sound, FadingInstancesAreFreedOnceFinishedAndLiveOnesStay)
@@ -149,19 +140,6 @@ TEST_F(Sound, UnknownSoundIdsAreIgnored)
     for (const auto& live : liveInstances)
         EXPECT_TRUE(live.empty());
     EXPECT_TRUE(fadingInstances.empty());
-}
-
-// Play storms from the main thread while the update thread fades and frees.
-TEST_F(Sound, PlayingWhileTheUpdateThreadRunsKeepsTheLimit)
-{
-    for (int i = 0; i < 600; ++i) {
-        playSound((i * 7) % soundCount, 100 + i % 150, i % 256, 500 + i % 1500);
-        if (i % 50 == 0)
-            std::this_thread::sleep_for(3ms);
-    }
-    std::lock_guard lock(soundMutex);
-    for (const auto& live : liveInstances)
-        EXPECT_LE(live.size(), maxLiveInstances);
 }
 
 // Each of these runs in a child process of its own.

@@ -35,7 +35,7 @@ ProgramResult runProgram(const ProgramOptions& options)
             else
                 unsetenv(name.c_str());
         }
-        std::string program = (runFolder() / "tamwick").string();
+        std::string program = (options.program.empty() ? runFolder() / "tamwick" : options.program).string();
         std::vector<std::string> args = options.args;
         std::vector<char*> argv{program.data()};
         for (std::string& a : args)

@@ -16,6 +16,8 @@ struct ProgramResult {
 };
 
 struct ProgramOptions {
+    // The game unless a test names another program.
+    std::filesystem::path program;
     std::vector<std::string> args;
     // Environment changes: a value sets the variable, nullopt removes it. No
     // dialogs and OpenAL's null device unless a test says otherwise.

@@ -5,6 +5,7 @@
 #include "media/image_search.h"
 #include "media/sprites.h"
 #include "support/allegro_environment.h"
+#include "support/program_runner.h"
 #include "support/temp_folder.h"
 #include "support/working_folder.h"
 
@@ -14,9 +15,7 @@
 #include <allegro5/allegro_image.h>
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -37,28 +36,14 @@ fs::path generator() { return runDir.parent_path() / "tools" / "tamwick-assetgen
     if (!fs::exists(generator()))                                                                             \
     GTEST_SKIP() << "the asset generator is not built (TAMWICK_BUILD_ASSETS is off)"
 
-struct GeneratorRun {
-    int status = -1;
-    std::string output;
-};
-
-GeneratorRun runGenerator(const std::string& args)
+ProgramResult runGenerator(const std::string& mode, const fs::path& folder)
 {
-    GeneratorRun run;
-    std::string command = "'" + generator().string() + "' " + args + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    std::array<char, 4096> buffer;
-    size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        run.output.append(buffer.data(), n);
-    int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    ProgramOptions options;
+    options.program = generator();
+    options.args = {mode, folder.string()};
+    options.timeout = std::chrono::seconds(300);
+    return runProgram(options);
 }
-
-std::string quoted(const fs::path& p) { return "'" + p.string() + "'"; }
 
 std::map<std::string, std::string> filesUnder(const fs::path& root)
 {
@@ -148,16 +133,16 @@ TEST(GeneratedAssets, EverySoundAndMusicFileDecodesThroughTheAudioAddon)
 TEST(AssetGenerator, VerifyAcceptsTheBuiltRunFolder)
 {
     SKIP_WITHOUT_ASSETS();
-    GeneratorRun run = runGenerator("--verify " + quoted(runDir));
-    EXPECT_EQ(run.status, 0) << run.output;
+    ProgramResult run = runGenerator("--verify", runDir);
+    EXPECT_EQ(run.exitStatus, 0) << run.output;
 }
 
 TEST(AssetGenerator, ReproducesTheRunFolderByteForByteAndVerifyCatchesDamage)
 {
     SKIP_WITHOUT_ASSETS();
     TempFolder folder;
-    GeneratorRun run = runGenerator("--out " + quoted(folder.path()));
-    ASSERT_EQ(run.status, 0) << run.output;
+    ProgramResult run = runGenerator("--out", folder.path());
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
 
     // A second run gives exactly the files of the build's own run.
     auto fresh = filesUnder(folder.path());
@@ -174,8 +159,8 @@ TEST(AssetGenerator, ReproducesTheRunFolderByteForByteAndVerifyCatchesDamage)
     fs::copy_file(image("Bomb7"), folder.path() / "fonts" / "Bomb7.png");
     fs::copy_file(image("Block4"), image("Flag3"), fs::copy_options::overwrite_existing);
     fs::remove(folder.path() / "newSound" / "Gong2.wav");
-    GeneratorRun verify = runGenerator("--verify " + quoted(folder.path()));
-    EXPECT_NE(verify.status, 0);
+    ProgramResult verify = runGenerator("--verify", folder.path());
+    EXPECT_NE(verify.exitStatus, 0);
     for (const char* expected : {"Trophy: missing", "Bomb7: found 2 times", "Flag3: too little pure red",
                                  "newSound/Gong2.wav: missing"})
         EXPECT_NE(verify.output.find(expected), std::string::npos) << expected << "\n" << verify.output;
