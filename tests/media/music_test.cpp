@@ -25,7 +25,6 @@ namespace {
 
 class MusicTest : public testing::Test {
 protected:
-    static void SetUpTestSuite() { installTestSound(); }
     void SetUp() override { in_ = std::make_unique<ScopedWorkingFolder>(installTestSound()); }
     void TearDown() override { in_.reset(); }
 
@@ -69,12 +68,8 @@ TEST_F(OggStream, AFileThatCannotBeStreamedThrowsFailure)
 
 TEST_F(MusicTracks, EachStarterPlaysItsTrackOrFallsSilent)
 {
-    std::shared_ptr<Music> menu = startMusicTrack();
-    std::shared_ptr<Music> trophy = startTrophyMusic();
-    std::shared_ptr<Music> game = startGameMusic();
-    EXPECT_NE(std::dynamic_pointer_cast<OggMusic>(menu), nullptr);
-    EXPECT_NE(std::dynamic_pointer_cast<OggMusic>(trophy), nullptr);
-    EXPECT_NE(std::dynamic_pointer_cast<OggMusic>(game), nullptr);
+    for (auto start : {startMusicTrack, startTrophyMusic, startGameMusic})
+        EXPECT_NE(std::dynamic_pointer_cast<OggMusic>(start()), nullptr);
 
     TempFolder empty;
     ScopedWorkingFolder in(empty.path());

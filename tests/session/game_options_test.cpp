@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 
 #include "session/game_options.h"
 
@@ -23,18 +24,11 @@ TEST(GameOptions, DefaultsOfANewGame)
 
     // Walls grow back only in Snake Hunter and Everything.
     for (int mode = 0; mode < gameModeCount; ++mode) {
-        const RespawningWallsSettings& walls = o.respawningWalls[mode];
-        SCOPED_TRACE(mode);
-        if (mode == 4 || mode == 6) {
-            EXPECT_TRUE(walls.enabled);
-            EXPECT_EQ(walls.interval, 10);
-            EXPECT_EQ(walls.startLimit, 10);
-            EXPECT_EQ(walls.stopLimit, 50);
-            EXPECT_EQ(walls.minimumFreeCells, 100);
-        } else {
-            EXPECT_FALSE(walls.enabled);
-            EXPECT_EQ(walls.interval + walls.startLimit + walls.stopLimit + walls.minimumFreeCells, 0);
-        }
+        const RespawningWallsSettings& w = o.respawningWalls[mode];
+        const bool grows = mode == 4 || mode == 6;
+        EXPECT_EQ(w.enabled, grows) << mode;
+        EXPECT_EQ((std::array{w.interval, w.startLimit, w.stopLimit, w.minimumFreeCells}),
+                  (grows ? std::array{10, 10, 50, 100} : std::array{0, 0, 0, 0})) << mode;
     }
     EXPECT_EQ(std::count(o.powerupsDisabled.begin(), o.powerupsDisabled.end(), true), 0);
 
