@@ -47,11 +47,6 @@ TEST_F(Sound, InstallsTheMixersWithTheirVolumesAndEveryEffect)
     EXPECT_TRUE(sampleThread.joinable());
     EXPECT_EQ(gameMusicTracks,
               (std::vector<std::string>{"music/Breakdown.ogg", "music/If Not Now When.ogg"}));
-
-    setMixerVolume(musicMixerKey, 30);
-    EXPECT_EQ(getMixerVolume(musicMixerKey), 30);
-    EXPECT_FLOAT_EQ(al_get_mixer_gain(music), 0.3f);
-    setMixerVolume(musicMixerKey, 100);
 }
 
 TEST_F(Sound, EveryEffectPlaysOnTheEffectsMixer)
