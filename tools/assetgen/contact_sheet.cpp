@@ -145,40 +145,36 @@ void writeContactSheet(const std::string& path, const std::vector<Picture>& spri
     for (int i = 0; i < 5; ++i, y += sceneH)
         arenaScene(sheet, sprites, margin, y, floors[i], floorNames[i], fonts);
 
+    // Lays the sprites out left to right in labelled cells, wrapping at the
+    // sheet's edge; below the last row comes a margin.
+    auto flow = [&](const std::vector<int>& ids, auto cellSize, auto drawCell) {
+        int x = margin, rowH = 0;
+        for (int id : ids) {
+            int w, h;
+            cellSize(id, w, h);
+            if (x + w > width - margin) {
+                x = margin;
+                y += rowH;
+                rowH = 0;
+            }
+            drawCell(id, x, y);
+            x += w;
+            rowH = std::max(rowH, h);
+        }
+        y += rowH + margin;
+    };
     y += margin;
-    int x = margin, rowH = 0;
-    for (int id : small) {
-        int w, h;
-        smallCell(id, w, h);
-        if (x + w > width - margin) {
-            x = margin;
-            y += rowH;
-            rowH = 0;
-        }
-        sheet.text(fonts.builtin, static_cast<float>(x), static_cast<float>(y), 0, labelColour,
+    flow(small, smallCell, [&](int id, int x, int top) {
+        sheet.text(fonts.builtin, static_cast<float>(x), static_cast<float>(top), 0, labelColour,
                    std::to_string(id) + " " + spriteNames[id]);
-        drawSprite(sheet, sprites[id], x, y + 12, 1, true);
-        drawSprite(sheet, sprites[id], x + sprites[id].width + 8, y + 12, 3, true);
-        x += w;
-        rowH = std::max(rowH, h);
-    }
-    y += rowH + margin;
-    x = margin;
-    rowH = 0;
-    for (int id : large) {
-        int w, h;
-        largeCell(id, w, h);
-        if (x + w > width - margin) {
-            x = margin;
-            y += rowH;
-            rowH = 0;
-        }
-        sheet.text(fonts.builtin, static_cast<float>(x), static_cast<float>(y), 0, labelColour,
+        drawSprite(sheet, sprites[id], x, top + 12, 1, true);
+        drawSprite(sheet, sprites[id], x + sprites[id].width + 8, top + 12, 3, true);
+    });
+    flow(large, largeCell, [&](int id, int x, int top) {
+        sheet.text(fonts.builtin, static_cast<float>(x), static_cast<float>(top), 0, labelColour,
                    std::to_string(id) + " " + spriteNames[id] +
                        (id >= 229 ? std::string(" - \"") + photoInfo(id).caption + "\"" : std::string()));
-        drawSprite(sheet, sprites[id], x, y + 12, 1, true);
-        x += w;
-        rowH = std::max(rowH, h);
-    }
+        drawSprite(sheet, sprites[id], x, top + 12, 1, true);
+    });
     writePng(path, sheet.width(), sheet.height(), sheet.rgbBytes(), 1);
 }
