@@ -10,8 +10,6 @@
 #include "controls/steam_input_controls.h"
 #include "frame/app_globals.h"
 #include "frame/log.h"
-#include "game/player.h"
-#include "game/player_list.h"
 
 std::unique_ptr<ControlsManager> controlsManager;
 ControlsManager* controlsManagerInstance = nullptr;
@@ -19,6 +17,18 @@ bool joystickDriverPending = true;
 bool steamInputEnabled = false;
 
 namespace {
+
+HeldControlsSource& heldControlsSource()
+{
+    static HeldControlsSource source;
+    return source;
+}
+
+std::vector<HeldControls> heldControls()
+{
+    const auto& source = heldControlsSource();
+    return source ? source() : std::vector<HeldControls>{};
+}
 
 const std::vector<std::vector<int>> defaultLayouts = {
     {ALLEGRO_KEY_UP, ALLEGRO_KEY_DOWN, ALLEGRO_KEY_LEFT, ALLEGRO_KEY_RIGHT, ALLEGRO_KEY_RCTRL,
@@ -162,9 +172,9 @@ bool ControlsManager::refreshControls(int joystickCount)
         controls.push_back(added);
         logStdString(fmt::format("Added controller: {}\n", added->id()));
         changed = true;
-        for (const auto& p : player) {
-            if (p && wraps(p->controls, handle)) {
-                logStdString(fmt::format("Player {} regained controls\n", p->num));
+        for (const auto& held : heldControls()) {
+            if (wraps(held.controls, handle)) {
+                logStdString(fmt::format("Player {} regained controls\n", held.playerNumber));
                 break;
             }
         }
@@ -189,8 +199,8 @@ bool ControlsManager::isControlsUsedByAnyPlayer(const std::shared_ptr<Controls>&
 {
     if (!c || !isControllerControls(c.get()))
         return false;
-    return std::any_of(player.begin(), player.end(),
-                       [&](const auto& p) { return p && p->controls == c; });
+    auto held = heldControls();
+    return std::any_of(held.begin(), held.end(), [&](const auto& h) { return h.controls == c; });
 }
 
 std::optional<std::shared_ptr<Controls>> ControlsManager::firstController()
@@ -229,4 +239,9 @@ std::vector<std::shared_ptr<Controls>> ControlsManager::getMenuControls(int inpu
         }
     }
     return result;
+}
+
+void setHeldControlsSource(HeldControlsSource source)
+{
+    heldControlsSource() = std::move(source);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -50,6 +51,16 @@ private:
     void fillControls(int joystickCount);
     bool refreshControls(int joystickCount);
 };
+
+// A controls object that a player of the running game holds.
+struct HeldControls {
+    int playerNumber = 0;
+    std::shared_ptr<Controls> controls;
+};
+// Where the manager learns which controls the players hold; the game registers
+// its player list here. Without one, no player holds anything.
+using HeldControlsSource = std::function<std::vector<HeldControls>()>;
+void setHeldControlsSource(HeldControlsSource source);
 
 // Made by start-up; lives until shutdown.
 extern std::unique_ptr<ControlsManager> controlsManager;

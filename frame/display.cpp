@@ -10,13 +10,10 @@
 #include "media/bitmap_draw.h"
 #include "media/recolour_shader.h"
 #include "media/render_target.h"
-#include "session/game_options.h"
 
 ALLEGRO_DISPLAY* display = nullptr;
 BitmapPtr screenBitmap;
 BitmapPtr backbufferBitmap;
-int screenWidth = 0;
-int screenHeight = 0;
 
 const std::map<int, Vector2> screenSizes = {
     {0, {1920, 1080}}, {1, {640, 480}}, {2, {640, 640}}, {3, {640, 720}}, {4, {640, 960}},
@@ -145,10 +142,8 @@ void presentFrame()
     al_flip_display();
 }
 
-void restartTimer(int rate, GameOptions& options)
+void restartTimer(int rate)
 {
-    options.updateRate = rate;
-    options.updateRateMultiplier = (rate == 120 || rate == 144) ? 2 : 1;
     if (updateTimer)
         al_destroy_timer(updateTimer);
     updateTimer = al_create_timer(1.0 / rate);

@@ -2,10 +2,9 @@
 #include <allegro5/allegro.h>
 #include <map>
 
+#include "frame/screen_size.h"
 #include "frame/vector2.h"
 #include "media/bitmap_wrapper.h"
-
-struct GameOptions;
 
 extern ALLEGRO_DISPLAY* display;
 // The off-screen canvas every screen draws into, at the logical screen size.
@@ -13,9 +12,6 @@ extern ALLEGRO_DISPLAY* display;
 extern BitmapPtr screenBitmap;
 // The display's backbuffer (not owned).
 extern BitmapPtr backbufferBitmap;
-// The logical screen size; 0 x 0 until the first screen sets it.
-extern int screenWidth;
-extern int screenHeight;
 
 // Logical screen size by id: 0 menus, 1-4 the trophy room by entry count.
 extern const std::map<int, Vector2> screenSizes;
@@ -27,8 +23,8 @@ bool setVideoMode(int width, int height, bool windowed, int adapter);
 void createScreenBitmap(int sizeId);
 // Scales the canvas onto the backbuffer, letterboxed, and flips.
 void presentFrame();
-// Sets the options' update rate and multiplier and restarts the update timer at that rate.
-void restartTimer(int rate, GameOptions& options);
+// Restarts the update timer at `rate` updates per second.
+void restartTimer(int rate);
 // The window icon from "tamwick.png" in the working folder; a missing file
 // leaves the default icon.
 void setWindowIcon();

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include "controls/controls_manager.h"
 #include "frame/config.h"
-#include "session/game_options.h"
 
 bool vsyncEnabled = false;
 int menuControlMode = 2;
@@ -36,7 +34,7 @@ void createDefaultConfig()
     setConfigInt("video", "width", 0);
     setConfigInt("video", "height", 0);
     setConfigInt("video", "windowed", 0);
-    setConfigInt("video", "updaterate", gameOptions.updateRate);
+    setConfigInt("video", "updaterate", defaultUpdateRate);
     setConfigInt("sound", "soundEffectsVolume", 60);
     setConfigInt("sound", "musicVolume", 100);
     setConfigInt("controls", "menuControlMode", 2);
@@ -54,15 +52,14 @@ StartupSettings readStartupSettings()
     s.width = getConfigInt("video", "width", 0);
     s.height = getConfigInt("video", "height", 0);
     s.display = getConfigInt("video", "display", -1);
-    int rate = getConfigInt("video", "updaterate", gameOptions.updateRate);
-    gameOptions.updateRate = isValidUpdateRate(rate) ? rate : 60;
+    int rate = getConfigInt("video", "updaterate", defaultUpdateRate);
+    s.updateRate = isValidUpdateRate(rate) ? rate : defaultUpdateRate;
     s.soundEffectsVolume = std::clamp(getConfigInt("sound", "soundEffectsVolume", 60), 0, 100);
     s.musicVolume = std::clamp(getConfigInt("sound", "musicVolume", 100), 0, 100);
     s.windowed = readConfigBool("video", "windowed", false);
     int mode = getConfigInt("controls", "menuControlMode", 2);
     menuControlMode = (mode >= 0 && mode <= 2) ? mode : 2;
     xinputDpadEnabled = readConfigBool("controls", "xinputDpadEnabled", true);
-    steamInputEnabled = false;
     diagnosticMode = readConfigBool("other", "diagnostic", false);
     autoRandomControls = readConfigBool("other", "autoRandomControls", false);
     replayRecordingEnabled = readConfigBool("other", "replayRecordingEnabled", true);

@@ -17,6 +17,8 @@ extern int lootboxPoints;
 extern bool fastForward;
 extern int advanceLimit;
 
+inline constexpr int defaultUpdateRate = 60;
+
 // What start-up keeps in locals for the display and sound steps.
 struct StartupSettings {
     int width = 0;
@@ -25,6 +27,7 @@ struct StartupSettings {
     bool windowed = false;
     int soundEffectsVolume = 60;
     int musicVolume = 100;
+    int updateRate = defaultUpdateRate;
 };
 
 // Writes the defaults of a new configuration file, key by key.

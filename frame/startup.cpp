@@ -31,7 +31,8 @@
 #include "media/sprites.h"
 #include "media/text.h"
 #include "menus/menu_layout.h"
-#include "session/game_options.h"
+#include "game/game_options.h"
+#include "session/update_rate.h"
 
 namespace {
 
@@ -84,7 +85,7 @@ void startUpdateTimer()
 {
     pendingUpdates = 0;
     timerTicks = 0;
-    restartTimer(gameOptions.updateRate, gameOptions);
+    setUpdateRate(gameOptions.updateRate);
     twoSecondFrameCount = gameOptions.updateRate * 2;
 }
 
@@ -115,6 +116,8 @@ int init(int argc, char** argv)
 
     loadConfiguration();
     StartupSettings settings = readStartupSettings();
+    gameOptions.updateRate = settings.updateRate;
+    steamInputEnabled = false;
     if (autoLoad.get())
         AccessibilitySettings::load(accessibilitySettings);
 
@@ -143,14 +146,6 @@ int init(int argc, char** argv)
     startUpdateTimer();
     fillDefaultColours();
     return 0;
-}
-
-void fatalError(const std::string& message)
-{
-    logStdString(message + "\n");
-    showMessageBox(display, "Error", "Error", message.c_str(), ALLEGRO_MESSAGEBOX_ERROR);
-    closeLogFile();
-    std::exit(1);
 }
 
 void shutdown()

@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "game/background_colour.h"
+#include "media/background_colour.h"
 #include "media/colour.h"
 
 std::vector<RGB> playerColours;

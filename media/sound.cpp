@@ -7,7 +7,7 @@
 #include <system_error>
 
 #include "frame/log.h"
-#include "frame/startup.h"
+#include "frame/fatal_error.h"
 #include "media/sample_update_thread.h"
 #include "media/sound_instances.h"
 

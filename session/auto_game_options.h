@@ -2,7 +2,7 @@
 #include <random>
 #include <string>
 
-#include "session/game_options.h"
+#include "game/game_options.h"
 
 // Turns every option of the live gameOptions that is set to Auto into a
 // concrete value for the next round, drawing from levelRng and rand(), and logs

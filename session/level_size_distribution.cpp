@@ -4,7 +4,7 @@
 
 #include "frame/log.h"
 #include "session/auto_game_options.h"
-#include "session/game_options.h"
+#include "game/game_options.h"
 
 void testAutoLevelSizeDistribution()
 {

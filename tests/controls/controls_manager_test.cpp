@@ -6,8 +6,7 @@
 #include "controls/keyboard_controls.h"
 #include "controls/steam_input_controls.h"
 #include "fake_joystick_driver.h"
-#include "game/player_list.h"
-#include "log_capture.h"
+#include "support/log_capture.h"
 #include "support/checks.h"
 #include "support/program_runner.h"
 
@@ -20,18 +19,17 @@ protected:
     void SetUp() override
     {
         joystickDriverPending = true;
-        player.clear();
+        setHeldControlsSource([this] { return held; });
     }
-    void TearDown() override { player.clear(); }
+    void TearDown() override { setHeldControlsSource({}); }
 
-    std::shared_ptr<Player> addPlayer(int num, std::shared_ptr<Controls> controls)
+    // A player of the running game holding these controls.
+    void addPlayer(int num, std::shared_ptr<Controls> controls)
     {
-        auto p = std::make_shared<Player>();
-        p->num = num;
-        p->controls = std::move(controls);
-        player.push_back(p);
-        return p;
+        held.push_back({num, std::move(controls)});
     }
+
+    std::vector<HeldControls> held;
 
     std::string idOf(FakePad& pad)
     {
@@ -118,8 +116,8 @@ TEST_F(ControlsManagerTest, UnpluggedControllerReturnsToThePlayerWhoKeptIt)
     FakePad& a = driver.addPad("Pad A");
     FakePad& b = driver.addPad("Pad B");
     ControlsManager m;
-    auto keeper = addPlayer(3, m.controls[0]);
-    auto held = keeper->controls;
+    auto kept = m.controls[0];
+    addPlayer(3, kept);
     addPlayer(4, m.controls[1]);
 
     a.plugged = false;
@@ -129,7 +127,7 @@ TEST_F(ControlsManagerTest, UnpluggedControllerReturnsToThePlayerWhoKeptIt)
                                  "1 controls invalidated"}));
     EXPECT_EQ(m.controls.size(), 5u);
     EXPECT_EQ(countWrapping(m, a), 0);
-    EXPECT_FALSE(keeper->controls->isActive());
+    EXPECT_FALSE(kept->isActive());
     EXPECT_FALSE(m.detectJoysticks());
 
     a.plugged = true;
@@ -142,13 +140,13 @@ TEST_F(ControlsManagerTest, UnpluggedControllerReturnsToThePlayerWhoKeptIt)
 
     // The player's own object reads the device again; the manager has one
     // fresh object for it, at the end of its list.
-    EXPECT_EQ(keeper->controls, held);
-    EXPECT_TRUE(keeper->controls->isActive());
-    EXPECT_TRUE(keeper->controls->fire());
+    EXPECT_EQ(held[0].controls, kept);
+    EXPECT_TRUE(kept->isActive());
+    EXPECT_TRUE(kept->fire());
     EXPECT_EQ(m.controls.size(), 6u);
     EXPECT_EQ(countWrapping(m, a), 1);
     EXPECT_EQ(countWrapping(m, b), 1);
-    EXPECT_NE(m.controls.back(), held);
+    EXPECT_NE(m.controls.back(), kept);
     EXPECT_EQ(m.controls.back()->id(), idOf(a));
 }
 
@@ -174,7 +172,7 @@ TEST_F(ControlsManagerTest, MenuControlModes)
     EXPECT_EQ(m.getMenuControls(1, true), (ControlsList{a, b}));
     EXPECT_EQ(m.getMenuControls(2, true), (ControlsList{a, b}));
 
-    player.back()->controls = a;
+    held.back().controls = a;
     EXPECT_EQ(m.getMenuControls(1, true), (ControlsList{a, a}));
 
     // Steam Input controllers count as controllers too.

@@ -6,7 +6,7 @@
 #include "fake_joystick_driver.h"
 #include "frame/app_globals.h"
 #include "frame/screen_loop.h"
-#include "log_capture.h"
+#include "support/log_capture.h"
 #include "support/allegro_environment.h"
 
 namespace {

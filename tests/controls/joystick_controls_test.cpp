@@ -6,7 +6,7 @@
 #include "controls/joystick_controls.h"
 #include "fake_joystick_driver.h"
 #include "frame/settings.h"
-#include "log_capture.h"
+#include "support/log_capture.h"
 
 namespace {
 

@@ -4,7 +4,6 @@
 #include "frame/config.h"
 #include "frame/config_option.h"
 #include "frame/settings.h"
-#include "session/game_options.h"
 #include "support/allegro_environment.h"
 #include "support/temp_folder.h"
 
@@ -41,7 +40,6 @@ protected:
 TEST_F(ConfigTest, TheDefaultFilesQuirkyKeysAreNeverRead)
 {
     config = al_create_config();
-    gameOptions.updateRate = 60;
     createDefaultConfig();
     EXPECT_NE(fileText().find("sync=1\n"), std::string::npos);
     EXPECT_NE(fileText().find("showReplayTestOptions =0\n"), std::string::npos);
@@ -111,7 +109,7 @@ TEST_F(ConfigTest, ValuesThatIndexTablesOrDriveTheTimerAreValidated)
     load("[video]\nupdaterate=50\n[sound]\nsoundEffectsVolume=150\nmusicVolume=-4\n"
          "[controls]\nmenuControlMode=7\n[accessibility]\nbgcol=9\nghostOpacity=999\n");
     StartupSettings s = readStartupSettings();
-    EXPECT_EQ(gameOptions.updateRate, 60);
+    EXPECT_EQ(s.updateRate, 60);
     EXPECT_EQ(s.soundEffectsVolume, 100);
     EXPECT_EQ(s.musicVolume, 0);
     EXPECT_EQ(menuControlMode, 2);
@@ -122,10 +120,8 @@ TEST_F(ConfigTest, ValuesThatIndexTablesOrDriveTheTimerAreValidated)
 
     for (int rate : {15, 30, 45, 60, 120, 144}) {
         setConfigInt("video", "updaterate", rate);
-        readStartupSettings();
-        EXPECT_EQ(gameOptions.updateRate, rate);
+        EXPECT_EQ(readStartupSettings().updateRate, rate);
     }
-    gameOptions.updateRate = 60;
 }
 
 TEST_F(ConfigTest, AFailedSaveLeavesTheOldFileWhole)

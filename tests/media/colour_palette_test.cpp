@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "frame/accessibility_settings.h"
-#include "game/background_colour.h"
+#include "media/background_colour.h"
 #include "media/colour.h"
 #include "media/palette.h"
 #include "support/allegro_environment.h"

@@ -6,7 +6,7 @@
 
 #include "frame/lookup_tables.h"
 #include "session/auto_game_options.h"
-#include "session/game_options.h"
+#include "game/game_options.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "session/game_options.h"
+#include "game/game_options.h"
 #include "session/level_size_distribution.h"
 
 TEST(LevelSizeDistribution, LeavesRandomnessAndPlayerCountAsTheyWere)

@@ -116,6 +116,10 @@ extern GameOptions gameOptions;
 // increase and the trophy room. Never reseeded.
 extern std::mt19937 levelRng;
 
+// 2 at the fast rates (120 and 144 updates per second), else 1: every
+// duration the rules count in updates is scaled by it.
+int updateRateMultiplierFor(int rate);
+
 // Capture the Flag, Battle Royale, King of the Hill and Everything play in teams.
 bool isTeamMode(int mode);
 

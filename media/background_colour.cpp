@@ -1,4 +1,4 @@
-#include "game/background_colour.h"
+#include "media/background_colour.h"
 
 #include "frame/accessibility_settings.h"
 

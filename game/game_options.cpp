@@ -1,4 +1,4 @@
-#include "session/game_options.h"
+#include "game/game_options.h"
 
 #include <fmt/format.h>
 
@@ -6,6 +6,11 @@
 
 GameOptions gameOptions;
 std::mt19937 levelRng;
+
+int updateRateMultiplierFor(int rate)
+{
+    return (rate == 120 || rate == 144) ? 2 : 1;
+}
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "session/game_options.h"
+#include "game/game_options.h"
 
 TEST(GameOptions, DefaultsOfANewGame)
 {

@@ -1,0 +1,4 @@
+#include "frame/screen_size.h"
+
+int screenWidth = 0;
+int screenHeight = 0;
