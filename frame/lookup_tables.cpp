@@ -1,5 +1,8 @@
 #include "frame/lookup_tables.h"
 
+#include "frame/game_ids.h"
+#include "frame/names.h"
+
 const std::map<int, Vector2> ArenaSizeTable{
     {1, {19, 11}},  {2, {19, 15}}, {3, {27, 15}},  {4, {31, 19}},  {5, {39, 23}},
     {6, {59, 35}},  {7, {75, 43}}, {8, {119, 67}}, {9, {25, 11}},  {10, {35, 15}},
@@ -33,17 +36,39 @@ const std::unordered_map<int, int> powerupSprites{
     {1, 38},  {2, 45},  {3, 49},  {4, 41},  {5, 51},  {6, 43},  {7, 47},
     {8, 40},  {10, 52}, {11, 50}, {12, 48}, {13, 53}, {14, 37}, {15, 42},
     {16, 46}, {17, 44}, {18, 44}, {19, 44}, {20, 44}, {21, 39}};
-const std::unordered_map<Facing, Vector2> directionTable{{Facing::Right, {1, 0}},
-                                                         {Facing::Up, {0, -1}},
-                                                         {Facing::Left, {-1, 0}},
-                                                         {Facing::Down, {0, 1}}};
+const std::array<FacingStep, 4> directionTable{{{Facing::Down, {0, 1}},
+                                                {Facing::Up, {0, -1}},
+                                                {Facing::Left, {-1, 0}},
+                                                {Facing::Right, {1, 0}}}};
+
+Vector2 facingStep(Facing facing)
+{
+    switch (facing) {
+    case Facing::Right: return {1, 0};
+    case Facing::Up: return {0, -1};
+    case Facing::Left: return {-1, 0};
+    case Facing::Down: return {0, 1};
+    }
+    return {1, 0};
+}
+
+Facing facingOfStep(int dx, int dy)
+{
+    if (dx == 0 && dy == -1)
+        return Facing::Up;
+    if (dx == -1 && dy == 0)
+        return Facing::Left;
+    if (dx == 0 && dy == 1)
+        return Facing::Down;
+    return Facing::Right;
+}
 const std::vector<int> headPool{0, 1, 2, 4, 5, 6, 7, 10};
 
 namespace {
 std::unordered_set<int> makeLazySpriteIds()
 {
     std::unordered_set<int> ids;
-    for (int id = 229; id <= 258; ++id)
+    for (int id = SpriteId::FirstPhoto; id < spriteCount; ++id)
         ids.insert(id);
     return ids;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <map>
 #include <unordered_map>
 #include <unordered_set>
@@ -30,7 +31,18 @@ extern const std::map<int, int> auctionPowerupPool;
 extern const std::map<int, std::map<int, int>> modePowerupWeights;
 // Powerup id -> sprite id.
 extern const std::unordered_map<int, int> powerupSprites;
-extern const std::unordered_map<Facing, Vector2> directionTable;
+// Each facing with its unit step, in the order every rule walks them: down, up,
+// left, right. The order is part of the replay format (spawn facing, the
+// trapped test, the computer snakes' search).
+struct FacingStep {
+    Facing facing;
+    Vector2 step;
+};
+extern const std::array<FacingStep, 4> directionTable;
+// The unit step of a facing: right (1, 0), up (0, -1), left (-1, 0), down (0, 1).
+Vector2 facingStep(Facing facing);
+// The facing whose unit step is (dx, dy); right for anything else.
+Facing facingOfStep(int dx, int dy);
 // Head sets offered to computer players.
 extern const std::vector<int> headPool;
 // Sprites loaded on first use rather than at start-up (the loot-box photographs).

@@ -24,6 +24,7 @@
 #include "frame/user_data_folder.h"
 #include "frame/version.h"
 #include "game/player_sprite_cache.h"
+#include "game/round_state.h"
 #include "media/fonts.h"
 #include "media/recolour_shader.h"
 #include "media/render_target.h"
@@ -155,6 +156,8 @@ void shutdown()
     log("Destroying shaders\n");
     destroyShaders();
     log("Destroying bitmaps\n");
+    // Players hold flying sprites drawn from the sprite cache; they go first.
+    resetRoundState();
     clearPlayerSpriteCache();
     screenBitmap.reset();
     backbufferBitmap.reset();

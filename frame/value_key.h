@@ -6,7 +6,7 @@
 
 // The key of the first entry (in the table's iteration order) holding `value`.
 template <typename Table>
-auto valueKey(const Vector2& value, const Table& table) -> typename Table::key_type
+auto valueKey(const Vector2& value, const Table& table)
 {
     for (const auto& [key, entry] : table)
         if (entry == value)

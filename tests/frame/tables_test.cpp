@@ -50,7 +50,6 @@ TEST(LookupTables, MatchTheLevelRules)
     EXPECT_EQ(modePowerupWeights.at(4).at(4), 1);
     EXPECT_EQ(powerupSprites.count(9), 0u);
     EXPECT_EQ(powerupSprites.at(21), 39);
-    EXPECT_EQ(directionTable.at(Facing::Up), (Vector2{0, -1}));
     EXPECT_EQ(headPool, (std::vector<int>{0, 1, 2, 4, 5, 6, 7, 10}));
     EXPECT_EQ(lazySpriteIds.size(), 30u);
     EXPECT_TRUE(lazySpriteIds.count(229) && lazySpriteIds.count(258) && !lazySpriteIds.count(228));
@@ -65,4 +64,17 @@ TEST(LookupTables, MatchTheLevelRules)
             EXPECT_EQ(powerupSprites.count(id), 1u) << "powerup " << id;
 }
 
+}
+
+TEST(DirectionTable, WalksDownUpLeftRightAndAgreesWithTheFacingSteps)
+{
+    const std::vector<Facing> order{Facing::Down, Facing::Up, Facing::Left, Facing::Right};
+    ASSERT_EQ(directionTable.size(), order.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        EXPECT_EQ(directionTable[i].facing, order[i]) << i;
+        EXPECT_EQ(directionTable[i].step, facingStep(order[i])) << i;
+        EXPECT_EQ(facingOfStep(directionTable[i].step.x, directionTable[i].step.y), order[i]);
+    }
+    EXPECT_EQ(facingStep(Facing::Right), (Vector2{1, 0}));
+    EXPECT_EQ(facingStep(Facing::Up), (Vector2{0, -1}));
 }

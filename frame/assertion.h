@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+// Consistency checks, above all those of replay verification, fail with
+// "Assertion failed: '<expression>' at line <line>" and a newline. The text is
+// logged and thrown as std::runtime_error.
+std::string assertionText(std::string_view expression, int line);
+[[noreturn]] void failAssertion(std::string_view expression, int line);
+// The same with "replayInput pos <position>" and a newline appended, for the
+// checks made while a replay plays.
+[[noreturn]] void failAssertionAt(std::string_view expression, int line, long long replayPosition);

@@ -1,0 +1,3 @@
+#include "game/flying_sprite.h"
+
+void FlyingSprite::draw() const {}

@@ -1,0 +1,38 @@
+#pragma once
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+// The version this build writes into its replays: (major << 24) | (minor << 12) | patch.
+inline constexpr int replayOutputVersion = 0x1001002;
+// The end byte ('w') that closes a recorded round.
+inline constexpr int replayEndByte = 119;
+
+// The replay context of one round, built by the session for each round and
+// copied into the Game; every rule that reads or writes a frame record gets it.
+// At most one of `playing` and `recording` is set.
+struct PackagedReplayData {
+    std::istream* replayInput = nullptr;           // binary; null when not playing
+    std::ostream* replayOutput = nullptr;          // binary; null when not recording
+    bool playing = false;
+    std::optional<int> replayInputVersion;         // the version of the replay that plays
+    bool recording = false;
+    std::shared_ptr<std::istream> inputVerify;     // the verify text to check against, if any
+    std::ostream* outputVerify = nullptr;          // the verify text being written, if any
+};
+
+// True while a replay plays whose version is below `version`: the rule keeps
+// its old form. A new game always takes the newest rule. A playing replay
+// without a version throws std::bad_optional_access, as every gate does.
+bool playingOlderThan(const PackagedReplayData& replay, int version);
+// The same, but a playing replay without a version counts as old.
+bool playingOlderThanOrUnversioned(const PackagedReplayData& replay, int version);
+
+// A failed consistency check of the rules: the assertion text, with the replay
+// input's read position added while a replay plays; logged and thrown as
+// std::runtime_error.
+[[noreturn]] void failReplayCheck(const PackagedReplayData& replay, std::string_view expression,
+                                  int line);
+// The replay input's read position, -1 when unknown.
+long long replayInputPosition(const PackagedReplayData& replay);

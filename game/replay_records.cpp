@@ -1,0 +1,124 @@
+#include "game/replay_records.h"
+
+#include <istream>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+
+#include "frame/file_stream.h"
+
+namespace {
+
+inline constexpr int button2Version = 0x1000002;
+inline constexpr int wideFlagScoreVersion = 0x100000a;
+
+std::istream& input(const PackagedReplayData& replay)
+{
+    if (!replay.replayInput)
+        throw std::runtime_error("File not open for reading");
+    return *replay.replayInput;
+}
+
+std::ostream& output(const PackagedReplayData& replay, const std::string& data)
+{
+    if (!replay.replayOutput)
+        throw std::runtime_error("File not open for writing - data: " + data);
+    return *replay.replayOutput;
+}
+
+int twoBitValue(int bits)
+{
+    return bits == 3 ? -1 : bits;
+}
+
+// The tag of a record: one byte that must be `tag`.
+void readTag(const PackagedReplayData& replay, int tag, const char* expression, int line)
+{
+    int c = File::readUint8(input(replay));
+    if (c != tag)
+        failReplayCheck(replay, expression, line);
+}
+
+}
+
+int encodeInputByte(const InputRecord& input)
+{
+    return (int(input.button2) << 5) | (int(input.fire) << 4) | ((input.yDir & 3) << 2) |
+           (input.xDir & 3);
+}
+
+InputRecord decodeInputByte(int byte, bool hasButton2)
+{
+    InputRecord input;
+    input.xDir = twoBitValue(byte & 3);
+    input.yDir = twoBitValue((byte >> 2) & 3);
+    input.fire = (byte & 0x10) != 0;
+    input.button2 = hasButton2 && (byte & 0x20) != 0;
+    return input;
+}
+
+void writeInputRecord(const PackagedReplayData& replay, int playerNumber, const InputRecord& input)
+{
+    std::ostream& out = output(replay, std::to_string(playerNumber));
+    File::writeIntAsInt8(out, playerNumber);
+    File::writeUint8(out, encodeInputByte(input));
+    out.flush();
+}
+
+int readRecordByte(const PackagedReplayData& replay)
+{
+    return File::readUint8(input(replay));
+}
+
+int readSignedRecordByte(const PackagedReplayData& replay)
+{
+    return File::readInt8AsInt(input(replay));
+}
+
+void writeAuctionRecord(const PackagedReplayData& replay, int powerup)
+{
+    std::ostream& out = output(replay, "A");
+    File::writeUint8(out, auctionRecordTag);
+    File::writeIntAsInt8(out, powerup);
+}
+
+int readAuctionRecord(const PackagedReplayData& replay)
+{
+    readTag(replay, auctionRecordTag, "c == 'A'", 1564);
+    return File::readInt8AsInt(input(replay));
+}
+
+void writeWallRecord(const PackagedReplayData& replay, int powerup)
+{
+    std::ostream& out = output(replay, "B");
+    File::writeUint8(out, wallRecordTag);
+    File::writeIntAsInt8(out, powerup);
+}
+
+int readWallRecord(const PackagedReplayData& replay)
+{
+    readTag(replay, wallRecordTag, "c == 'B'", 1400);
+    return File::readInt8AsInt(input(replay));
+}
+
+void writeSnakeSpeedRecord(const PackagedReplayData& replay, int speed)
+{
+    File::writeIntAsInt8(output(replay, std::to_string(speed)), speed);
+}
+
+int readSnakeSpeedRecord(const PackagedReplayData& replay)
+{
+    return File::readInt8AsInt(input(replay));
+}
+
+void writeFlagScoreRecord(const PackagedReplayData& replay, int score)
+{
+    File::writeInt32(output(replay, std::to_string(score)), score);
+}
+
+int readFlagScoreRecord(const PackagedReplayData& replay)
+{
+    if (playingOlderThan(replay, wideFlagScoreVersion))
+        return File::readUint8(input(replay));
+    return File::readInt32(input(replay));
+}

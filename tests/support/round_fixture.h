@@ -1,0 +1,44 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/game.h"
+#include "game/game_options.h"
+#include "game/player.h"
+#include "game/replay_data.h"
+#include "game/round_state.h"
+#include "game/team.h"
+#include "support/scripted_controls.h"
+
+// A round on a small hand-made arena, with no display and no audio: the
+// arena's border is kind-2 wall, the inside empty floor. Every global of the
+// round starts afresh for each test and is emptied after it.
+class RoundTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Sizes the arena: a border of kind 2 around empty floor.
+    void makeArena(int w, int h);
+    // Lays out the arena from rows of text, top row first: '#' kind 2,
+    // 'W' kind 1, 'B' block (3), 'T' tough block (4), '.' empty.
+    void makeArena(const std::vector<std::string>& rows);
+
+    // A human player standing on a cell, appended to the player list. Its
+    // controls are scripted; its stats are reset as at a round's start.
+    std::shared_ptr<Player> addPlayer(int num, Vector2 cell, int team = -1);
+    ScriptedControls& controlsOf(const std::shared_ptr<Player>& p);
+
+    // The round's Game, built once the arena and players are there.
+    Game& startGame(const PackagedReplayData& replay = {});
+    // Runs Game::update `frames` times, counting frames like the session.
+    void runFrames(int frames);
+
+    std::unique_ptr<Game> game;
+    std::shared_ptr<Music> music;
+    bool roundOver = false;
+    bool replayEnded = false;
+};
