@@ -1,0 +1,36 @@
+#pragma once
+#include <iosfwd>
+#include <optional>
+#include <vector>
+
+#include "frame/vector2.h"
+#include "game/game_options.h"
+#include "media/player_look.h"
+
+// The set-up header of a replay file: the options, the teams and the players.
+
+// One player as the header gives it; the session builds the players from these.
+struct PlayerSetupRecord {
+    int number = 0;
+    int team = -1;
+    PlayerLook look;
+    int coins = 0;
+};
+
+// The options part of a header, with the arena size it names.
+struct ReplayHeaderOptions {
+    GameOptions options;
+    Vector2 arenaSize;
+};
+
+// Writes the whole header from the live options, teams and players. The
+// round's automatic options must be resolved and the arena size set.
+void serialiseSetup(std::ostream& out);
+// Reads the version into `version` and the options part. Empty (nothing more
+// read) for a replay from a future version.
+std::optional<ReplayHeaderOptions> deserialiseOptions(std::istream& in, int& version);
+// Reads the whole header: the options go over the live ones, the arena size
+// into the grid size, the teams into `teams`; returns one record per player.
+std::vector<PlayerSetupRecord> deserialiseSetup(std::istream& in, int& version);
+// Reads exactly the marker's bytes and throws unless they are the marker.
+void checkMarker(std::istream& in, const char* marker);
