@@ -179,6 +179,13 @@ TEST_F(AuctionTest, NothingIsOfferedWhileNobodyCanBid)
     game->auctionTimer = 1;
     runAuctionSteps(1);
     EXPECT_FALSE(game->auction);
+
+    // With auctions off nothing at all happens.
+    bidder->ghost = false;
+    gameOptions.resolvedAuctionInterval = 0;
+    runAuctionSteps(10);
+    EXPECT_FALSE(game->auction);
+    EXPECT_EQ(game->auctionTimer, 100);
 }
 
 TEST_F(AuctionTest, AnEmptyPoolOffersNothingAndRestartsTheTimer)
@@ -190,11 +197,9 @@ TEST_F(AuctionTest, AnEmptyPoolOffersNothingAndRestartsTheTimer)
     EXPECT_FALSE(game->auction);
     EXPECT_EQ(game->auctionTimer, 100);
     EXPECT_EQ(recorded.bytes.str(), std::string("A\0", 2));
-}
+    game.reset();
 
-TEST_F(AuctionTest, ARecordedEmptyOfferStartsNoAuction)
-{
-    MemoryReplay played(std::string("A\0", 2));
+    MemoryReplay played(recorded.bytes.str());
     startGame(played.playing());
     runAuctionSteps(1);
     EXPECT_FALSE(game->auction);
@@ -222,15 +227,6 @@ TEST_F(AuctionTest, ABidderWhoCannotTakeThePrizeAtTheCloseGetsNothingAndKeepsThe
     runAuctionSteps(541);
     EXPECT_FALSE(game->auction);
     EXPECT_EQ(bidder->range, 2);
-}
-
-TEST_F(AuctionTest, NoAuctionsWhenTheIntervalIsZero)
-{
-    gameOptions.resolvedAuctionInterval = 0;
-    startGame();
-    runAuctionSteps(10);
-    EXPECT_FALSE(game->auction);
-    EXPECT_EQ(game->auctionTimer, 0);
 }
 
 TEST_F(AuctionTest, AReplayCutInsideTheRecordEndsQuietly)

@@ -71,37 +71,31 @@ TEST_F(Bonus, APickupLeavesTheCellAndFloatsItsNameOverThePlayer)
 
 TEST_F(Bonus, EachPowerupGivesItsAbility)
 {
-    struct Case {
-        int powerup;
-        std::string toast;
-        bool Player::*flag;
-    };
-    const Case cases[] = {{P::Superman, "Strength", &Player::strength},
-                          {P::Annhiliator, "Annhiliator", &Player::annihilator},
-                          {P::QuestionFastIgnition, "DANGER!", &Player::fastIgnition},
-                          {P::UltraBomb, "Ultrabomb", &Player::ultraBomb}};
-    for (const Case& c : cases) {
-        pickUp(c.powerup);
-        EXPECT_TRUE((*taker).*c.flag) << c.toast;
-        EXPECT_EQ(lastToast(), c.toast);
-        EXPECT_FALSE((*other).*c.flag) << c.toast;
+    const std::pair<int, bool Player::*> abilities[] = {{P::Superman, &Player::strength},
+                                                        {P::Annhiliator, &Player::annihilator},
+                                                        {P::QuestionFastIgnition, &Player::fastIgnition},
+                                                        {P::UltraBomb, &Player::ultraBomb}};
+    for (auto [powerup, ability] : abilities) {
+        pickUp(powerup);
+        EXPECT_TRUE((*taker).*ability) << powerup;
+        EXPECT_FALSE((*other).*ability) << powerup;
     }
-    // The snake form itself is the snake rules' business.
-    pickUp(P::Snake);
-    EXPECT_EQ(lastToast(), "Snake");
-}
+    EXPECT_EQ(lastToast(), "Ultrabomb");
 
-TEST_F(Bonus, ASpecialBombReplacesTheOneBefore)
-{
-    const std::pair<int, int> cases[] = {{P::Controller, BombType::RemoteControl},
+    // A special bomb replaces the one before.
+    const std::pair<int, int> bombs[] = {{P::Controller, BombType::RemoteControl},
                                          {P::Timebomb, BombType::Detonator},
                                          {P::Flamethrower, BombType::Flamethrower},
                                          {P::RocketLauncher, BombType::RocketLauncher}};
-    for (auto [powerup, bombType] : cases) {
+    for (auto [powerup, bombType] : bombs) {
         pickUp(powerup);
         EXPECT_EQ(taker->bombType, bombType) << powerup;
     }
     EXPECT_EQ(lastToast(), "Rocket Launcher");
+
+    // The snake form itself is the snake rules' business.
+    pickUp(P::Snake);
+    EXPECT_EQ(lastToast(), "Snake");
 }
 
 TEST_F(Bonus, AnExtraBombEndsAWaitingRemoteBomb)
@@ -278,16 +272,11 @@ TEST_F(Bonus, PlayersThatCannotTakeABonusLeaveItLying)
     taker->checkBonusAtGridSquare();
     EXPECT_EQ(taker->bombCapacity, 1);
 
+    for (int unknown : {P::None, P::Count, -1})
+        taker->collectBonus(unknown);
     taker->dead = true;
     taker->collectBonus(P::Range);
     EXPECT_EQ(taker->range, 2);
-    EXPECT_TRUE(game->toasts.empty());
-}
-
-TEST_F(Bonus, UnknownPowerupsDoNothing)
-{
-    for (int powerup : {P::None, P::Count, -1})
-        taker->collectBonus(powerup);
     EXPECT_TRUE(game->toasts.empty());
 }
 

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "frame/game_ids.h"
 #include "game/round_state.h"
 #include "support/round_fixture.h"
 
@@ -134,20 +133,6 @@ TEST_F(ShrinkingArena, OneCrawlerSpiralsInwardUntilTheArenaIsClosed)
     EXPECT_EQ(game->shrinkPhase, 3);
 }
 
-TEST_F(ShrinkingArena, AClosedArenaEndsADeathmatchRound)
-{
-    gameOptions.gameMode = GameMode::Deathmatch;
-    gameOptions.resolvedShrinkStyle = 2;
-    startGame();
-    runToCrawlers();
-    while (game->shrinkPhase == 2)
-        runFrames(1);
-    runFrames(239);
-    EXPECT_FALSE(roundOver);
-    runFrames(1);
-    EXPECT_TRUE(roundOver);
-}
-
 TEST_F(ShrinkingArena, FourCrawlersCloseTheArenaTogether)
 {
     gameOptions.resolvedShrinkStyle = 3;
@@ -239,6 +224,7 @@ TEST_F(ShrinkingArena, FullyShrunkNeedsACrawlerInTheMiddleRowBetweenWalls)
 {
     makeArena({"#####", "#####", "#.#.#", "#####", "#####"});
     startGame();
+    // Without crawlers an arena is never fully shrunk.
     game->shrinkPhase = 3;
     EXPECT_FALSE(game->isArenaFullyShrunk());
     game->shrinkCrawlers = {{1, 2, 0, 1}};
@@ -251,29 +237,6 @@ TEST_F(ShrinkingArena, FullyShrunkNeedsACrawlerInTheMiddleRowBetweenWalls)
     grid.at(1, 3) = Square::Empty;
     game->shrinkCrawlers = {{1, 2, 0, 1}};
     EXPECT_FALSE(game->isArenaFullyShrunk());
-}
-
-TEST(CrawlerStep, TurnsClockwiseAtAWall)
-{
-    resetRoundState();
-    resizeArena(5, 5);
-    grid.at(3, 1) = Square::OuterWall;
-    EXPECT_FALSE(nextCrawlerStep({1, 1, 1, 0}).turned);
-    const CrawlerStep turn = nextCrawlerStep({2, 1, 1, 0});
-    EXPECT_TRUE(turn.turned);
-    EXPECT_EQ((Vector2{turn.x, turn.y}), (Vector2{2, 2}));
-    EXPECT_EQ((Vector2{turn.dx, turn.dy}), (Vector2{0, 1}));
-    const std::pair<Vector2, Vector2> turns[] = {
-        {{0, 1}, {-1, 0}}, {{-1, 0}, {0, -1}}, {{0, -1}, {1, 0}}};
-    for (auto [from, to] : turns) {
-        grid.fill(Square::Empty);
-        grid.at(2 + from.x, 2 + from.y) = Square::OuterWall;
-        const CrawlerStep step = nextCrawlerStep({2, 2, from.x, from.y});
-        EXPECT_TRUE(step.turned);
-        EXPECT_EQ((Vector2{step.dx, step.dy}), to);
-        EXPECT_EQ((Vector2{step.x, step.y}), (Vector2{2 + to.x, 2 + to.y}));
-    }
-    resetRoundState();
 }
 
 }
