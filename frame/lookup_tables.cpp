@@ -25,13 +25,6 @@ const std::map<int, int> autoArenaSizeByPlayers{{9, 3}, {24, 4}, {64, 5}, {100, 
 const std::map<int, int> autoArenaSizeByPlayersTeams{{6, 3}, {16, 4}, {40, 5}, {100, 6}};
 const std::map<int, int> snakePreparationFrames{{1, 0}, {2, 200}, {3, 400}, {4, 600}, {5, 1000}};
 const std::map<int, int> snakeSpawnIntervalFrames{{1, 0}, {2, 199}, {3, 301}, {4, 401}, {5, 501}};
-const std::map<int, int> normalPowerupPool{{1, 70}, {2, 40}, {3, 50}, {4, 5},  {5, 5},  {6, 10},
-                                           {7, 20}, {8, 20}, {10, 10}, {11, 1}, {12, 5}, {13, 1},
-                                           {14, 2}, {15, 1}, {16, 1}, {17, 8}};
-const std::map<int, int> auctionPowerupPool{{1, 20}, {2, 20}, {3, 30}, {4, 5},  {5, 5},  {6, 5},
-                                            {7, 20}, {10, 5}, {11, 1}, {12, 5}, {13, 1}, {14, 2},
-                                            {15, 1}, {16, 1}, {20, 4}, {21, 2}};
-const std::map<int, std::map<int, int>> modePowerupWeights{{4, {{4, 1}}}};
 const std::unordered_map<int, int> powerupSprites{
     {1, 38},  {2, 45},  {3, 49},  {4, 41},  {5, 51},  {6, 43},  {7, 47},
     {8, 40},  {10, 52}, {11, 50}, {12, 48}, {13, 53}, {14, 37}, {15, 42},

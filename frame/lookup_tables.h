@@ -25,10 +25,6 @@ extern const std::map<int, int> autoArenaSizeByPlayers;
 extern const std::map<int, int> autoArenaSizeByPlayersTeams;
 extern const std::map<int, int> snakePreparationFrames;
 extern const std::map<int, int> snakeSpawnIntervalFrames;
-// Powerup id -> weight.
-extern const std::map<int, int> normalPowerupPool;
-extern const std::map<int, int> auctionPowerupPool;
-extern const std::map<int, std::map<int, int>> modePowerupWeights;
 // Powerup id -> sprite id.
 extern const std::unordered_map<int, int> powerupSprites;
 // Each facing with its unit step, in the order every rule walks them: down, up,

@@ -93,6 +93,9 @@ struct GameOptions {
     int minorStunTime = 120;
     int aiSnakeAggressiveness = 0;                        // -1..2
     int aiSearchDepth = 15;
+    // Cash stays in the blocks even when neither auctions nor loot boxes can
+    // use it. No menu sets it and replays do not store it.
+    bool keepCashInPlay = false;
 
     // The current round's values.
     std::optional<int> resolvedArenaSize;

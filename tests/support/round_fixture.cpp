@@ -3,13 +3,23 @@
 #include <stdexcept>
 
 #include "frame/log.h"
+#include "frame/lookup_tables.h"
 #include "game/particles.h"
 
 void RoundTest::SetUp()
 {
     resetRoundState();
     gameOptions = GameOptions{};
+    resolveRoundOptions();
     frameCounter = 0;
+}
+
+void RoundTest::resolveRoundOptions()
+{
+    gameOptions.resolvedAuctionInterval = 0;
+    gameOptions.resolvedShrinkSpeed = shrinkSpeedFrames.at(2);
+    gameOptions.resolvedShrinkStyle = 1;
+    gameOptions.resolvedTimeBeforeShrinking = noShrinkFrames;
 }
 
 void RoundTest::TearDown()
@@ -75,6 +85,7 @@ ScriptedControls& RoundTest::controlsOf(const std::shared_ptr<Player>& p)
 Game& RoundTest::startGame(const PackagedReplayData& replay)
 {
     game = std::make_unique<Game>(false, replay);
+    game->shrinkTimer = gameOptions.resolvedTimeBeforeShrinking.value();
     return *game;
 }
 

@@ -21,6 +21,12 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // The round's resolved options, as the arena set-up leaves them: no
+    // auctions, style 1 shrinking at 16 frames a step, and a shrink far beyond
+    // any test (tests that shrink set the time before startGame).
+    static constexpr int noShrinkFrames = 1000000;
+    void resolveRoundOptions();
+
     // Sizes the arena: a border of kind 2 around empty floor.
     void makeArena(int w, int h);
     // Lays out the arena from rows of text, top row first: '#' kind 2,
@@ -32,7 +38,8 @@ protected:
     std::shared_ptr<Player> addPlayer(int num, Vector2 cell, int team = -1);
     ScriptedControls& controlsOf(const std::shared_ptr<Player>& p);
 
-    // The round's Game, built once the arena and players are there.
+    // The round's Game, built once the arena and players are there. Like the
+    // session, it takes its shrink timer from the resolved options.
     Game& startGame(const PackagedReplayData& replay = {});
     // Runs Game::update `frames` times, counting frames like the session.
     void runFrames(int frames);

@@ -1,0 +1,274 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "frame/game_ids.h"
+#include "frame/screen_size.h"
+#include "game/particles.h"
+#include "memory_replay.h"
+#include "support/log_capture.h"
+#include "support/round_fixture.h"
+
+namespace {
+
+namespace P = PowerupType;
+using ::testing::Contains;
+using ::testing::Not;
+
+// Auctions every 100 frames of a 640 x 480 screen, where only Extra Range can
+// be drawn. The bidder holds three coins, the other player none.
+class AuctionTest : public RoundTest {
+protected:
+    void SetUp() override
+    {
+        RoundTest::SetUp();
+        screenWidth = 640;
+        screenHeight = 480;
+        gameOptions.resolvedAuctionInterval = 100;
+        offerOnly(P::Range);
+        makeArena(7, 5);
+        bidder = addPlayer(0, {1, 1});
+        bidder->coins = 3;
+        other = addPlayer(1, {5, 3});
+    }
+    void TearDown() override
+    {
+        screenWidth = screenHeight = 0;
+        RoundTest::TearDown();
+    }
+
+    static void offerOnly(int powerup)
+    {
+        for (int id = 1; id < P::Count; ++id)
+            gameOptions.powerupsDisabled[std::size_t(id)] = id != powerup;
+    }
+    // What the bid step of the player update does on a press of Button2.
+    void bid(const std::shared_ptr<Player>& p)
+    {
+        ++game->auction->price;
+        game->auction->highestBidder = p;
+    }
+    std::vector<std::string> toastTexts()
+    {
+        std::vector<std::string> texts;
+        for (const auto& toast : game->toasts)
+            texts.push_back(toast->text);
+        return texts;
+    }
+    void runAuctionSteps(int n)
+    {
+        for (int i = 0; i < n; ++i)
+            game->updateAuction();
+    }
+
+    std::shared_ptr<Player> bidder;
+    std::shared_ptr<Player> other;
+};
+
+TEST_F(AuctionTest, FromTheAnnouncementToTheWinner)
+{
+    startGame();
+    LogCapture log;
+    runFrames(1);
+    ASSERT_TRUE(game->auction);
+    EXPECT_EQ(game->auction->powerup, P::Range);
+    EXPECT_EQ(game->auction->price, 0);
+    EXPECT_FALSE(game->auction->highestBidder);
+    EXPECT_EQ(game->auction->framesLeft, 540);
+    EXPECT_EQ(game->auctionTimer, 100);
+    EXPECT_THAT(log.lines(), Contains("Auction: 2"));
+
+    // The announcement rises from the bottom edge for as long as bids are
+    // taken; only the player with coins is told which button bids.
+    ASSERT_EQ(game->toasts.size(), 2u);
+    const auto& announcement = dynamic_cast<const TimedToast&>(*game->toasts.front());
+    EXPECT_EQ(announcement.text, "Auction: Extra Range x3");
+    EXPECT_EQ(announcement.x, 320);
+    EXPECT_EQ(announcement.y, 480 - 1);
+    EXPECT_EQ(announcement.dy, -1);
+    EXPECT_EQ(announcement.framesLeft, 540 - 1);
+    EXPECT_EQ(announcement.font, ToastFont::Large);
+    const auto& hint = dynamic_cast<const TimedToast&>(*game->toasts.back());
+    EXPECT_EQ(hint.text, "Bid: B");
+    EXPECT_EQ(hint.x, 48);
+
+    bid(bidder);
+    bid(bidder);
+    runFrames(539);
+    ASSERT_TRUE(game->auction);
+    EXPECT_EQ(bidder->range, 2);
+    runFrames(1);
+    EXPECT_FALSE(game->auction);
+    EXPECT_EQ(bidder->range, 5);
+    EXPECT_EQ(bidder->coins, 1);
+    EXPECT_FALSE(particles.empty());
+    EXPECT_THAT(log.lines(), Contains("Player 0 wins auction"));
+
+    // The timer waited while the auction ran: the next one opens an interval
+    // after this one closed.
+    runFrames(99);
+    EXPECT_FALSE(game->auction);
+    runFrames(1);
+    EXPECT_TRUE(game->auction);
+}
+
+TEST_F(AuctionTest, TheOfferIsRecordedAndPlayedBack)
+{
+    MemoryReplay recorded;
+    startGame(recorded.recording());
+    runAuctionSteps(1);
+    ASSERT_TRUE(game->auction);
+    EXPECT_EQ(recorded.bytes.str(), std::string("A\x02", 2));
+    game.reset();
+
+    // Playing back, the offer comes from the record, whatever the pool says.
+    offerOnly(P::Bomb);
+    MemoryReplay played(recorded.bytes.str());
+    startGame(played.playing());
+    LogCapture log;
+    runAuctionSteps(1);
+    ASSERT_TRUE(game->auction);
+    EXPECT_EQ(game->auction->powerup, P::Range);
+    EXPECT_EQ(played.readPosition(), 2);
+    EXPECT_THAT(log.lines(), Contains("Get auction powerup from replay"));
+    // No bid hints while a replay plays; the announcement is shown.
+    EXPECT_EQ(toastTexts(), std::vector<std::string>{"Auction: Extra Range x3"});
+
+    bid(bidder);
+    runAuctionSteps(540);
+    EXPECT_FALSE(game->auction);
+    EXPECT_EQ(bidder->range, 5);
+    EXPECT_EQ(bidder->coins, 2);
+}
+
+TEST_F(AuctionTest, OlderReplaysSellOneOfEverything)
+{
+    MemoryReplay played(std::string("A\x01", 2));
+    startGame(played.playing(0x1000002));
+    runAuctionSteps(1);
+    EXPECT_EQ(toastTexts(), std::vector<std::string>{"Auction: Extra Bomb"});
+    bid(bidder);
+    runAuctionSteps(540);
+    EXPECT_EQ(bidder->bombCapacity, 2);
+}
+
+TEST_F(AuctionTest, LastsTwiceAsManyFramesAtTheFastRates)
+{
+    gameOptions.updateRateMultiplier = 2;
+    startGame();
+    runAuctionSteps(1);
+    ASSERT_TRUE(game->auction);
+    EXPECT_EQ(game->auction->framesLeft, 1080);
+}
+
+TEST_F(AuctionTest, NothingIsOfferedWhileNobodyCanBid)
+{
+    bidder->coins = 0;
+    MemoryReplay recorded;
+    startGame(recorded.recording());
+    game->auctionTimer = 1;
+    runAuctionSteps(1);
+    EXPECT_FALSE(game->auction);
+    EXPECT_EQ(game->auctionTimer, 100);
+    EXPECT_EQ(recorded.bytes.str(), "");
+
+    // A ghost cannot bid either.
+    bidder->coins = 3;
+    bidder->ghost = true;
+    game->auctionTimer = 1;
+    runAuctionSteps(1);
+    EXPECT_FALSE(game->auction);
+
+    // With auctions off nothing at all happens.
+    bidder->ghost = false;
+    gameOptions.resolvedAuctionInterval = 0;
+    runAuctionSteps(10);
+    EXPECT_FALSE(game->auction);
+    EXPECT_EQ(game->auctionTimer, 100);
+}
+
+TEST_F(AuctionTest, AnEmptyPoolOffersNothingAndRestartsTheTimer)
+{
+    offerOnly(P::Cash);   // never sold at auction
+    MemoryReplay recorded;
+    startGame(recorded.recording());
+    runAuctionSteps(1);
+    EXPECT_FALSE(game->auction);
+    EXPECT_EQ(game->auctionTimer, 100);
+    EXPECT_EQ(recorded.bytes.str(), std::string("A\0", 2));
+    game.reset();
+
+    MemoryReplay played(recorded.bytes.str());
+    startGame(played.playing());
+    runAuctionSteps(1);
+    EXPECT_FALSE(game->auction);
+    EXPECT_EQ(game->auctionTimer, 100);
+}
+
+TEST_F(AuctionTest, ABidderWhoCannotTakeThePrizeAtTheCloseGetsNothingAndKeepsTheCoins)
+{
+    startGame();
+    for (bool Player::*state : {&Player::dead, &Player::held}) {
+        game->auctionTimer = 0;
+        runAuctionSteps(1);
+        ASSERT_TRUE(game->auction);
+        bid(bidder);
+        (*bidder).*state = true;
+        runAuctionSteps(540);
+        EXPECT_FALSE(game->auction);
+        EXPECT_EQ(bidder->range, 2);
+        EXPECT_EQ(bidder->coins, 3);
+        (*bidder).*state = false;
+    }
+
+    // Nobody bid: nothing is sold.
+    game->auctionTimer = 0;
+    runAuctionSteps(541);
+    EXPECT_FALSE(game->auction);
+    EXPECT_EQ(bidder->range, 2);
+}
+
+TEST_F(AuctionTest, AReplayCutInsideTheRecordEndsQuietly)
+{
+    MemoryReplay played("A");
+    startGame(played.playing());
+    LogCapture log;
+    EXPECT_NO_THROW(runFrames(1));
+    EXPECT_TRUE(replayEnded);
+    EXPECT_FALSE(game->auction);
+    EXPECT_THAT(log.lines(), Contains("EOF (read auction)"));
+}
+
+TEST_F(AuctionTest, NoRecordIsReadOnceTheReplayHasEnded)
+{
+    MemoryReplay played(std::string("A\x02", 2));
+    startGame(played.playing());
+    game->replayEndSeen = true;
+    LogCapture log;
+    runAuctionSteps(1);
+    EXPECT_FALSE(game->auction);
+    EXPECT_EQ(played.readPosition(), 0);
+    EXPECT_THAT(log.lines(), Not(Contains("Get auction powerup from replay")));
+}
+
+TEST_F(AuctionTest, ACorruptRecordIsAClearError)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {std::string("B\x02", 2), "Assertion failed: 'c == 'A'' at line 1564\nreplayInput pos 1\n"},
+        {std::string("A\x30", 2), "Invalid replay: auction powerup 48"},
+        {std::string("A\xff", 2), "Invalid replay: auction powerup -1"}};
+    for (const auto& [bytes, message] : cases) {
+        MemoryReplay played(bytes);
+        startGame(played.playing());
+        try {
+            runAuctionSteps(1);
+            ADD_FAILURE() << "no error for " << message;
+        } catch (const std::runtime_error& e) {
+            EXPECT_EQ(std::string(e.what()), message);
+        }
+        EXPECT_FALSE(game->auction);
+    }
+}
+
+}

@@ -1,0 +1,296 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "frame/game_ids.h"
+#include "frame/settings.h"
+#include "game/round_state.h"
+#include "support/log_capture.h"
+#include "support/round_fixture.h"
+
+namespace {
+
+namespace P = PowerupType;
+
+// Two players on a small arena: `taker` walks onto powerups, `other` stands by.
+class Bonus : public RoundTest {
+protected:
+    void SetUp() override
+    {
+        RoundTest::SetUp();
+        savedLootboxPoints = lootboxPoints;
+        savedDiagnostic = diagnosticMode;
+        makeArena(7, 5);
+        taker = addPlayer(0, {2, 2});
+        other = addPlayer(1, {4, 2});
+        startGame();
+    }
+    void TearDown() override
+    {
+        lootboxPoints = savedLootboxPoints;
+        diagnosticMode = savedDiagnostic;
+        RoundTest::TearDown();
+    }
+
+    // Lays the powerup under the taker and lets it check its cell.
+    void pickUp(int powerup)
+    {
+        powerupGrid.at(taker->centreCell()) = powerup;
+        taker->checkBonusAtGridSquare();
+    }
+    int powerupUnderTaker() { return powerupGrid.at(taker->centreCell()); }
+    // The text of the newest toast, empty when there is none.
+    std::string lastToast() { return game->toasts.empty() ? "" : game->toasts.back()->text; }
+
+    std::shared_ptr<Player> taker;
+    std::shared_ptr<Player> other;
+    int savedLootboxPoints = 0;
+    bool savedDiagnostic = false;
+};
+
+TEST_F(Bonus, APickupLeavesTheCellAndFloatsItsNameOverThePlayer)
+{
+    pickUp(P::Bomb);
+    EXPECT_EQ(taker->bombCapacity, 2);
+    EXPECT_EQ(powerupUnderTaker(), P::None);
+    ASSERT_EQ(game->toasts.size(), 1u);
+    const auto& toast = dynamic_cast<const TimedToast&>(*game->toasts.back());
+    EXPECT_EQ(toast.text, "Extra Bomb");
+    EXPECT_EQ(toast.x, 2 * 32 + 16);
+    EXPECT_EQ(toast.y, 2 * 32 + 16);
+    EXPECT_EQ(toast.dx, 0);
+    EXPECT_EQ(toast.dy, -0.5f);
+    EXPECT_EQ(toast.framesLeft, 90);
+    EXPECT_EQ(toast.font, ToastFont::Default);
+
+    pickUp(P::Range);
+    EXPECT_EQ(taker->range, 3);
+    EXPECT_EQ(lastToast(), "Extra Range");
+}
+
+TEST_F(Bonus, EachPowerupGivesItsAbility)
+{
+    const std::pair<int, bool Player::*> abilities[] = {{P::Superman, &Player::strength},
+                                                        {P::Annhiliator, &Player::annihilator},
+                                                        {P::QuestionFastIgnition, &Player::fastIgnition},
+                                                        {P::UltraBomb, &Player::ultraBomb}};
+    for (auto [powerup, ability] : abilities) {
+        pickUp(powerup);
+        EXPECT_TRUE((*taker).*ability) << powerup;
+        EXPECT_FALSE((*other).*ability) << powerup;
+    }
+    EXPECT_EQ(lastToast(), "Ultrabomb");
+
+    // A special bomb replaces the one before.
+    const std::pair<int, int> bombs[] = {{P::Controller, BombType::RemoteControl},
+                                         {P::Timebomb, BombType::Detonator},
+                                         {P::Flamethrower, BombType::Flamethrower},
+                                         {P::RocketLauncher, BombType::RocketLauncher}};
+    for (auto [powerup, bombType] : bombs) {
+        pickUp(powerup);
+        EXPECT_EQ(taker->bombType, bombType) << powerup;
+    }
+    EXPECT_EQ(lastToast(), "Rocket Launcher");
+
+    // The snake form itself is the snake rules' business.
+    pickUp(P::Snake);
+    EXPECT_EQ(lastToast(), "Snake");
+}
+
+TEST_F(Bonus, AnExtraBombEndsAWaitingRemoteBomb)
+{
+    pickUp(P::Controller);
+    Bomb& bomb = bombGrid.at(3, 3);
+    bomb.owner = taker;
+    bomb.state = BombState::RemoteControl;
+    bomb.fuse = 3;
+    taker->specialBombOut = true;
+
+    pickUp(P::Bomb);
+    EXPECT_EQ(taker->bombCapacity, 2);
+    EXPECT_EQ(taker->bombType, BombType::Bomb);
+    EXPECT_FALSE(taker->specialBombOut);
+    EXPECT_EQ(bomb.state, BombState::Normal);
+    EXPECT_EQ(bomb.fuse, 90);
+
+    gameOptions.bombPickupEndsRemote = false;
+    pickUp(P::Timebomb);
+    pickUp(P::Bomb);
+    EXPECT_EQ(taker->bombType, BombType::Detonator);
+}
+
+TEST_F(Bonus, SpeedStopsAtTheHighestSpeed)
+{
+    gameOptions.maxPlayerSpeed = 4;
+    taker->speed = 3;
+    pickUp(P::Speed);
+    EXPECT_EQ(taker->speed, 4);
+    EXPECT_EQ(lastToast(), "Speed (MAX)");
+    pickUp(P::Speed);
+    EXPECT_EQ(taker->speed, 4);
+    EXPECT_EQ(lastToast(), "Speed (MAX)");
+
+    gameOptions.maxPlayerSpeed = 6;
+    pickUp(P::Speed);
+    EXPECT_EQ(taker->speed, 5);
+    EXPECT_EQ(lastToast(), "Speed");
+}
+
+TEST_F(Bonus, GhostAndShieldArmTheirTimers)
+{
+    for (int multiplier : {1, 2}) {
+        gameOptions.updateRateMultiplier = multiplier;
+        for (int ghost : {P::Ghost, P::QuestionGhost}) {
+            taker->ghost = false;
+            taker->shielded = true;
+            pickUp(ghost);
+            EXPECT_TRUE(taker->ghost);
+            EXPECT_FALSE(taker->shielded);
+            EXPECT_EQ(taker->shieldTimer, 120 * multiplier + 1);
+            EXPECT_EQ(lastToast(), "Ghost");
+            // A ghost picks nothing up until it is solid again.
+            taker->ghost = false;
+        }
+        for (int shield : {P::Shield, P::QuestionShield}) {
+            taker->shielded = false;
+            taker->shieldTimer = 0;
+            pickUp(shield);
+            EXPECT_TRUE(taker->shielded);
+            EXPECT_EQ(taker->shieldTimer, 120 * multiplier + 1);
+            EXPECT_EQ(lastToast(), "Shield");
+        }
+    }
+}
+
+TEST_F(Bonus, NoGhostWhileTheArenaShrinks)
+{
+    game->shrinkPhase = 2;
+    pickUp(P::Ghost);
+    EXPECT_FALSE(taker->ghost);
+    EXPECT_EQ(powerupUnderTaker(), P::None);
+    EXPECT_EQ(lastToast(), "Ghost");
+}
+
+TEST_F(Bonus, CashIsACoinAndALootBoxPointInALiveGame)
+{
+    lootboxPoints = 10;
+    pickUp(P::Cash);
+    pickUp(P::Cash);
+    EXPECT_EQ(taker->coins, 2);
+    EXPECT_EQ(lastToast(), "Cash (2)");
+    EXPECT_EQ(lootboxPoints, 12);
+
+    game->replayData.playing = true;
+    game->replayData.replayInputVersion = replayOutputVersion;
+    pickUp(P::Cash);
+    EXPECT_EQ(taker->coins, 3);
+    EXPECT_EQ(lootboxPoints, 12);
+}
+
+TEST_F(Bonus, DeathStaysOnTheArenaAndAShieldOnlyStartsToRunOut)
+{
+    for (int multiplier : {1, 2}) {
+        gameOptions.updateRateMultiplier = multiplier;
+        taker->giveShield();
+        pickUp(P::Death);
+        EXPECT_FALSE(taker->dead);
+        EXPECT_EQ(taker->shieldTimer, 120 * multiplier);
+        EXPECT_EQ(powerupUnderTaker(), P::Death);
+        EXPECT_EQ(lastToast(), "Death");
+    }
+
+    diagnosticMode = true;
+    LogCapture log;
+    taker->shielded = false;
+    taker->checkBonusAtGridSquare();
+    EXPECT_TRUE(taker->dead);
+    EXPECT_EQ(powerupUnderTaker(), P::Death);
+    EXPECT_THAT(log.lines(), ::testing::Contains("0 killed by Bonus::Death"));
+}
+
+TEST_F(Bonus, StopAndSnailHitEveryOtherPlayer)
+{
+    auto third = addPlayer(2, {5, 3});
+    third->dead = true;
+    for (int multiplier : {1, 2}) {
+        gameOptions.updateRateMultiplier = multiplier;
+        for (int stop : {P::Stop, P::QuestionStop}) {
+            other->stopTimer = third->stopTimer = 0;
+            pickUp(stop);
+            EXPECT_EQ(other->stopTimer, 150 * multiplier);
+            EXPECT_EQ(third->stopTimer, 150 * multiplier);
+            EXPECT_EQ(taker->stopTimer, 0);
+            EXPECT_EQ(lastToast(), "Stop");
+        }
+    }
+    gameOptions.snailSeconds = 5;
+    pickUp(P::Snail);
+    EXPECT_EQ(other->slowTimer, 300);
+    EXPECT_EQ(third->slowTimer, 300);
+    EXPECT_EQ(taker->slowTimer, 0);
+    EXPECT_EQ(lastToast(), "Snail");
+}
+
+TEST_F(Bonus, ASnakeEatsAnyPowerupAndGrows)
+{
+    taker->snakeLength = 4;
+    for (int powerup : {P::Bomb, P::Death, P::Cash}) {
+        pickUp(powerup);
+        EXPECT_EQ(powerupUnderTaker(), P::None);
+    }
+    EXPECT_EQ(taker->snakeLength, 7);
+    EXPECT_EQ(taker->bombCapacity, 1);
+    EXPECT_EQ(taker->coins, 0);
+    EXPECT_FALSE(taker->dead);
+    EXPECT_TRUE(game->toasts.empty());
+}
+
+TEST_F(Bonus, PlayersThatCannotTakeABonusLeaveItLying)
+{
+    taker->ghost = true;
+    pickUp(P::Bomb);
+    taker->ghost = false;
+    taker->held = true;
+    taker->checkBonusAtGridSquare();
+    EXPECT_EQ(taker->bombCapacity, 1);
+    EXPECT_EQ(powerupUnderTaker(), P::Bomb);
+    EXPECT_TRUE(game->toasts.empty());
+
+    // Older replays let held players take powerups.
+    game->replayData.playing = true;
+    game->replayData.replayInputVersion = 0x100000a;
+    EXPECT_TRUE(taker->canTakeBonus());
+    game->replayData.replayInputVersion = 0x100000b;
+    EXPECT_FALSE(taker->canTakeBonus());
+    game->replayData.replayInputVersion.reset();
+    EXPECT_TRUE(taker->canTakeBonus());
+    taker->held = false;
+
+    // Only powerups on open floor are taken.
+    grid.at(taker->centreCell()) = Square::Crumbling;
+    taker->checkBonusAtGridSquare();
+    EXPECT_EQ(taker->bombCapacity, 1);
+
+    for (int unknown : {P::None, P::Count, -1})
+        taker->collectBonus(unknown);
+    taker->dead = true;
+    taker->collectBonus(P::Range);
+    EXPECT_EQ(taker->range, 2);
+    EXPECT_TRUE(game->toasts.empty());
+}
+
+TEST_F(Bonus, APlayerOutsideTheArenaFailsTheCellCheck)
+{
+    taker->x = 7 * 32;
+    EXPECT_THROW(
+        try { taker->checkBonusAtGridSquare(); } catch (const std::runtime_error& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      "Assertion failed: 'grid_x >= 0 && grid_x < grid_squares_x && grid_y >= 0 && "
+                      "grid_y < grid_squares_y' at line 1842\n");
+            throw;
+        },
+        std::runtime_error);
+}
+
+}

@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+
+#include "frame/game_ids.h"
+#include "frame/lookup_tables.h"
+#include "frame/screen_size.h"
+#include "frame/settings.h"
+#include "game/game_options.h"
+#include "game/powerup_pools.h"
+#include "support/round_fixture.h"
+
+namespace {
+
+class PowerupDraw : public RoundTest {
+protected:
+    void SetUp() override
+    {
+        RoundTest::SetUp();
+        savedLootboxes = lootboxesEnabled;
+        lootboxesEnabled = true;
+        startGame();
+    }
+    void TearDown() override
+    {
+        lootboxesEnabled = savedLootboxes;
+        RoundTest::TearDown();
+    }
+
+    // Draws many times and checks that each id turns up as often as its share
+    // of the weights says (within six standard deviations), and that ids
+    // without weight never turn up.
+    void expectDrawsFollow(bool auction, const std::map<int, int>& weights)
+    {
+        constexpr int draws = 100000;
+        std::map<int, int> counts;
+        for (int i = 0; i < draws; ++i)
+            ++counts[game->randomPowerupType(auction)];
+        int total = 0;
+        for (auto [id, weight] : weights)
+            total += weight;
+        for (auto [id, count] : counts)
+            EXPECT_TRUE(weights.count(id)) << "powerup " << id << " drawn " << count << " times";
+        for (auto [id, weight] : weights) {
+            const double p = double(weight) / total;
+            const double expected = draws * p;
+            const double spread = 6 * std::sqrt(draws * p * (1 - p)) + 1;
+            EXPECT_NEAR(counts[id], expected, spread) << "powerup " << id;
+        }
+    }
+
+    bool savedLootboxes = true;
+};
+
+namespace P = PowerupType;
+
+const std::map<int, int> normalWeights{
+    {P::Bomb, 70},   {P::Range, 40},     {P::Speed, 50},        {P::Controller, 5},     {P::Timebomb, 5},
+    {P::Ghost, 10},  {P::Shield, 20},    {P::Cash, 20},         {P::Superman, 10},      {P::Stop, 1},
+    {P::Snail, 5},   {P::Snake, 1},      {P::Annhiliator, 2},   {P::Flamethrower, 1},   {P::RocketLauncher, 1},
+    {P::QuestionShield, 8}, {P::QuestionGhost, 4}, {P::QuestionStop, 1}, {P::QuestionFastIgnition, 4}, {P::UltraBomb, 1}};
+
+const std::map<int, int> auctionWeights{
+    {P::Bomb, 20},  {P::Range, 20},  {P::Speed, 30},       {P::Controller, 5},     {P::Timebomb, 5},
+    {P::Ghost, 5},  {P::Shield, 20}, {P::Superman, 5},     {P::Stop, 1},           {P::Snail, 5},
+    {P::Snake, 1},  {P::Annhiliator, 2}, {P::Flamethrower, 1}, {P::RocketLauncher, 1}, {P::QuestionFastIgnition, 4},
+    {P::UltraBomb, 2}};
+
+std::map<int, int> without(std::map<int, int> weights, int id)
+{
+    weights.erase(id);
+    return weights;
+}
+
+TEST_F(PowerupDraw, BothPoolsDrawByTheirWeights)
+{
+    EXPECT_EQ(normalPowerupPool, normalWeights);
+    EXPECT_EQ(auctionPowerupPool, auctionWeights);
+    expectDrawsFollow(false, normalWeights);
+    expectDrawsFollow(true, auctionWeights);
+}
+
+TEST_F(PowerupDraw, SnakeHunterMakesTheRemoteControlRareInBothPools)
+{
+    gameOptions.gameMode = GameMode::SnakeHunter;
+    auto normal = normalWeights;
+    auto auction = auctionWeights;
+    normal[P::Controller] = 1;
+    auction[P::Controller] = 1;
+    expectDrawsFollow(false, normal);
+    expectDrawsFollow(true, auction);
+}
+
+TEST_F(PowerupDraw, CashIsOnlyInTheBlocksWhenItCanBeSpent)
+{
+    // Nothing to spend it on: no loot boxes and no auctions.
+    lootboxesEnabled = false;
+    gameOptions.resolvedAuctionInterval = 0;
+    expectDrawsFollow(false, without(normalWeights, P::Cash));
+
+    gameOptions.keepCashInPlay = true;
+    expectDrawsFollow(false, normalWeights);
+
+    gameOptions.keepCashInPlay = false;
+    gameOptions.resolvedAuctionInterval = 1800;
+    expectDrawsFollow(false, normalWeights);
+}
+
+TEST_F(PowerupDraw, SwitchedOffPowerupsAreNeverDrawn)
+{
+    gameOptions.powerupsDisabled[P::Bomb] = true;
+    gameOptions.powerupsDisabled[P::UltraBomb] = true;
+    expectDrawsFollow(false, without(without(normalWeights, P::Bomb), P::UltraBomb));
+
+    for (int id = 1; id < P::Count; ++id)
+        gameOptions.powerupsDisabled[std::size_t(id)] = id != P::Stop;
+    for (int i = 0; i < 50; ++i)
+        EXPECT_EQ(game->randomPowerupType(false), P::Stop);
+
+    gameOptions.powerupsDisabled[P::Stop] = true;
+    EXPECT_EQ(game->randomPowerupType(false), P::None);
+    EXPECT_EQ(game->randomPowerupType(true), P::None);
+}
+
+TEST(PowerupPools, EveryPowerupAPoolHandsOutHasATile)
+{
+    for (const auto* pool : {&normalPowerupPool, &auctionPowerupPool})
+        for (auto [id, weight] : *pool)
+            EXPECT_EQ(powerupSprites.count(id), 1u) << "powerup " << id;
+}
+
+class RandomnessIncrease : public RoundTest {
+protected:
+    void SetUp() override
+    {
+        RoundTest::SetUp();
+        savedEngine = levelRng;
+        levelRng.seed(5489);
+        screenWidth = 640;
+        screenHeight = 480;
+        startGame();
+    }
+    void TearDown() override
+    {
+        randomnessPauseScreen = nullptr;
+        levelRng = savedEngine;
+        screenWidth = screenHeight = 0;
+        RoundTest::TearDown();
+    }
+
+    std::mt19937 savedEngine;
+};
+
+TEST_F(RandomnessIncrease, NeverRisesWhenTheIncreaseIsZero)
+{
+    gameOptions.randomnessIncrease = 0;
+    for (int i = 0; i < 200; ++i)
+        incrementRandomness(*game);
+    EXPECT_EQ(gameOptions.randomness, 0);
+    EXPECT_TRUE(game->toasts.empty());
+}
+
+TEST_F(RandomnessIncrease, RisesAboutOneTimeInFiveAtTheDefaultIncrease)
+{
+    int rises = 0;
+    for (int i = 0; i < 2000; ++i) {
+        gameOptions.randomness = 0;
+        incrementRandomness(*game);
+        rises += gameOptions.randomness;
+    }
+    EXPECT_GT(rises, 300);
+    EXPECT_LT(rises, 500);
+}
+
+TEST_F(RandomnessIncrease, ShowsItsToastDuringThePause)
+{
+    gameOptions.randomnessIncrease = 1000000;
+    std::vector<TimedToast> seen;
+    randomnessPauseScreen = [&](Game& g) {
+        for (const auto& toast : g.toasts)
+            seen.push_back(dynamic_cast<const TimedToast&>(*toast));
+    };
+    incrementRandomness(*game);
+    EXPECT_EQ(gameOptions.randomness, 1);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "Randomness up!");
+    EXPECT_EQ(seen[0].x, 320);
+    EXPECT_EQ(seen[0].y, 480);
+    EXPECT_EQ(seen[0].dy, -5);
+    EXPECT_EQ(seen[0].framesLeft, 120);
+    EXPECT_EQ(seen[0].font, ToastFont::Large);
+
+    // Without a screen the pause still runs its 120 updates: the toast is gone.
+    randomnessPauseScreen = nullptr;
+    incrementRandomness(*game);
+    EXPECT_EQ(gameOptions.randomness, 2);
+    EXPECT_TRUE(game->toasts.empty());
+}
+
+}
