@@ -33,16 +33,21 @@ void hitByFlames(const Game& game, const std::shared_ptr<Player>& p)
 {
     const Vector2 centre = p->centreCell();
     for (const Flame& f : game.flames) {
+        const Vector2 at{f.x, f.y};
+        const bool onCentre = at == centre;
+        const bool onBody = p->isSnake() && bodyCovers(*p, at);
+        if (!onCentre && !onBody)
+            continue;
+        // A flame whose owner has left the game hurts nobody.
         const std::shared_ptr<Player> owner = f.owner.lock();
         if (!owner)
             continue;
-        const Vector2 at{f.x, f.y};
         const bool ownLine = f.fromLine && owner == p;
-        if (at == centre && !ownLine) {
+        if (onCentre && !ownLine) {
             p->hit(DeathCause::Explosion, game.replayData, owner);
             return;
         }
-        if (p->isSnake() && bodyCovers(*p, at)) {
+        if (onBody) {
             p->hit(DeathCause::SnakeBodyHitByExplosion, game.replayData, owner);
             return;
         }

@@ -180,6 +180,8 @@ TEST_F(Bombs, AnAnnihilatorPassesBlocksWearingThemAndSparesPowerupsButNotWalls)
     EXPECT_EQ(powerupGrid.at(1, 2), 5);
     EXPECT_EQ(powerupGrid.at(4, 2), 3);
     EXPECT_EQ(grid.at(6, 2), Square::Wall);
+    // Only the head wears blocks: the waves behind it let the block crumble on.
+    EXPECT_EQ(grid.at(2, 2), Square::Empty);
 }
 
 TEST_F(Bombs, AnUltraBombAlsoSendsFlamesAlongTheDiagonals)
@@ -199,14 +201,27 @@ TEST_F(Bombs, AnUltraBombAlsoSendsFlamesAlongTheDiagonals)
         EXPECT_TRUE(seen.count(corner)) << corner.first << "," << corner.second;
 }
 
-TEST_F(Bombs, HeadsOutsideTheInteriorAreNotLaid)
+TEST_F(Bombs, HeadsOutsideTheInteriorAreNotLaidAndFlamesLeavingTheArenaTakeTheirDirection)
 {
-    makeArena(7, 7);
+    // No border walls: flames may run out of the arena.
+    makeArena({".....",
+               ".....",
+               ".....",
+               ".....",
+               "....."});
     startGame();
-    placeBomb({1, 1}, makeOwner(2), 0);
+    placeBomb({1, 1}, makeOwner(3), 0);
     runFrames(1);
     EXPECT_EQ(game->nextFlameGroup, 4);
     EXPECT_EQ(game->flames.size(), 10u);
+    EXPECT_FALSE(game->hasFlameAt({0, 1}));
+    runFrames(3);
+    EXPECT_TRUE(game->hasFlameAt({0, 1}));   // the second wave
+    // When the second wave leaves the arena the third goes with it.
+    runFrames(4);
+    EXPECT_EQ(flamesOfGroup(0), 0);
+    EXPECT_FALSE(game->hasFlameAt({0, 1}));
+    EXPECT_EQ(flamesOfGroup(3), 3);
 }
 
 TEST_F(Bombs, AChainReactionSetsTheFuseToThreeFramesTimesTheMultiplier)
@@ -244,13 +259,19 @@ TEST_F(Bombs, AChainReactionSetsTheFuseToThreeFramesTimesTheMultiplier)
 
 TEST_F(Bombs, RemoteAndDetonatorBombsWaitForTheirOwnerAndDoNotCountAsLaid)
 {
-    makeArena(7, 5);
+    makeArena(9, 5);
     startGame();
     auto owner = makeOwner(2);
     owner->specialBombOut = true;
     placeBomb({1, 1}, owner, 3, BombState::RemoteControl);
     placeBomb({5, 3}, owner, 0, BombState::Detonator);
-    runFrames(50);
+    // The owner's normal bombs burn meanwhile.
+    placeBomb({7, 1}, owner, 10);
+    owner->bombsOut = 1;
+    runFrames(11);
+    EXPECT_FALSE(bombGrid.at(7, 1).isLive());
+    EXPECT_EQ(owner->bombsOut, 0);
+    runFrames(39);
     EXPECT_EQ(bombGrid.at(1, 1).fuse, 3);
     EXPECT_EQ(bombGrid.at(5, 3).fuse, 0);
     EXPECT_TRUE(game->flames.empty());
@@ -423,6 +444,8 @@ TEST_F(Bombs, BombsAndFlamesOfAPlayerWhoLeftTheGameAreDropped)
     ASSERT_FALSE(game->flames.empty());
     leaver.reset();
 
+    runFrames(1);
+    EXPECT_TRUE(game->flames.empty());
     runFrames(20);
     EXPECT_TRUE(game->flames.empty());
     EXPECT_FALSE(bombGrid.at(3, 2).isLive());

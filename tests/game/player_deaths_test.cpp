@@ -134,6 +134,15 @@ TEST_F(Deaths, AWallUnderTheBodyCutsTheSnakeOnlyWithinItsLength)
     makeSnake(snake, 12, {body[0], body[1], body[2]});
     game->checkPlayerDeaths();
     EXPECT_EQ(snake->snakeLength, 6);
+
+    // Walls and blocks cut (a worn tough block too); a crumbling block does not.
+    grid.at(10, 2) = 15;
+    makeSnake(snake, 8, {body[0], body[1], body[2]});
+    game->checkPlayerDeaths();
+    EXPECT_EQ(snake->snakeLength, 8);
+    grid.at(10, 2) = Square::ToughBlockLast;
+    game->checkPlayerDeaths();
+    EXPECT_EQ(snake->snakeLength, 4);
 }
 
 TEST_F(Deaths, AHumanUnderASnakeHeadIsEatenAndTheSnakeTakesTheKill)

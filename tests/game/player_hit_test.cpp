@@ -82,6 +82,24 @@ TEST_F(Hits, ASnakeHitInTheBodyHalvesKeepingItsFormFromFourOn)
     EXPECT_EQ(snake->minorStunTimer, 0);
 }
 
+TEST_F(Hits, CuttingAComputerSnakeDownToFourCountsAsAHurtButCuttingAPlayerDoesNot)
+{
+    gameOptions.gameMode = GameMode::SnakeHunter;
+    auto attacker = addPlayer(0, {1, 1});
+    auto human = addPlayer(1, {2, 2});
+    auto computer = addPlayer(120, {4, 4});
+    computer->isAI = true;
+    startGame();
+    human->snakeLength = 12;
+    human->hit(DeathCause::SnakeBodyHitByExplosion, newGame, attacker);
+    EXPECT_EQ(human->snakeLength, 6);
+    EXPECT_EQ(attacker->kills, 0);
+    computer->snakeLength = 8;
+    computer->hit(DeathCause::SnakeBodyHitByExplosion, newGame, attacker);
+    EXPECT_EQ(computer->snakeLength, 4);
+    EXPECT_EQ(attacker->kills, 1);
+}
+
 TEST_F(Hits, AFlameStunsAComputerSnakeAndCutsItInNewerReplays)
 {
     gameOptions.gameMode = GameMode::SnakeHunter;
