@@ -79,6 +79,22 @@ ExplosionPass& explosionPass()
     return pass;
 }
 
+// A wave that has not moved off `cell` yet, with the unscaled timers 0, 4 and 8.
+Flame restingWave(const std::shared_ptr<Player>& owner, int wave, Vector2 cell, Vector2 step,
+                  int group)
+{
+    Flame f;
+    f.owner = owner;
+    f.wave = wave;
+    f.x = cell.x;
+    f.y = cell.y;
+    f.dx = step.x;
+    f.dy = step.y;
+    f.timer = (wave - 1) * 4;
+    f.group = group;
+    return f;
+}
+
 }
 
 void Game::explodeAt(Vector2 cell, const std::shared_ptr<Player>& owner)
@@ -95,17 +111,8 @@ void Game::explodeAt(Vector2 cell, const std::shared_ptr<Player>& owner)
                 continue;
             const int group = nextFlameGroup++;
             for (int wave = 1; wave <= 3; ++wave) {
-                Flame f;
-                f.owner = owner;
-                f.wave = wave;
-                f.dx = dx;
-                f.dy = dy;
-                f.group = group;
-                f.x = cell.x;
-                f.y = cell.y;
-                if (oldLayout) {
-                    f.timer = (wave - 1) * 4;
-                } else {
+                Flame f = restingWave(owner, wave, cell, {dx, dy}, group);
+                if (!oldLayout) {
                     if (wave == 1) {
                         f.x += dx;
                         f.y += dy;
@@ -128,15 +135,7 @@ void Game::addFlameLine(Vector2 cell, Vector2 step, const std::shared_ptr<Player
         return;
     const int group = nextFlameGroup++;
     for (int wave = 1; wave <= 3; ++wave) {
-        Flame f;
-        f.owner = owner;
-        f.wave = wave;
-        f.x = cell.x;
-        f.y = cell.y;
-        f.dx = step.x;
-        f.dy = step.y;
-        f.timer = (wave - 1) * 4;
-        f.group = group;
+        Flame f = restingWave(owner, wave, cell, step, group);
         f.fromLine = true;
         flames.push_back(f);
     }

@@ -38,21 +38,17 @@ TEST_F(Bombs, ThreeWavesPerDirectionFollowOneCellApartAndScaleWithTheMultiplier)
         runFrames(1);
         ASSERT_EQ(game->flames.size(), 12u);
         EXPECT_EQ(game->nextFlameGroup, 4);
+        // Left, up, down, right: the head next to the bomb, the others on it.
         const Vector2 steps[] = {{-1, 0}, {0, -1}, {0, 1}, {1, 0}};
-        for (int g = 0; g < 4; ++g) {
-            const Flame* waves = &game->flames[std::size_t(g) * 3];
-            for (int w = 0; w < 3; ++w) {
-                EXPECT_EQ(waves[w].group, g);
-                EXPECT_EQ(waves[w].wave, w + 1);
-                EXPECT_EQ(waves[w].dx, steps[g].x);
-                EXPECT_EQ(waves[w].dy, steps[g].y);
-            }
-            EXPECT_EQ(Vector2(waves[0].x, waves[0].y), Vector2(3, 3) + steps[g]);
-            EXPECT_EQ(waves[0].distance, 1);
-            EXPECT_EQ(Vector2(waves[1].x, waves[1].y), Vector2(3, 3));
-            EXPECT_EQ(waves[2].distance, 0);
-            EXPECT_EQ(waves[0].timer, 4 * mult - 1);
-            EXPECT_EQ(waves[2].timer, 8 * mult - 1);
+        for (std::size_t i = 0; i < 12; ++i) {
+            const Flame& f = game->flames[i];
+            const Vector2 step = steps[i / 3];
+            const bool head = i % 3 == 0;
+            EXPECT_EQ(f.group, int(i / 3));
+            EXPECT_EQ(f.wave, int(i % 3) + 1);
+            EXPECT_EQ(Vector2(f.dx, f.dy), step);
+            EXPECT_EQ(Vector2(f.x, f.y), head ? Vector2(3, 3) + step : Vector2(3, 3));
+            EXPECT_EQ(f.timer, (f.wave == 3 ? 8 : 4) * mult - 1);
         }
 
         // The bomb's cell burns until the third wave leaves it.
@@ -312,10 +308,13 @@ TEST_F(Bombs, AMovingBombStepsEveryThreeFramesTimesTheMultiplierWithoutBurning)
         startGame();
         Bomb& rocket = placeBomb({2, 2}, makeOwner(2), 90, BombState::Moving);
         rocket.direction = Facing::Right;
+        Bomb& upward = placeBomb({7, 3}, makeOwner(2), 90, BombState::Moving);
+        upward.direction = Facing::Up;
         runFrames(3 * mult - 1);
         EXPECT_TRUE(bombGrid.at(2, 2).isLive());
         runFrames(1);
         EXPECT_FALSE(bombGrid.at(2, 2).isLive());
+        EXPECT_TRUE(bombGrid.at(7, 2).isLive());
         const Bomb& moved = bombGrid.at(3, 2);
         EXPECT_TRUE(moved.isLive());
         EXPECT_EQ(moved.fuse, 90);

@@ -124,14 +124,4 @@ TEST_F(Flags, FlagsOfTheOldestReplaysStayWhereTheyFall)
     EXPECT_EQ(flag.x, 69);
 }
 
-TEST_F(Flags, FlagsOnlyMoveInCaptureTheFlagRounds)
-{
-    gameOptions.gameMode = GameMode::Classic;
-    makeArena(9, 7);
-    startGame();
-    Flag& flag = addFlag(70, 40, -1);
-    runFrames(3);
-    EXPECT_EQ(flag.x, 70);
-}
-
 }
