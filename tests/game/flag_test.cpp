@@ -1,0 +1,127 @@
+#include <stdexcept>
+
+#include "frame/game_ids.h"
+#include "game/flag.h"
+#include "rules_scenario.h"
+
+namespace {
+
+class Flags : public RulesScenario {
+protected:
+    void SetUp() override
+    {
+        RulesScenario::SetUp();
+        gameOptions.gameMode = GameMode::CaptureTheFlag;
+    }
+
+    Flag& addFlag(int x, int y, int team)
+    {
+        game->flags.emplace_back(x, y, team, ALLEGRO_COLOR{1, 0, 0, 1});
+        return game->flags.back();
+    }
+};
+
+TEST_F(Flags, AFlagsHomeIsItsTeamsHomeOrTheCentreOfTheArenaAsItIsNow)
+{
+    makeArena(9, 7);
+    teams.emplace_back(Vector2{1, 3}, Vector2{1, 0});
+    Flag own(0, 0, 0, ALLEGRO_COLOR{1, 1, 1, 1});
+    Flag neutral(0, 0, -1, ALLEGRO_COLOR{1, 1, 1, 1});
+    EXPECT_EQ(own.homeSquare(), Vector2(1, 3));
+    EXPECT_EQ(neutral.homeSquare(), Vector2(4, 3));
+    makeArena(15, 11);
+    EXPECT_EQ(neutral.homeSquare(), Vector2(7, 5));
+
+    Flag stray(0, 0, 1, ALLEGRO_COLOR{1, 1, 1, 1});
+    EXPECT_THROW(stray.homeSquare(), std::out_of_range);
+    EXPECT_TRUE(stray.inBase);
+    EXPECT_TRUE(stray.carrier.expired());
+}
+
+TEST_F(Flags, ADroppedFlagSettlesOntoItsCellOnePixelPerAxisPerFrame)
+{
+    makeArena(9, 7);
+    startGame();
+    Flag& flag = addFlag(70, 40, -1);
+    runFrames(6);
+    EXPECT_EQ(flag.x, 64);
+    EXPECT_EQ(flag.y, 34);
+    runFrames(2);
+    EXPECT_EQ(flag.x, 64);
+    EXPECT_EQ(flag.y, 32);
+    runFrames(5);
+    EXPECT_EQ(flag.x, 64);
+    EXPECT_EQ(flag.y, 32);
+}
+
+TEST_F(Flags, ACarriedFlagStaysWhereItsCarrierPutsIt)
+{
+    makeArena(9, 7);
+    auto carrier = addPlayer(0, {4, 3});
+    startGame();
+    Flag& flag = addFlag(70, 40, -1);
+    flag.carrier = carrier;
+    flag.inBase = false;
+    for (int i = 0; i < 5; ++i)
+        flag.update(*game);
+    EXPECT_EQ(flag.x, 70);
+    EXPECT_EQ(flag.y, 40);
+    // Once its carrier has left the game it settles.
+    player.clear();
+    carrier.reset();
+    flag.update(*game);
+    EXPECT_EQ(flag.x, 69);
+}
+
+TEST_F(Flags, AFlagBuriedByAWallDriftsHomeUntilItIsFreeAndThenSettles)
+{
+    makeArena({"#########",
+               "#.......#",
+               "#.......#",
+               "#..#....#",
+               "#.......#",
+               "#########"});
+    teams.emplace_back(Vector2{1, 1}, Vector2{1, 0});
+    startGame();
+    // Buried at cell (3, 3): home is up and to the left.
+    Flag& flag = addFlag(96, 96, 0);
+    runFrames(16);
+    EXPECT_EQ(flag.x, 80);
+    EXPECT_EQ(flag.y, 80);
+    // Its centre now lies on cell (2, 2), which is free.
+    runFrames(16);
+    EXPECT_EQ(flag.x, 64);
+    EXPECT_EQ(flag.y, 64);
+    runFrames(10);
+    EXPECT_EQ(flag.x, 64);
+    EXPECT_EQ(flag.y, 64);
+
+    // Buried deep, a neutral flag walks all the way to the centre through walls.
+    for (int x = 1; x <= 7; ++x) {
+        for (int y = 1; y <= 4; ++y) {
+            if (Vector2(x, y) != Vector2(4, 3))
+                grid.at(x, y) = Square::OuterWall;
+        }
+    }
+    Flag& neutral = addFlag(32, 32, -1);
+    runFrames(95);
+    EXPECT_EQ(neutral.x, 127);
+    EXPECT_EQ(neutral.y, 96);
+    runFrames(5);
+    EXPECT_EQ(neutral.x, 128);
+    EXPECT_EQ(neutral.y, 96);
+}
+
+TEST_F(Flags, FlagsOfTheOldestReplaysStayWhereTheyFall)
+{
+    makeArena(9, 7);
+    startGame(replayOfVersion(1));
+    Flag& flag = addFlag(70, 40, -1);
+    flag.update(*game);
+    EXPECT_EQ(flag.x, 70);
+    game->replayData = replayOfVersion(2);
+    flag.update(*game);
+    EXPECT_EQ(flag.x, 69);
+}
+
+}
