@@ -9,6 +9,7 @@
 #include "session/calendar_time.h"
 #include "session/replay_folder.h"
 #include "session/replay_header.h"
+#include "support/replay_codec_probe.h"
 #include "support/temp_folder.h"
 
 namespace fs = std::filesystem;
@@ -41,16 +42,6 @@ protected:
     }
     TempDataHome home;
 };
-
-// With the codec a header can be read; the stand-in reads nothing.
-bool replayCodecPresent()
-{
-    std::stringstream header;
-    File::writeInt32(header, 0x1001003);
-    int version = -1;
-    deserialiseOptions(header, version);
-    return version == 0x1001003;
-}
 
 TEST_F(ReplayFolder, NewNamesFollowTheHighestNumberAndNeverTakeAStoredName)
 {
