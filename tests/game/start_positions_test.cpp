@@ -137,14 +137,14 @@ TEST_F(StartPositions, TwoTeamsFillTheirEdgeColumnsFromBothEnds)
     EXPECT_EQ(cells[5], Vector2(25, 9));
 }
 
-// Widths 25 and 45 put the centre column between two team columns: the teams
-// stop short of it instead of walking into each other's columns.
+// The centre column belongs to neither team: width 27 reaches it exactly, and
+// widths 25 and 45 would step past it into the other team's columns.
 TEST_F(StartPositions, TwoTeamsNeverReachTheCentreColumn)
 {
     struct Case {
         int w, h, perColumn, columns;
     };
-    for (Case c : {Case{25, 11, 5, 6}, Case{45, 19, 9, 11}}) {
+    for (Case c : {Case{27, 13, 6, 6}, Case{25, 11, 5, 6}, Case{45, 19, 9, 11}}) {
         SCOPED_TRACE(c.w);
         resetRoundState();
         makeArena(c.w, c.h);
