@@ -27,6 +27,16 @@ using CellSet = std::unordered_set<Vector2, CellHash>;
 
 const Vector2 unset{0, 0};
 
+// The arena's measures: size, last inner column and row, and centre.
+struct Measures {
+    int w = grid_squares_x;
+    int h = grid_squares_y;
+    int W = w - 2;
+    int H = h - 2;
+    int cx = w / 2;
+    int cy = h / 2;
+};
+
 // Where each player of a team goes around its base, in order of preference.
 constexpr std::array<Vector2, 36> baseOffsets{{
     {2, 0},  {-2, 0},  {0, 2},   {0, -2},  {2, 2},  {-2, 2},  {2, -2},  {-2, -2}, {1, 0},
@@ -91,12 +101,7 @@ std::vector<std::shared_ptr<Player>> membersOf(const Team& team)
 
 void fixedPattern(Layout& layout)
 {
-    const int w = grid_squares_x;
-    const int h = grid_squares_y;
-    const int W = w - 2;
-    const int H = h - 2;
-    const int cx = w / 2;
-    const int cy = h / 2;
+    const auto [w, h, W, H, cx, cy] = Measures{};
     int a = 4, b = 2, c = 2;
     switch (gameOptions.resolvedArenaSize.value()) {
     case 4: a = 6; b = 4; c = 4; break;
@@ -115,10 +120,7 @@ void fixedPattern(Layout& layout)
 
 void baseLayout(Game& game, Layout& layout)
 {
-    const int W = grid_squares_x - 2;
-    const int H = grid_squares_y - 2;
-    const int cx = grid_squares_x / 2;
-    const int cy = grid_squares_y / 2;
+    const auto [w, h, W, H, cx, cy] = Measures{};
     const std::array<Vector2, 8> fixedBases{{{1, 1}, {W, H}, {1, H}, {W, 1}, {cx, 1}, {cx, H}, {1, cy}, {W, cy}}};
     layout.sizeToPlayers();
     auto score = [&layout](const Vector2& cell) { return layout.score(cell); };
@@ -154,10 +156,7 @@ void baseLayout(Game& game, Layout& layout)
 // toward the middle, then the next column two cells inward.
 void twoTeamEdges(Layout& layout)
 {
-    const int W = grid_squares_x - 2;
-    const int H = grid_squares_y - 2;
-    const int cx = grid_squares_x / 2;
-    const int cy = grid_squares_y / 2;
+    const auto [w, h, W, H, cx, cy] = Measures{};
     layout.sizeToPlayers();
 
     for (int t = 0; t < 2; ++t) {
@@ -197,12 +196,7 @@ void twoTeamEdges(Layout& layout)
 // Three or four teams, each spreading out from the middle of its own edge.
 void teamEdges(Layout& layout)
 {
-    const int w = grid_squares_x;
-    const int h = grid_squares_y;
-    const int W = w - 2;
-    const int H = h - 2;
-    const int cx = w / 2;
-    const int cy = h / 2;
+    const auto [w, h, W, H, cx, cy] = Measures{};
     layout.sizeToPlayers();
 
     for (std::size_t t = 0; t < teams.size(); ++t) {
@@ -238,8 +232,9 @@ void teamEdges(Layout& layout)
 // Everyone still without a cell gets the free cell farthest from all others.
 void fill(Game& game, Layout& layout)
 {
-    const int W = grid_squares_x - 2;
-    const int H = grid_squares_y - 2;
+    const Measures m;
+    const int W = m.W;
+    const int H = m.H;
     for (std::size_t i = 0; i < layout.cells.size(); ++i) {
         if (layout.assigned[i])
             layout.used.insert(layout.cells[i]);

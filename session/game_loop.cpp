@@ -26,37 +26,6 @@ namespace {
 constexpr int rendersBehindEvery = 4;
 constexpr int rendersFastEvery = 60;
 
-void drainEvents(GameLoopState& state)
-{
-    ALLEGRO_EVENT event;
-    while (eventQueue && al_get_next_event(eventQueue, &event)) {
-        switch (event.type) {
-        case ALLEGRO_EVENT_JOYSTICK_CONFIGURATION:
-            log("ALLEGRO_EVENT_JOYSTICK_CONFIGURATION\n");
-            if (controlsManager)
-                controlsManager->detectJoysticks();
-            break;
-        case ALLEGRO_EVENT_TIMER:
-            pendingUpdates += 1;
-            timerTicks += 1;
-            break;
-        case ALLEGRO_EVENT_DISPLAY_CLOSE:
-            // Closing the window ends the round as quit and then the program.
-            state.quit = true;
-            quitRequested = true;
-            break;
-        case ALLEGRO_EVENT_DISPLAY_LOST:
-            log("ALLEGRO_EVENT_DISPLAY_LOST\n");
-            break;
-        case ALLEGRO_EVENT_DISPLAY_FOUND:
-            log("ALLEGRO_EVENT_DISPLAY_FOUND\n");
-            break;
-        default:
-            break;
-        }
-    }
-}
-
 struct FrameTimings {
     TimingResult advance;
     TimingResult render1;
@@ -129,7 +98,10 @@ void runGameLoop(Game& game, const std::shared_ptr<Music>& music, const ReplayTe
             break;
         if (isKeyPressed(ALLEGRO_KEY_F8))
             fastForward = !fastForward;
-        drainEvents(state);
+        drainEvents({});
+        // Closing the window ends the round as quit, and then the program.
+        if (quitRequested)
+            state.quit = true;
         if (pendingUpdates < 1 && !fastForward && ticksCome) {
             if (state.quit)
                 break;

@@ -1,6 +1,7 @@
 #include "session/replay_folder.h"
 
 #include <algorithm>
+#include <boost/algorithm/string.hpp>
 #include <fmt/format.h>
 #include <fstream>
 
@@ -18,23 +19,12 @@ const char* const companionExtensions[] = {".verify", ".verifyZ"};
 // Versions from this one on come from a later build than this one.
 constexpr int futureVersion = replayOutputVersion + 1;
 
-std::vector<std::string> splitAtDots(const std::string& name)
-{
-    std::vector<std::string> parts(1);
-    for (char c : name) {
-        if (c == '.')
-            parts.emplace_back();
-        else
-            parts.back() += c;
-    }
-    return parts;
-}
-
 // The replay number of a file name "N.<version>.replay", or nothing for a file
 // that is not a replay or whose number is not a plain decimal number.
 std::optional<int> replayNumberOf(const fs::path& path)
 {
-    const std::vector<std::string> parts = splitAtDots(path.filename().string());
+    std::vector<std::string> parts;
+    boost::algorithm::split(parts, path.filename().string(), boost::algorithm::is_any_of("."));
     if (parts.size() < 2 || parts.back() != "replay")
         return std::nullopt;
     const std::string& first = parts.front();

@@ -1,4 +1,5 @@
 #include <allegro5/allegro.h>
+#include <boost/algorithm/string.hpp>
 #include <iomanip>
 #include <sstream>
 #include <variant>
@@ -37,23 +38,13 @@ Vector2 resolvedArenaCells()
     return found == ArenaSizeTable.end() ? Vector2{0, 0} : found->second;
 }
 
-std::vector<std::string> splitLines(const std::string& text)
-{
-    std::vector<std::string> lines(1);
-    for (char c : text) {
-        if (c == '\n')
-            lines.emplace_back();
-        else
-            lines.back() += c;
-    }
-    return lines;
-}
-
 void showSetupError(const Game::PlayerPositionSetupError& error)
 {
     if (display)
         createScreenBitmap(0);
-    sessionScreens.msgScreen(splitLines(error.what()), ALLEGRO_KEY_ENTER, -1);
+    std::vector<std::string> lines;
+    boost::algorithm::split(lines, error.what(), boost::algorithm::is_any_of("\n"));
+    sessionScreens.msgScreen(lines, ALLEGRO_KEY_ENTER, -1);
 }
 
 void logRoundEnd(const GameLoopState& state)
