@@ -21,6 +21,10 @@ protected:
             for (int i = 0; i < perTeam[t]; ++i)
                 addPlayer(int(player.size()), {1, 1}, int(t));
     }
+    static std::vector<Vector2> first(const std::vector<Vector2>& cells, std::size_t n)
+    {
+        return {cells.begin(), cells.begin() + std::ptrdiff_t(std::min(n, cells.size()))};
+    }
     std::vector<Vector2> positions()
     {
         startGame();
@@ -90,11 +94,7 @@ TEST_F(StartPositions, BattleRoyaleGathersEachTeamAroundItsBase)
     gameOptions.gameMode = GameMode::BattleRoyale;
     playersInTeams({3, 2});
     auto cells = positions();
-    EXPECT_EQ(cells[0], Vector2(1, 1));
-    EXPECT_EQ(cells[1], Vector2(3, 1));
-    EXPECT_EQ(cells[2], Vector2(1, 3));
-    EXPECT_EQ(cells[3], Vector2(25, 13));
-    EXPECT_EQ(cells[4], Vector2(23, 13));
+    EXPECT_EQ(first(cells, 5), (std::vector<Vector2>{{1, 1}, {3, 1}, {1, 3}, {25, 13}, {23, 13}}));
 }
 
 TEST_F(StartPositions, BattleRoyaleTeamsPastTheEightBasesGetBasesOfTheirOwn)
@@ -175,15 +175,9 @@ TEST_F(StartPositions, ThreeOrFourTeamsSpreadFromTheMiddleOfTheirEdges)
     gameOptions.gameMode = GameMode::KingOfTheHill;
     playersInTeams({4, 1, 3, 1});
     auto cells = positions();
-    EXPECT_EQ(cells[0], Vector2(1, 7));
-    EXPECT_EQ(cells[1], Vector2(1, 9));
-    EXPECT_EQ(cells[2], Vector2(1, 5));
-    EXPECT_EQ(cells[3], Vector2(3, 7));   // 3 leaves the band 5..10: next column
-    EXPECT_EQ(cells[4], Vector2(25, 7));
-    EXPECT_EQ(cells[5], Vector2(13, 1));
-    EXPECT_EQ(cells[6], Vector2(15, 1));
-    EXPECT_EQ(cells[7], Vector2(11, 1));
-    EXPECT_EQ(cells[8], Vector2(13, 13));
+    // Left: the middle, two below, the mirror above; then the next column.
+    EXPECT_EQ(first(cells, 9), (std::vector<Vector2>{
+                                   {1, 7}, {1, 9}, {1, 5}, {3, 7}, {25, 7}, {13, 1}, {15, 1}, {11, 1}, {13, 13}}));
 }
 
 TEST_F(StartPositions, CrowdedEdgeTeamsFailInsteadOfSharingACell)
