@@ -9,6 +9,7 @@
 #include "game/team.h"
 #include "menus/lootbox_room.h"
 #include "menus/main_menu.h"
+#include "menus/session_screens_setup.h"
 
 int main(int argc, char** argv)
 {
@@ -19,6 +20,7 @@ int main(int argc, char** argv)
     int status = 0;
     try {
         init(argc, argv);
+        installSessionScreens();
         lootboxRoom();
         menu();
     } catch (...) {

@@ -22,6 +22,8 @@ namespace {
 
 const ALLEGRO_COLOR white = {1, 1, 1, 1};
 
+}
+
 void drainEvents(const std::function<void()>& controllersChanged)
 {
     ALLEGRO_EVENT event;
@@ -53,8 +55,6 @@ void drainEvents(const std::function<void()>& controllersChanged)
             break;
         }
     }
-}
-
 }
 
 std::string timingOverlayText(double update, double render1, double previousRender2,

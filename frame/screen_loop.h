@@ -12,6 +12,11 @@ extern int framesRendered;
 // Most updates run back to back before a frame is rendered; a longer backlog is dropped.
 inline constexpr int maxUpdatesPerFrame = 5;
 
+// Takes every waiting event: timer ticks become pending updates, a changed
+// joystick configuration re-detects the controllers (then calls
+// `controllersChanged` when given), a closed window sets quitRequested.
+void drainEvents(const std::function<void()>& controllersChanged);
+
 // The event and frame loop every screen runs: `update` at the update rate,
 // `render` once after each run of updates, until `done` says so.
 void runLoop(std::function<void()> update, std::function<void()> render,

@@ -13,6 +13,8 @@ struct ReplayInfo {
     int players = 2;
     std::string path;
     std::optional<std::filesystem::directory_entry> entry;
+    // The file's last-write time, read while listing (the list's order).
+    std::filesystem::file_time_type lastWriteTime{};
     std::uintmax_t totalSize = 0;
     std::vector<std::string> errors;
 };

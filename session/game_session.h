@@ -1,0 +1,88 @@
+#pragma once
+#include <fstream>
+#include <istream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/game_options.h"
+#include "game/round_results.h"
+#include "session/replay_header.h"
+
+class Game;
+class Music;
+class RoundRecording;
+
+// How a session is run for tests of replays: `fast` renders one update in 60
+// and runs in fast forward; `skipResults` shows no results between rounds.
+struct ReplayTestOptions {
+    bool fast = false;
+    bool skipResults = false;
+};
+
+// Plays a new game (empty `replayPath`: players join, rounds until somebody
+// has won enough, each recorded when `record` is set), or plays back and
+// checks one replay file. True when the session was quit or could not start.
+bool play_the_game(bool record, std::string replayPath, ReplayTestOptions options);
+
+// The highest win count of a round's result table (0 for an empty one).
+int maxWins(const std::vector<ScoringEntity>& results);
+// Frames rendered per 60 timer ticks since the round began (0 before any tick).
+float calcAverageFps();
+
+// How one round of a session ended.
+struct RoundOutcome {
+    bool roundOver = false;      // the mode's end condition held
+    bool quit = false;           // pause menu, window closed or the advance limit
+    bool replayEnded = false;    // the replay ran out before the round was over
+    bool setupFailed = false;    // the players did not fit on the arena
+    bool gameOver = false;       // somebody has the wins needed
+    std::string replayPath;      // the replay recorded or played
+    int frames = 0;
+};
+
+// One session in steps, so a harness can run rounds one at a time:
+// start(), then playRound() until sessionOver(), then end(). Whatever way the
+// object goes (exceptions included), the game options, fast forward, the timer
+// rate and the two-second frame count are put back as they were.
+class GameSession {
+public:
+    GameSession(bool record, std::string replayPath, ReplayTestOptions options);
+    ~GameSession();
+    GameSession(const GameSession&) = delete;
+    GameSession& operator=(const GameSession&) = delete;
+
+    // Builds the players (join screen, quick start or the replay's header);
+    // false when the join screen was left without starting.
+    bool start();
+    RoundOutcome playRound();
+    // True once the game is over, it was quit, or the replay's round was played.
+    bool sessionOver() const { return over_; }
+    // Empties the players and teams and restores the options; returns whether
+    // the session was quit.
+    bool end();
+
+private:
+    void startReplay();
+    void buildPlayers();
+    void showResults(Game& game, RoundOutcome& outcome);
+
+    bool record_;
+    std::string replayPath_;
+    ReplayTestOptions options_;
+    bool playing_;
+    GameOptions savedOptions_;
+    bool savedFastForward_;
+    int savedTwoSecondFrameCount_;
+    bool restored_ = false;
+    std::unique_ptr<std::ifstream> replayInput_;
+    std::shared_ptr<std::istream> verifyInput_;
+    std::optional<int> replayInputVersion_;
+    std::vector<PlayerSetupRecord> records_;
+    bool firstRound_ = true;
+    bool quit_ = false;
+    bool over_ = false;
+
+    void restore();
+};

@@ -1,0 +1,42 @@
+#include "session/round_recording.h"
+
+#include <filesystem>
+#include <fmt/format.h>
+
+#include "frame/file_stream.h"
+#include "frame/log.h"
+#include "game/replay_data.h"
+#include "session/verify_text.h"
+
+RoundRecording::RoundRecording(std::string path) : path_(std::move(path))
+{
+    logStdString("Creating replay: " + path_ + "\n");
+    replay_.open(path_, std::ios::binary);
+    verify_.open(path_ + ".verify");
+}
+
+RoundRecording::~RoundRecording()
+{
+    if (finished_)
+        return;
+    logStdString(fmt::format("Removing unfinished replay {}\n", path_));
+    replay_.close();
+    verify_.close();
+    std::error_code ignored;
+    for (const char* suffix : {"", ".verify", ".verifyZ"})
+        std::filesystem::remove(path_ + suffix, ignored);
+}
+
+void RoundRecording::finish()
+{
+    File::writeIntAsInt8(replay_, replayEndByte);
+    replay_.flush();
+    replay_.close();
+    if (replay_.fail())
+        logStdString(fmt::format("Error: the replay {} could not be written completely\n", path_));
+    // The replay itself is whole from here on, whatever becomes of its verify text.
+    finished_ = true;
+    finishVerifyText(path_, verify_);
+    if (verify_.is_open())
+        verify_.close();
+}

@@ -1,0 +1,187 @@
+#include <allegro5/allegro.h>
+#include <boost/algorithm/string.hpp>
+#include <iomanip>
+#include <sstream>
+#include <variant>
+
+#include "frame/app_globals.h"
+#include "frame/assertion.h"
+#include "frame/display.h"
+#include "frame/game_ids.h"
+#include "frame/log.h"
+#include "frame/lookup_tables.h"
+#include "frame/profiler.h"
+#include "frame/screen_loop.h"
+#include "frame/settings.h"
+#include "game/game.h"
+#include "game/particles.h"
+#include "game/player.h"
+#include "game/replay_data.h"
+#include "game/round_state.h"
+#include "game/team.h"
+#include "media/music.h"
+#include "media/music_tracks.h"
+#include "session/arena_setup.h"
+#include "session/auto_game_options.h"
+#include "session/game_loop.h"
+#include "session/game_session.h"
+#include "session/replay_header.h"
+#include "session/replay_folder.h"
+#include "session/round_recording.h"
+#include "session/session_screens.h"
+
+namespace {
+
+Vector2 resolvedArenaCells()
+{
+    const auto found = ArenaSizeTable.find(gameOptions.resolvedArenaSize.value());
+    return found == ArenaSizeTable.end() ? Vector2{0, 0} : found->second;
+}
+
+void showSetupError(const Game::PlayerPositionSetupError& error)
+{
+    if (display)
+        createScreenBitmap(0);
+    std::vector<std::string> lines;
+    boost::algorithm::split(lines, error.what(), boost::algorithm::is_any_of("\n"));
+    sessionScreens.msgScreen(lines, ALLEGRO_KEY_ENTER, -1);
+}
+
+void logRoundEnd(const GameLoopState& state)
+{
+    if (state.roundOver)
+        log("Round over\n");
+    if (state.quit)
+        log("Quit\n");
+    if (state.replayEnded)
+        log("Replay ended early\n");
+    std::ostringstream s;
+    s << "Average FPS: " << std::fixed << std::setprecision(1) << calcAverageFps() << '\n';
+    logString(s);
+}
+
+// Computer snakes belong to one round; the hunters' opponents start afresh.
+void dropRoundOnlyPlayers()
+{
+    std::erase_if(player, [](const std::shared_ptr<Player>& p) { return p && p->isAI; });
+    if (gameOptions.gameMode == GameMode::SnakeHunter) {
+        if (Team* snakes = teamAt(1))
+            snakes->members.clear();
+    }
+}
+
+}
+
+RoundOutcome GameSession::playRound()
+{
+    RoundOutcome outcome;
+    log("New round; randomness %d\n", gameOptions.randomness);
+    if (!playing_)
+        chooseAutoGameOptions();
+
+    std::unique_ptr<RoundRecording> recording;
+    if (record_ && !playing_) {
+        recording = std::make_unique<RoundRecording>(getNewReplayFilename());
+        const Vector2 size = resolvedArenaCells();
+        grid_squares_x = size.x;
+        grid_squares_y = size.y;
+        serialiseSetup(recording->replay());
+    }
+    outcome.replayPath = recording ? recording->path() : replayPath_;
+
+    PackagedReplayData replay;
+    replay.replayInput = playing_ ? replayInput_.get() : nullptr;
+    replay.replayOutput = recording ? &recording->replay() : nullptr;
+    replay.playing = playing_;
+    replay.replayInputVersion = replayInputVersion_;
+    replay.recording = recording != nullptr;
+    replay.inputVerify = verifyInput_;
+    replay.outputVerify = recording ? &recording->verify() : nullptr;
+
+    // Durations the rules count follow the round's own rate.
+    twoSecondFrameCount = gameOptions.updateRate * 2;
+    Game game(false, replay);
+    if (!firstRound_ && !playing_ && gameOptions.randomnessIncrease != 0 && gameOptions.randomness < 2)
+        incrementRandomness(game);
+
+    const Vector2 size = playing_ ? Vector2{grid_squares_x, grid_squares_y} : resolvedArenaCells();
+    try {
+        setupArena(size, game.replayData, game, false);
+    } catch (const Game::PlayerPositionSetupError& error) {
+        // The recording goes with the round that never started.
+        recording.reset();
+        showSetupError(error);
+        outcome.setupFailed = true;
+        outcome.quit = true;
+        quit_ = true;
+        over_ = true;
+        return outcome;
+    }
+
+    game.shrinkTimer = gameOptions.resolvedTimeBeforeShrinking.value();
+    game.aiSpawnTimer = gameOptions.resolvedSnakePreparationTime;
+    game.aiSnakesToSpawn = gameOptions.resolvedAISnakeCount;
+    for (const auto& p : player)
+        p->resetForRound(firstRound_);
+    firstRound_ = false;
+    clearParticles();
+
+    std::shared_ptr<Music> music;
+    if (game.shrinkAllowed)
+        music = startGameMusic();
+
+    GameLoopState state;
+    frameCounter = 0;
+    framesRendered = 0;
+    pendingUpdates = 0;
+    timerTicks = 0;
+    for (const char* section : {"advance", "render1", "render2"})
+        profiler.addAveragedTimer(section, 1);
+    log("Begin game\n");
+    runGameLoop(game, music, options_, playing_ ? replayPath_ : std::string(), state);
+    outcome.frames = frameCounter;
+
+    logRoundEnd(state);
+    if (music)
+        music->stop();
+
+    if (recording) {
+        recording->finish();
+    } else if (playing_) {
+        replayInput_->close();
+        if (verifyInput_ && !state.quit && !state.replayEnded) {
+            std::string end;
+            *verifyInput_ >> end;
+            if (!(end == "END"))
+                failAssertion("end == \"END\"", 4570);
+        }
+    }
+
+    outcome.roundOver = state.roundOver;
+    outcome.quit = state.quit;
+    outcome.replayEnded = state.replayEnded;
+    if (state.quit)
+        quit_ = true;
+    if (!state.quit && !state.replayEnded && !options_.skipResults)
+        showResults(game, outcome);
+    dropRoundOnlyPlayers();
+    over_ = outcome.gameOver || state.quit || playing_;
+    return outcome;
+}
+
+void GameSession::showResults(Game& game, RoundOutcome& outcome)
+{
+    int winnerCount = 0;
+    std::vector<ScoringEntity> results;
+    std::visit(RoundWinAwarder{&winnerCount, &results}, game.getRoundWinners());
+    for (const auto& p : player) {
+        p->dead = false;
+        p->specialBombOut = false;
+        if (gameOptions.gameMode == GameMode::Everything)
+            p->held = false;
+    }
+    sessionScreens.trophyRoom(results, winnerCount == 0, diagnosticMode ? outcome.replayPath : std::string());
+    outcome.gameOver = maxWins(results) >= gameOptions.winsNeeded;
+    if (outcome.gameOver && lootboxesEnabled)
+        sessionScreens.lootboxRoom();
+}

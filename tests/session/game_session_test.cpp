@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "frame/app_globals.h"
+#include "frame/game_ids.h"
+#include "frame/log.h"
+#include "frame/screen_loop.h"
+#include "frame/settings.h"
+#include "game/player.h"
+#include "game/round_state.h"
+#include "game/team.h"
+#include "session/game_session.h"
+#include "session/replay_folder.h"
+#include "session/session_players.h"
+#include "session/session_screens.h"
+#include "support/log_capture.h"
+#include "support/temp_folder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Whole sessions without a display: no timer, so every update is due at once.
+class Session : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetRoundState();
+        gameOptions = GameOptions{};
+        gameOptions.quickStartPlayers = 1;
+        sessionScreens = defaultSessionScreens();
+        advanceLimit = 0;
+        fastForward = false;
+        twoSecondFrameCount = 120;
+        colours = std::vector<RGB>(10, RGB{1, 2, 3});
+    }
+    void TearDown() override
+    {
+        resetRoundState();
+        gameOptions = GameOptions{};
+        sessionScreens = defaultSessionScreens();
+        advanceLimit = 0;
+        fastForward = false;
+        lootboxesEnabled = false;
+    }
+    // Runs `during` after every update of the round (where the pause test is asked).
+    void duringRounds(std::function<void()> during)
+    {
+        sessionScreens.pauseRequested = [during] {
+            during();
+            return false;
+        };
+    }
+    std::vector<int> memberNumbers(const Team& team)
+    {
+        std::vector<int> n;
+        for (const auto& m : team.members)
+            n.push_back(m.lock()->num);
+        return n;
+    }
+};
+
+TEST_F(Session, MaxWinsAndAverageFrameRate)
+{
+    EXPECT_EQ(maxWins({}), 0);
+    std::vector<ScoringEntity> results(3);
+    results[0].wins = 2;
+    results[1].wins = 5;
+    results[1].previousWins = 9;
+    EXPECT_EQ(maxWins(results), 5);
+
+    framesRendered = 3;
+    timerTicks = 0;
+    EXPECT_EQ(calcAverageFps(), 0.0f);
+    framesRendered = 1;
+    timerTicks = 3;
+    EXPECT_FLOAT_EQ(calcAverageFps(), 20.0f);
+}
+
+TEST_F(Session, QuickStartDealsPlayersIntoTheModesTeams)
+{
+    gameOptions.gameMode = GameMode::BattleRoyale;
+    gameOptions.quickStartPlayers = 3;
+    GameSession session(false, "", {});
+    ASSERT_TRUE(session.start());
+    ASSERT_EQ(player.size(), 4u);
+    ASSERT_EQ(teams.size(), 2u);
+    EXPECT_EQ(memberNumbers(teams[0]), (std::vector<int>{0, 2}));
+    EXPECT_EQ(memberNumbers(teams[1]), (std::vector<int>{1, 3}));
+    EXPECT_EQ(player[3]->team, 1);
+    session.end();
+    EXPECT_TRUE(player.empty());
+    EXPECT_EQ(gameOptions.numPlayers, 2);
+
+    gameOptions.gameMode = GameMode::KingOfTheHill;
+    for (auto [players, count] : {std::pair{15, 4}, std::pair{6, 2}, std::pair{12, 4}, std::pair{9, 3}}) {
+        gameOptions.numPlayers = players;
+        EXPECT_EQ(sessionTeamCount(), count) << players;
+    }
+    gameOptions.gameMode = GameMode::BattleRoyale;
+    gameOptions.numPlayers = 60;
+    EXPECT_EQ(sessionTeamCount(), 10);   // one team per team colour at most
+    gameOptions.numPlayers = 15;
+    EXPECT_EQ(sessionTeamCount(), 5);
+    gameOptions.gameMode = GameMode::CaptureTheFlag;
+    EXPECT_EQ(sessionTeamCount(), 2);
+}
+
+TEST_F(Session, SnakeHuntersAllStartInTeamZero)
+{
+    gameOptions.gameMode = GameMode::SnakeHunter;
+    gameOptions.quickStartPlayers = 2;
+    GameSession session(false, "", {});
+    ASSERT_TRUE(session.start());
+    ASSERT_EQ(teams.size(), 2u);
+    EXPECT_EQ(memberNumbers(teams[0]), (std::vector<int>{0, 1, 2}));
+    EXPECT_TRUE(teams[1].members.empty());
+}
+
+TEST_F(Session, TheAdvanceLimitEndsTheSessionAsQuitAndEverythingIsRestored)
+{
+    gameOptions.updateRate = 144;
+    gameOptions.updateRateMultiplier = 2;
+    advanceLimit = 100;
+    int seenTwoSeconds = 0;
+    duringRounds([&] { seenTwoSeconds = twoSecondFrameCount; });
+    LogCapture log;
+    EXPECT_TRUE(play_the_game(false, "", {true, true}));
+    EXPECT_EQ(frameCounter, 100);
+    EXPECT_EQ(seenTwoSeconds, 288);
+    EXPECT_EQ(twoSecondFrameCount, 120);
+    EXPECT_FALSE(fastForward);
+    EXPECT_FALSE(gameOptions.resolvedArenaSize.has_value());
+    EXPECT_EQ(gameOptions.numPlayers, 2);
+    EXPECT_TRUE(player.empty());
+    auto lines = log.lines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Quit"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Game ended"), lines.end());
+    EXPECT_EQ(std::find(lines.begin(), lines.end(), "Round over"), lines.end());
+}
+
+TEST_F(Session, ARoundWonEndsTheGameWithResultsAndTheLootBoxRoom)
+{
+    gameOptions.winsNeeded = 1;
+    lootboxesEnabled = true;
+    duringRounds([] {
+        if (frameCounter == 10)
+            player[1]->dead = true;
+    });
+    std::vector<ScoringEntity> shown;
+    bool noWinner = true;
+    int lootboxRooms = 0;
+    sessionScreens.trophyRoom = [&](const std::vector<ScoringEntity>& results, bool none, const std::string&) {
+        shown = results;
+        noWinner = none;
+    };
+    sessionScreens.lootboxRoom = [&] { ++lootboxRooms; };
+    EXPECT_FALSE(play_the_game(false, "", {}));
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].wins, 1);
+    EXPECT_EQ(shown[1].wins, 0);
+    EXPECT_FALSE(noWinner);
+    EXPECT_EQ(lootboxRooms, 1);
+    // The next update sees the death; the round ends after the 240-update delay.
+    EXPECT_EQ(frameCounter, 12 + 240);
+}
+
+TEST_F(Session, LeavingTheJoinScreenEndsTheSessionAtOnce)
+{
+    gameOptions.quickStartPlayers = 0;
+    LogCapture log;
+    EXPECT_TRUE(play_the_game(false, "", {}));
+    auto lines = log.lines();
+    EXPECT_EQ(std::find(lines.begin(), lines.end(), "Game ended"), lines.end());
+    EXPECT_EQ(std::find(lines.begin(), lines.end(), "New round; randomness 0"), lines.end());
+}
+
+TEST_F(Session, ARecordedRoundLeavesItsReplay)
+{
+    TempDataHome home;
+    advanceLimit = 30;
+    EXPECT_TRUE(play_the_game(true, "", {true, true}));
+    const fs::path replay = fs::path(getReplaysFolder()) / "0.1.1.2.replay";
+    ASSERT_TRUE(fs::exists(replay));
+    const std::string bytes = readFile(replay);
+    ASSERT_FALSE(bytes.empty());
+    EXPECT_EQ(bytes.back(), 'w');
+    EXPECT_EQ(getAllReplays(false).size(), 1u);
+}
+
+TEST_F(Session, PlayersThatDoNotFitShowTheErrorAndLeaveNoReplay)
+{
+    TempDataHome home;
+    gameOptions.gameMode = GameMode::KingOfTheHill;
+    gameOptions.arenaSize = 1;
+    gameOptions.quickStartPlayers = 39;
+    advanceLimit = 10;
+    std::vector<std::string> message;
+    sessionScreens.msgScreen = [&](std::vector<std::string> lines, int, int secondKey) {
+        message = lines;
+        EXPECT_EQ(secondKey, -1);
+        return true;
+    };
+    EXPECT_TRUE(play_the_game(true, "", {}));
+    EXPECT_EQ(message, (std::vector<std::string>{"Error while generating player positions.",
+                                                 "Level may be too small for this number of players",
+                                                 "Press ENTER or button 1"}));
+    EXPECT_TRUE(fs::is_empty(getReplaysFolder()));
+    EXPECT_EQ(gameOptions.numPlayers, 2);
+    EXPECT_FALSE(gameOptions.resolvedArenaSize.has_value());
+}
+
+TEST_F(Session, AFailingReplayStillRestoresTheOptions)
+{
+    TempDataHome home;
+    gameOptions.numPlayers = 5;
+    fastForward = false;
+    EXPECT_ANY_THROW(play_the_game(false, home.folder().str() + "/missing.replay", {true, true}));
+    EXPECT_EQ(gameOptions.numPlayers, 5);
+    EXPECT_FALSE(fastForward);
+}
+
+}

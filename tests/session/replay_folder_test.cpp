@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <ctime>
+#include <sstream>
+
+#include "frame/file_stream.h"
+#include "session/calendar_time.h"
+#include "session/replay_folder.h"
+#include "session/replay_header.h"
+#include "support/replay_codec_probe.h"
+#include "support/temp_folder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ReplayFolder : public ::testing::Test {
+protected:
+    fs::path folder() { return fs::path(getReplaysFolder()); }
+    fs::path file(const std::string& name, std::size_t size = 0)
+    {
+        fs::path path = folder() / name;
+        fs::create_directories(path.parent_path());
+        writeFile(path, std::string(size, 'x'));
+        return path;
+    }
+    static fs::file_time_type at(int year, int month, int day, int hour, int minute)
+    {
+        using namespace std::chrono;
+        const sys_days date = std::chrono::year(year) / month / day;
+        const sys_seconds moment = date + hours(hour) + minutes(minute);
+        return time_point_cast<fs::file_time_type::duration>(file_clock::from_sys(moment));
+    }
+    std::vector<int> numbers(const std::vector<ReplayInfo>& list)
+    {
+        std::vector<int> n;
+        for (const ReplayInfo& info : list)
+            n.push_back(info.number);
+        return n;
+    }
+    TempDataHome home;
+};
+
+TEST_F(ReplayFolder, NewNamesFollowTheHighestNumberAndNeverTakeAStoredName)
+{
+    EXPECT_EQ(getNewReplayFilename(), folder().string() + "/0.1.1.2.replay");
+    file("3.1.0.9.replay");
+    file("7.1.1.2.replay");
+    EXPECT_EQ(getNextReplayNumber(), 8);
+    // A companion left without its replay still keeps its name.
+    file("8.1.1.2.replay.verifyZ");
+    EXPECT_EQ(getNewReplayFilename(), folder().string() + "/9.1.1.2.replay");
+    // Odd names are skipped rather than ending the listing.
+    file("notes.txt");
+    file("x.replay");
+    file("99999999999999.1.1.2.replay");
+    file("-4.1.1.2.replay");
+    fs::create_directories(folder() / "12.1.1.2.replay");
+    file("old/15.1.1.2.replay");
+    EXPECT_EQ(getNextReplayNumber(), 16);
+    EXPECT_EQ(getAllReplays(false).size(), 3u);
+}
+
+TEST_F(ReplayFolder, ListsNewestFirstWithSizesIncludingCompanions)
+{
+    file("1.1.1.2.replay", 1536);
+    file("1.1.1.2.replay.verifyZ", 2048);
+    file("1.1.1.2.replay.verify", 10);
+    file("2.1.1.2.replay", 1);
+    file("3.1.1.2.replay", 1);
+    file("4.1.1.2.replay", 1);
+    fs::last_write_time(folder() / "1.1.1.2.replay", at(2021, 12, 9, 13, 5));
+    fs::last_write_time(folder() / "2.1.1.2.replay", at(2021, 12, 9, 13, 5));
+    fs::last_write_time(folder() / "3.1.1.2.replay", at(2020, 1, 1, 0, 0));
+    // A clock set wrong leaves a file in the future: still simply the newest.
+    fs::last_write_time(folder() / "4.1.1.2.replay", at(2100, 1, 1, 0, 0));
+    auto list = getAllReplays(false);
+    EXPECT_EQ(numbers(list), (std::vector<int>{4, 2, 1, 3}));
+    EXPECT_EQ(list[2].totalSize, 1536u + 2048u + 10u);
+    EXPECT_EQ(list[2].path, (folder() / "1.1.1.2.replay").string());
+    EXPECT_TRUE(list[2].entry.has_value());
+    EXPECT_TRUE(list[2].errors.empty());
+}
+
+TEST_F(ReplayFolder, FileTimesAreShownInUtc)
+{
+    const char* old = std::getenv("TZ");
+    const std::string previous = old ? old : "";
+    const auto time = at(2021, 12, 9, 13, 5);
+    for (const char* zone : {"UTC", "Asia/Tokyo", "America/New_York"}) {
+        setenv("TZ", zone, 1);
+        tzset();
+        const CalendarTime t = utcCalendarTime(time);
+        EXPECT_EQ(t.year, 2021) << zone;
+        EXPECT_EQ(t.month, 12) << zone;
+        EXPECT_EQ(t.day, 9) << zone;
+        EXPECT_EQ(t.hour, 13) << zone;
+        EXPECT_EQ(t.minute, 5) << zone;
+    }
+    if (old)
+        setenv("TZ", previous.c_str(), 1);
+    else
+        unsetenv("TZ");
+    tzset();
+}
+
+TEST_F(ReplayFolder, UnreadableHeadersBecomeTheEntrysErrors)
+{
+    file("1.1.1.2.replay");   // empty: nothing to read
+    auto list = getAllReplays(true);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_FALSE(list[0].errors.empty());
+    EXPECT_EQ(list[0].mode, 0);
+    EXPECT_EQ(list[0].players, 2);
+
+    if (!replayCodecPresent())
+        GTEST_SKIP() << "reading headers needs the replay codec";
+    std::ostringstream future;
+    File::writeInt32(future, 0x1001003);
+    writeFile(folder() / "2.1.1.3.replay", future.str());
+    std::ostringstream negative;
+    File::writeInt32(negative, -5);
+    writeFile(folder() / "3.1.1.2.replay", negative.str());
+    for (const ReplayInfo& info : getAllReplays(true)) {
+        ASSERT_FALSE(info.errors.empty()) << info.number;
+        if (info.number == 1) {
+            ASSERT_EQ(info.errors.size(), 3u);
+            EXPECT_EQ(info.errors[1], "One possible cause is a crash while starting a game");
+            EXPECT_EQ(info.errors[2], "You can safely delete this file");
+        } else if (info.number == 2) {
+            EXPECT_EQ(info.errors, std::vector<std::string>{"Replay from future version of game: 1.1.3"});
+        } else {
+            EXPECT_EQ(info.errors[0].rfind("Invalid replay version: ", 0), 0u);
+        }
+    }
+}
+
+}
