@@ -1,9 +1,10 @@
 #include <ios>
 #include <istream>
+#include <stdexcept>
+#include <string>
 
 #include "frame/game_ids.h"
 #include "frame/log.h"
-#include "game/arena.h"
 #include "game/game.h"
 #include "game/game_options.h"
 #include "game/modes.h"
@@ -11,13 +12,41 @@
 #include "game/replay_data.h"
 #include "game/round_state.h"
 #include "game/team.h"
+#include "game/update_steps.h"
 #include "media/music.h"
 
+std::function<void(UpdateStep)> updateStepObserver;
+
 namespace {
+
+void reachStep(UpdateStep step)
+{
+    if (updateStepObserver)
+        updateStepObserver(step);
+}
 
 bool inputAtEnd(const PackagedReplayData& replay)
 {
     return replay.playing && replay.replayInput && replay.replayInput->eof();
+}
+
+bool hasLivingComputerSnake()
+{
+    for (const auto& p : player) {
+        if (p && p->isAI && !p->dead)
+            return true;
+    }
+    return false;
+}
+
+int teamsWithFreeMember()
+{
+    int count = 0;
+    for (const Team& team : teams) {
+        if (hasFreeMember(team))
+            ++count;
+    }
+    return count;
 }
 
 }
@@ -37,10 +66,17 @@ bool Game::peekReplayEnd(const PackagedReplayData& replay, bool& replayEnded)
 {
     if (!replay.playing)
         return false;
+    if (!replay.replayInput)
+        throw std::runtime_error("File not open for reading");
     try {
-        if (!replay.replayInput)
-            throw std::ios_base::failure("no replay input");
-        if (replay.replayInput->peek() == replayEndByte)
+        const auto next = replay.replayInput->peek();
+        // A stream that does not throw at its end just reports it.
+        if (next == std::char_traits<char>::eof() && replay.replayInput->eof()) {
+            log("EOF (peek replayEnd)\n");
+            replayEnded = true;
+            return true;
+        }
+        if (next == replayEndByte)
             replayEnded = true;
         return false;
     } catch (const std::ios_base::failure&) {
@@ -57,8 +93,8 @@ bool Game::peekReplayEnd(const PackagedReplayData& replay, bool& replayEnded)
 void Game::updatePlayers(bool& replayEnded)
 {
     try {
-        // Computer snakes may join the list during the loop; they are updated
-        // from the next frame on.
+        // The players listed as the frame starts; one added meanwhile waits
+        // for the next frame.
         const std::size_t count = player.size();
         for (std::size_t i = 0; i < count && i < player.size(); ++i) {
             std::shared_ptr<Player> p = player[i];
@@ -70,6 +106,7 @@ void Game::updatePlayers(bool& replayEnded)
             throw;
         endReplayQuietly("p->update");
     } catch (int code) {
+        // Player::update met the end byte where a player number belongs.
         if (code != replayEndByte)
             throw;
         replayEndSeen = true;
@@ -86,12 +123,10 @@ void Game::updateFlags()
 
 void Game::updateKingOfTheHill()
 {
-    if (frameCounter % gameOptions.updateRate != 0)
-        return;
     for (const auto& p : player) {
         if (!p || p->dead || p->ghost || p->isAI || p->team < 0)
             continue;
-        Vector2 c = p->centreCell();
+        const Vector2 c = p->centreCell();
         if (!hillArea.contains(c.x, c.y))
             continue;
         if (Team* team = teamAt(p->team)) {
@@ -111,24 +146,6 @@ int Game::countDeadPlayers() const
     return dead;
 }
 
-namespace {
-
-bool isFreeMember(const Player& p)
-{
-    return !p.dead && (!p.held || p.holdTimer != 0);
-}
-
-bool hasLivingComputerSnake()
-{
-    for (const auto& p : player) {
-        if (p && p->isAI && !p->dead)
-            return true;
-    }
-    return false;
-}
-
-}
-
 bool allAiSnakesDefeated(const Game& game)
 {
     return game.aiSnakesToSpawn == 0 && !hasLivingComputerSnake();
@@ -144,19 +161,9 @@ bool Game::isRoundOver()
     case GameMode::Deathmatch:
     case GameMode::Everything:
         return shrinkPhase == 3;
-    case GameMode::BattleRoyale: {
-        int teamsWithFreeMember = 0;
-        for (const Team& team : teams) {
-            for (const auto& member : team.members) {
-                auto p = member.lock();
-                if (p && isFreeMember(*p)) {
-                    ++teamsWithFreeMember;
-                    break;
-                }
-            }
-        }
-        return teamsWithFreeMember <= 1;
-    }
+    case GameMode::BattleRoyale:
+        // No teams at all counts as over.
+        return teamsWithFreeMember() <= 1;
     case GameMode::SnakeHunter:
         if (gameOptions.aiSnakesRespawnPlayers)
             return shrinkPhase == 3 || allAiSnakesDefeated(*this);
@@ -166,30 +173,54 @@ bool Game::isRoundOver()
     }
 }
 
+// One game frame. Each rule has its step here and its body in the file of its
+// topic; a rule not built yet has an empty body there.
 void Game::update(bool& roundOver, bool& replayEnded, const std::shared_ptr<Music>& music)
 {
+    // A replay that has simply run out runs nothing of the frame; one whose
+    // next byte is the end byte still runs it, but no rule reads it any more.
     if (peekReplayEnd(replayData, replayEnded))
         return;
     if (replayEnded)
         replayEndSeen = true;
-    updateAuction();
-    updatePlayers(replayEnded);
-    if (isMode(GameMode::CaptureTheFlag))
-        updateFlags();
-    if (isMode(GameMode::KingOfTheHill))
-        updateKingOfTheHill();
-    updateBombs();
-    updateExplosions();
-    checkPlayerDeaths();
-    updateShrinkingArena();
-    if (isMode(GameMode::SnakeHunter))
-        updateAISnakes(&replayEnded);
-    killTeamsWithNoFreeMember();
-    updateRespawningWalls();
-    updateToasts();
+
+    reachStep(UpdateStep::Auction);
+    updateAuction();                                 // auction_rules.cpp
+    reachStep(UpdateStep::Players);
+    updatePlayers(replayEnded);                      // here; Player::update in player_update.cpp
+    if (isMode(GameMode::CaptureTheFlag)) {
+        reachStep(UpdateStep::Flags);
+        updateFlags();                               // Flag::update in flag.cpp
+    }
+    // Once a second of game time at every update rate.
+    if (isMode(GameMode::KingOfTheHill) && frameCounter % gameOptions.updateRate == 0) {
+        reachStep(UpdateStep::KingOfTheHill);
+        updateKingOfTheHill();                       // here
+    }
+    reachStep(UpdateStep::Bombs);
+    updateBombs();                                   // bombs.cpp
+    reachStep(UpdateStep::Explosions);
+    updateExplosions();                              // bombs.cpp
+    reachStep(UpdateStep::PlayerDeaths);
+    checkPlayerDeaths();                             // player_deaths.cpp
+    reachStep(UpdateStep::ShrinkingArena);
+    updateShrinkingArena();                          // shrinking_arena.cpp
+    if (isMode(GameMode::SnakeHunter)) {
+        reachStep(UpdateStep::AiSnakes);
+        updateAISnakes(&replayEnded);                // ai_snakes.cpp
+    }
+    reachStep(UpdateStep::TeamElimination);
+    killTeamsWithNoFreeMember();                     // team.cpp
+    reachStep(UpdateStep::RespawningWalls);
+    updateRespawningWalls();                         // respawning_walls.cpp
+    reachStep(UpdateStep::Toasts);
+    updateToasts();                                  // toast.cpp
     if (replayEndSeen)
         replayEnded = true;
 
+    // The end condition is asked until it first holds; the round is reported
+    // over 240 frames (at multiplier 1) later, whatever happens meanwhile.
+    reachStep(UpdateStep::RoundEnd);
     if (roundEndTimer == -1) {
         if (isRoundOver()) {
             roundEndTimer = gameOptions.updateRateMultiplier * 240;
