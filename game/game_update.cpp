@@ -25,6 +25,12 @@ void reachStep(UpdateStep step)
         updateStepObserver(step);
 }
 
+void runStep(Game& game, UpdateStep step, void (Game::*rule)())
+{
+    reachStep(step);
+    (game.*rule)();
+}
+
 bool inputAtEnd(const PackagedReplayData& replay)
 {
     return replay.playing && replay.replayInput && replay.replayInput->eof();
@@ -184,43 +190,33 @@ void Game::update(bool& roundOver, bool& replayEnded, const std::shared_ptr<Musi
     if (replayEnded)
         replayEndSeen = true;
 
-    reachStep(UpdateStep::Auction);
-    updateAuction();                                 // auction_rules.cpp
-    reachStep(UpdateStep::Players);
-    updatePlayers(replayEnded);                      // here; Player::update in player_update.cpp
-    if (isMode(GameMode::CaptureTheFlag)) {
-        reachStep(UpdateStep::Flags);
-        updateFlags();                               // Flag::update in flag.cpp
-    }
+    // The file that holds each rule is named beside it.
+    using enum UpdateStep;
+    runStep(*this, Auction, &Game::updateAuction);                     // auction_rules.cpp
+    reachStep(Players);
+    updatePlayers(replayEnded);                                         // player_update.cpp
+    if (isMode(GameMode::CaptureTheFlag))
+        runStep(*this, Flags, &Game::updateFlags);                      // flag.cpp
     // Once a second of game time at every update rate.
-    if (isMode(GameMode::KingOfTheHill) && frameCounter % gameOptions.updateRate == 0) {
-        reachStep(UpdateStep::KingOfTheHill);
-        updateKingOfTheHill();                       // here
-    }
-    reachStep(UpdateStep::Bombs);
-    updateBombs();                                   // bombs.cpp
-    reachStep(UpdateStep::Explosions);
-    updateExplosions();                              // bombs.cpp
-    reachStep(UpdateStep::PlayerDeaths);
-    checkPlayerDeaths();                             // player_deaths.cpp
-    reachStep(UpdateStep::ShrinkingArena);
-    updateShrinkingArena();                          // shrinking_arena.cpp
+    if (isMode(GameMode::KingOfTheHill) && frameCounter % gameOptions.updateRate == 0)
+        runStep(*this, KingOfTheHill, &Game::updateKingOfTheHill);
+    runStep(*this, Bombs, &Game::updateBombs);                         // bombs.cpp
+    runStep(*this, Explosions, &Game::updateExplosions);               // bombs.cpp
+    runStep(*this, PlayerDeaths, &Game::checkPlayerDeaths);            // player_deaths.cpp
+    runStep(*this, ShrinkingArena, &Game::updateShrinkingArena);       // shrinking_arena.cpp
     if (isMode(GameMode::SnakeHunter)) {
-        reachStep(UpdateStep::AiSnakes);
-        updateAISnakes(&replayEnded);                // ai_snakes.cpp
+        reachStep(AiSnakes);
+        updateAISnakes(&replayEnded);                                   // ai_snakes.cpp
     }
-    reachStep(UpdateStep::TeamElimination);
-    killTeamsWithNoFreeMember();                     // team.cpp
-    reachStep(UpdateStep::RespawningWalls);
-    updateRespawningWalls();                         // respawning_walls.cpp
-    reachStep(UpdateStep::Toasts);
-    updateToasts();                                  // toast.cpp
+    runStep(*this, TeamElimination, &Game::killTeamsWithNoFreeMember); // team.cpp
+    runStep(*this, RespawningWalls, &Game::updateRespawningWalls);     // respawning_walls.cpp
+    runStep(*this, Toasts, &Game::updateToasts);                       // toast.cpp
     if (replayEndSeen)
         replayEnded = true;
 
     // The end condition is asked until it first holds; the round is reported
     // over 240 frames (at multiplier 1) later, whatever happens meanwhile.
-    reachStep(UpdateStep::RoundEnd);
+    reachStep(RoundEnd);
     if (roundEndTimer == -1) {
         if (isRoundOver()) {
             roundEndTimer = gameOptions.updateRateMultiplier * 240;
