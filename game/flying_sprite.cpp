@@ -1,6 +1,7 @@
 #include "game/flying_sprite.h"
 
 #include <cstdlib>
+#include <vector>
 
 FlyingSprite::FlyingSprite(const SpriteState& sprite_, int x_, int y_, int x2_, int y2_,
                            float scaleSpeed_, float spin_, int delay_)
@@ -17,6 +18,13 @@ void FlyingSprite::update(int updateRate)
     scaleSpeed -= 0.5f / float(updateRate);
     scale += scaleSpeed;
     angle += spin / float(updateRate);
+}
+
+void updateFlyingSprites(std::vector<std::unique_ptr<FlyingSprite>>& sprites, int updateRate)
+{
+    for (auto& sprite : sprites)
+        sprite->update(updateRate);
+    std::erase_if(sprites, [](const std::unique_ptr<FlyingSprite>& s) { return s->scale < 0.01f; });
 }
 
 std::unique_ptr<FlyingSprite> makeFlyingSprite(const SpriteState& sprite, int x, int y,

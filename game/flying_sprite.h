@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <vector>
 
 #include "game/sprite_state.h"
 
@@ -32,3 +33,7 @@ std::unique_ptr<FlyingSprite> makeFlyingSprite(const SpriteState& sprite, int x,
 // A spin of rand() % 91 - 45 and no delay.
 std::unique_ptr<FlyingSprite> makeFlyingSpriteRandom(const SpriteState& sprite, int x, int y,
                                                      float scaleSpeed);
+
+// One update of a player's flying sprites; those that have shrunk below 0.01
+// are gone afterwards, the rest keep their order.
+void updateFlyingSprites(std::vector<std::unique_ptr<FlyingSprite>>& sprites, int updateRate);

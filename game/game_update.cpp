@@ -1,9 +1,10 @@
 #include <ios>
 #include <istream>
+#include <stdexcept>
+#include <string>
 
 #include "frame/game_ids.h"
 #include "frame/log.h"
-#include "game/arena.h"
 #include "game/game.h"
 #include "game/game_options.h"
 #include "game/modes.h"
@@ -11,13 +12,47 @@
 #include "game/replay_data.h"
 #include "game/round_state.h"
 #include "game/team.h"
+#include "game/update_steps.h"
 #include "media/music.h"
 
+std::function<void(UpdateStep)> updateStepObserver;
+
 namespace {
+
+void reachStep(UpdateStep step)
+{
+    if (updateStepObserver)
+        updateStepObserver(step);
+}
+
+void runStep(Game& game, UpdateStep step, void (Game::*rule)())
+{
+    reachStep(step);
+    (game.*rule)();
+}
 
 bool inputAtEnd(const PackagedReplayData& replay)
 {
     return replay.playing && replay.replayInput && replay.replayInput->eof();
+}
+
+bool hasLivingComputerSnake()
+{
+    for (const auto& p : player) {
+        if (p && p->isAI && !p->dead)
+            return true;
+    }
+    return false;
+}
+
+int teamsWithFreeMember()
+{
+    int count = 0;
+    for (const Team& team : teams) {
+        if (hasFreeMember(team))
+            ++count;
+    }
+    return count;
 }
 
 }
@@ -37,10 +72,17 @@ bool Game::peekReplayEnd(const PackagedReplayData& replay, bool& replayEnded)
 {
     if (!replay.playing)
         return false;
+    if (!replay.replayInput)
+        throw std::runtime_error("File not open for reading");
     try {
-        if (!replay.replayInput)
-            throw std::ios_base::failure("no replay input");
-        if (replay.replayInput->peek() == replayEndByte)
+        const auto next = replay.replayInput->peek();
+        // A stream that does not throw at its end just reports it.
+        if (next == std::char_traits<char>::eof() && replay.replayInput->eof()) {
+            log("EOF (peek replayEnd)\n");
+            replayEnded = true;
+            return true;
+        }
+        if (next == replayEndByte)
             replayEnded = true;
         return false;
     } catch (const std::ios_base::failure&) {
@@ -57,8 +99,8 @@ bool Game::peekReplayEnd(const PackagedReplayData& replay, bool& replayEnded)
 void Game::updatePlayers(bool& replayEnded)
 {
     try {
-        // Computer snakes may join the list during the loop; they are updated
-        // from the next frame on.
+        // The players listed as the frame starts; one added meanwhile waits
+        // for the next frame.
         const std::size_t count = player.size();
         for (std::size_t i = 0; i < count && i < player.size(); ++i) {
             std::shared_ptr<Player> p = player[i];
@@ -70,6 +112,7 @@ void Game::updatePlayers(bool& replayEnded)
             throw;
         endReplayQuietly("p->update");
     } catch (int code) {
+        // Player::update met the end byte where a player number belongs.
         if (code != replayEndByte)
             throw;
         replayEndSeen = true;
@@ -86,12 +129,10 @@ void Game::updateFlags()
 
 void Game::updateKingOfTheHill()
 {
-    if (frameCounter % gameOptions.updateRate != 0)
-        return;
     for (const auto& p : player) {
         if (!p || p->dead || p->ghost || p->isAI || p->team < 0)
             continue;
-        Vector2 c = p->centreCell();
+        const Vector2 c = p->centreCell();
         if (!hillArea.contains(c.x, c.y))
             continue;
         if (Team* team = teamAt(p->team)) {
@@ -111,24 +152,6 @@ int Game::countDeadPlayers() const
     return dead;
 }
 
-namespace {
-
-bool isFreeMember(const Player& p)
-{
-    return !p.dead && (!p.held || p.holdTimer != 0);
-}
-
-bool hasLivingComputerSnake()
-{
-    for (const auto& p : player) {
-        if (p && p->isAI && !p->dead)
-            return true;
-    }
-    return false;
-}
-
-}
-
 bool allAiSnakesDefeated(const Game& game)
 {
     return game.aiSnakesToSpawn == 0 && !hasLivingComputerSnake();
@@ -144,19 +167,9 @@ bool Game::isRoundOver()
     case GameMode::Deathmatch:
     case GameMode::Everything:
         return shrinkPhase == 3;
-    case GameMode::BattleRoyale: {
-        int teamsWithFreeMember = 0;
-        for (const Team& team : teams) {
-            for (const auto& member : team.members) {
-                auto p = member.lock();
-                if (p && isFreeMember(*p)) {
-                    ++teamsWithFreeMember;
-                    break;
-                }
-            }
-        }
-        return teamsWithFreeMember <= 1;
-    }
+    case GameMode::BattleRoyale:
+        // No teams at all counts as over.
+        return teamsWithFreeMember() <= 1;
     case GameMode::SnakeHunter:
         if (gameOptions.aiSnakesRespawnPlayers)
             return shrinkPhase == 3 || allAiSnakesDefeated(*this);
@@ -166,30 +179,44 @@ bool Game::isRoundOver()
     }
 }
 
+// One game frame. Each rule has its step here and its body in the file of its
+// topic; a rule not built yet has an empty body there.
 void Game::update(bool& roundOver, bool& replayEnded, const std::shared_ptr<Music>& music)
 {
+    // A replay that has simply run out runs nothing of the frame; one whose
+    // next byte is the end byte still runs it, but no rule reads it any more.
     if (peekReplayEnd(replayData, replayEnded))
         return;
     if (replayEnded)
         replayEndSeen = true;
-    updateAuction();
-    updatePlayers(replayEnded);
+
+    // The file that holds each rule is named beside it.
+    using enum UpdateStep;
+    runStep(*this, Auction, &Game::updateAuction);                     // auction_rules.cpp
+    reachStep(Players);
+    updatePlayers(replayEnded);                                         // player_update.cpp
     if (isMode(GameMode::CaptureTheFlag))
-        updateFlags();
-    if (isMode(GameMode::KingOfTheHill))
-        updateKingOfTheHill();
-    updateBombs();
-    updateExplosions();
-    checkPlayerDeaths();
-    updateShrinkingArena();
-    if (isMode(GameMode::SnakeHunter))
-        updateAISnakes(&replayEnded);
-    killTeamsWithNoFreeMember();
-    updateRespawningWalls();
-    updateToasts();
+        runStep(*this, Flags, &Game::updateFlags);                      // flag.cpp
+    // Once a second of game time at every update rate.
+    if (isMode(GameMode::KingOfTheHill) && frameCounter % gameOptions.updateRate == 0)
+        runStep(*this, KingOfTheHill, &Game::updateKingOfTheHill);
+    runStep(*this, Bombs, &Game::updateBombs);                         // bombs.cpp
+    runStep(*this, Explosions, &Game::updateExplosions);               // bombs.cpp
+    runStep(*this, PlayerDeaths, &Game::checkPlayerDeaths);            // player_deaths.cpp
+    runStep(*this, ShrinkingArena, &Game::updateShrinkingArena);       // shrinking_arena.cpp
+    if (isMode(GameMode::SnakeHunter)) {
+        reachStep(AiSnakes);
+        updateAISnakes(&replayEnded);                                   // ai_snakes.cpp
+    }
+    runStep(*this, TeamElimination, &Game::killTeamsWithNoFreeMember); // team.cpp
+    runStep(*this, RespawningWalls, &Game::updateRespawningWalls);     // respawning_walls.cpp
+    runStep(*this, Toasts, &Game::updateToasts);                       // toast.cpp
     if (replayEndSeen)
         replayEnded = true;
 
+    // The end condition is asked until it first holds; the round is reported
+    // over 240 frames (at multiplier 1) later, whatever happens meanwhile.
+    reachStep(RoundEnd);
     if (roundEndTimer == -1) {
         if (isRoundOver()) {
             roundEndTimer = gameOptions.updateRateMultiplier * 240;

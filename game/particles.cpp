@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "frame/uniform_int.h"
+
 std::vector<Particle> particles;
 std::mt19937 particleEngine(0);
 
@@ -14,17 +16,16 @@ void spawnParticleBurst(float x, float y)
 {
     std::uniform_real_distribution<float> sideways(-2.0f, 2.0f);
     std::uniform_real_distribution<float> upwards(-2.0f, 0.0f);
-    std::uniform_int_distribution<int> component(0, 255);
+    auto component = [] { return std::uint8_t(uniformIntInclusive(particleEngine, 0, 255)); };
     for (int i = 0; i < 300; ++i) {
         Particle p;
         p.x = x;
         p.y = y;
         p.dx = sideways(particleEngine);
         p.dy = upwards(particleEngine);
-        int blue = component(particleEngine);
-        int green = component(particleEngine);
-        int red = component(particleEngine);
-        p.colour = RGB{std::uint8_t(red), std::uint8_t(green), std::uint8_t(blue)};
+        p.colour.b = component();
+        p.colour.g = component();
+        p.colour.r = component();
         p.life = 240;
         particles.push_back(p);
     }
@@ -39,5 +40,6 @@ void updateParticles()
         p.x += p.dx;
         p.y += p.dy;
     }
+    // Spent particles go; the rest keep their order.
     std::erase_if(particles, [](const Particle& p) { return p.life < 1; });
 }

@@ -4,6 +4,7 @@
 
 #include "frame/game_ids.h"
 #include "frame/log.h"
+#include "frame/screen_size.h"
 #include "game/arena.h"
 #include "game/game.h"
 #include "game/game_options.h"
@@ -11,7 +12,6 @@
 #include "game/round_state.h"
 #include "game/team.h"
 #include "media/player_body.h"
-#include "frame/screen_size.h"
 #include "media/sound.h"
 
 Player::Player(int num_, int coins_, int team_, const PlayerLook& look_,
@@ -71,8 +71,8 @@ void Player::resetStats()
 
 void Player::resetForRound(bool)
 {
+    // The arena is new by now: the old body's cells are not in it.
     kills = 0;
-    vacateSnakeCells();
     snakeBody.clear();
     flyingSprites.clear();
     resetStats();

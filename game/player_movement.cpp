@@ -41,9 +41,15 @@ int freshFuse(const Player& p)
     return (p.fastIgnition ? 40 : 90) * m;
 }
 
+// The record a bomb leaves behind when it moves on: no owner and at rest. Its
+// fuse and state stay as they were.
+void vacateBombRecord(Bomb& bomb)
+{
+    bomb.owner.reset();
+    bomb.moveCounter = 0;
+    bomb.direction = Facing::Down;
+    bomb.movedThisPass = false;
 }
-
-namespace {
 
 void hitSnakeBodyOnPushedCell(Player& pusher, Player& victim, Vector2 cell,
                               const PackagedReplayData& replay)
@@ -137,7 +143,7 @@ void Player::stepFrame(int dx, int dy, bool& steered, const PackagedReplayData& 
         const Vector2 target = remoteBombCell + Vector2{dx, dy};
         if (hasLiveBomb(target) || grid.at(target) != Square::Empty || powerupGrid.at(target) != 0)
             return;
-        bombGrid.at(remoteBombCell).clear();
+        vacateBombRecord(bombGrid.at(remoteBombCell));
         Bomb& bomb = bombGrid.at(target);
         bomb.owner = weak_from_this();
         bomb.state = BombState::RemoteControl;
@@ -196,7 +202,7 @@ void Player::stepFrame(int dx, int dy, bool& steered, const PackagedReplayData& 
                 canReceivePush(beyond)) {
                 playSound(SoundId::Slide, 200, 128, 1000);
                 bombGrid.at(beyond) = bomb;
-                bomb.clear();
+                vacateBombRecord(bomb);
                 return;
             }
         }

@@ -17,6 +17,8 @@ void Team::addPlayer(const std::shared_ptr<Player>& p)
 
 void Team::removePlayer(const std::shared_ptr<Player>& p)
 {
+    if (!p)
+        return;
     auto it = std::find_if(members.begin(), members.end(),
                            [&](const std::weak_ptr<Player>& m) { return m.lock() == p; });
     if (it != members.end())
@@ -56,6 +58,20 @@ Team* teamAt(int index)
     return &teams[std::size_t(index)];
 }
 
+bool isFreeMember(const Player& p)
+{
+    return !p.dead && (!p.held || p.holdTimer != 0);
+}
+
+bool hasFreeMember(const Team& team)
+{
+    for (const auto& m : team.members) {
+        if (auto p = m.lock(); p && isFreeMember(*p))
+            return true;
+    }
+    return false;
+}
+
 namespace {
 // Teams whose members are all dead or held for good are eliminated.
 constexpr int teamEliminationVersion = 0x5f002;
@@ -66,23 +82,15 @@ void Game::killTeamsWithNoFreeMember()
     if (playingOlderThan(replayData, teamEliminationVersion))
         return;
     for (Team& team : teams) {
-        if (team.members.empty())
+        if (team.members.empty() || hasFreeMember(team))
             continue;
-        std::vector<std::shared_ptr<Player>> members;
-        bool anyFree = false;
+        // Nobody can rescue the held members: they die now.
+        std::vector<std::shared_ptr<Player>> hopeless;
         for (const auto& m : team.members) {
-            auto p = m.lock();
-            if (!p)
-                continue;
-            members.push_back(p);
-            if (!p->dead && (!p->held || p->holdTimer != 0))
-                anyFree = true;
+            if (auto p = m.lock(); p && !p->dead)
+                hopeless.push_back(p);
         }
-        if (anyFree)
-            continue;
-        for (const auto& p : members) {
-            if (!p->dead && p->held && p->holdTimer == 0)
-                p->die();
-        }
+        for (const auto& p : hopeless)
+            p->die();
     }
 }

@@ -31,6 +31,11 @@ struct Team {
     std::vector<std::weak_ptr<Player>> members;
 };
 
+// A member is free while alive and not held, or held with a hold that runs
+// out by itself (a held player with `holdTimer` 0 waits for a rescue).
+bool isFreeMember(const Player& p);
+bool hasFreeMember(const Team& team);
+
 // The index of `team` in `teams`, -1 when it is not there.
 int teamIndexOf(const Team* team);
 // The team at `index`, or null when the index lies outside the list.

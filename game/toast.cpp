@@ -67,9 +67,14 @@ void Game::addToast(std::unique_ptr<Toast> toast)
 
 void Game::addScoreToast(int amount, const std::shared_ptr<Player>& scorer, int teamIndex)
 {
-    const Team* team = teamAt(teamIndex);
-    if (!team || !scorer)
+    Team* team = teamAt(teamIndex);
+    if (!team)
         return;
+    if (!scorer) {
+        // Nothing to fly from: the points show at once.
+        team->displayedScore += amount;
+        return;
+    }
     const float startX = float(scorer->x + 16);
     const float startY = float(scorer->y + 16);
     const float endX = float(team->home.x * 32 + 16);

@@ -4,7 +4,9 @@
 
 #include "frame/log.h"
 #include "frame/lookup_tables.h"
+#include "frame/screen_size.h"
 #include "game/particles.h"
+#include "game/update_steps.h"
 
 void RoundTest::SetUp()
 {
@@ -25,9 +27,11 @@ void RoundTest::resolveRoundOptions()
 void RoundTest::TearDown()
 {
     game.reset();
+    updateStepObserver = nullptr;
     resetRoundState();
     gameOptions = GameOptions{};
     frameCounter = 0;
+    screenWidth = screenHeight = 0;
 }
 
 void RoundTest::makeArena(int w, int h)
@@ -80,6 +84,21 @@ std::shared_ptr<Player> RoundTest::addPlayer(int num, Vector2 cell, int team)
 ScriptedControls& RoundTest::controlsOf(const std::shared_ptr<Player>& p)
 {
     return static_cast<ScriptedControls&>(*p->controls);
+}
+
+Team& RoundTest::addTeam(Vector2 home)
+{
+    teams.emplace_back(home, Vector2{0, 0});
+    return teams.back();
+}
+
+PackagedReplayData RoundTest::playingReplay(int version, std::istream* input)
+{
+    PackagedReplayData replay;
+    replay.playing = true;
+    replay.replayInputVersion = version;
+    replay.replayInput = input;
+    return replay;
 }
 
 Game& RoundTest::startGame(const PackagedReplayData& replay)

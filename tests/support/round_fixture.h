@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/log.h"
 #include "game/game.h"
 #include "game/game_options.h"
 #include "game/player.h"
@@ -37,6 +38,10 @@ protected:
     // controls are scripted; its stats are reset as at a round's start.
     std::shared_ptr<Player> addPlayer(int num, Vector2 cell, int team = -1);
     ScriptedControls& controlsOf(const std::shared_ptr<Player>& p);
+    // A team with its home cell, appended to `teams`; add players to it after.
+    Team& addTeam(Vector2 home);
+    // The context of a replay of `version` that plays from `input`.
+    static PackagedReplayData playingReplay(int version, std::istream* input = nullptr);
 
     // The round's Game, built once the arena and players are there. Like the
     // session, it takes its shrink timer from the resolved options.

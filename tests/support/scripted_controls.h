@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 #include "controls/controls.h"
@@ -10,6 +11,9 @@ public:
     bool upDown = false, downDown = false, leftDown = false, rightDown = false;
     bool fireDown = false, button2Down = false, pauseDown = false;
     bool skinDown = false, colourDown = false;
+    // Runs whenever the player asks whether the controls are active, before
+    // it reads them: a test can make the read fail there.
+    std::function<void()> onRead;
 
     // Holds exactly one direction (dx, dy), each -1, 0 or 1; (0, 0) releases them.
     void hold(int dx, int dy)
@@ -25,7 +29,12 @@ public:
         fireDown = button2Down = pauseDown = skinDown = colourDown = false;
     }
 
-    bool isActive() override { return active; }
+    bool isActive() override
+    {
+        if (onRead)
+            onRead();
+        return active;
+    }
     bool up() override { return upDown; }
     bool down() override { return downDown; }
     bool left() override { return leftDown; }

@@ -1,0 +1,246 @@
+#include "game/bomb.h"
+#include "support/round_fixture.h"
+
+namespace {
+
+class Movement : public RoundTest {
+protected:
+    void SetUp() override
+    {
+        RoundTest::SetUp();
+        makeArena({"#########",
+                   "#.......#",
+                   "#..W.B..#",
+                   "#.......#",
+                   "#########"});
+    }
+
+    // One step of a player that stands at pixel (x, y), as in a new game.
+    std::shared_ptr<Player> at(int x, int y)
+    {
+        auto p = addPlayer(int(player.size()), {x / 32, y / 32});
+        p->x = x;
+        p->y = y;
+        return p;
+    }
+    static void step(Player& p, int dx, int dy, const PackagedReplayData& replay = {})
+    {
+        bool steered = false;
+        p.stepFrame(dx, dy, steered, replay);
+    }
+};
+
+TEST_F(Movement, StepSizesScaleWithTheRateAndNeverFallBelowOne)
+{
+    auto p = at(32, 32);
+    p->speed = 3;
+    gameOptions.updateRateMultiplier = 2;
+    EXPECT_EQ(p->stepSize({}), 1);
+    gameOptions.updateRateMultiplier = 1;
+    p->slowTimer = 5;
+    EXPECT_EQ(p->stepSize({}), 1);
+    p->speed = 6;
+    EXPECT_EQ(p->stepSize({}), 3);
+    p->held = true;
+    EXPECT_EQ(p->stepSize({}), 1);
+    // A slowed snake crawls, except in replays from before that rule.
+    p->held = false;
+    p->snakeLength = 4;
+    EXPECT_EQ(p->stepSize({}), 1);
+    EXPECT_EQ(p->stepSize(playingReplay(0x5f00f)), 3);
+    p->slowTimer = 0;
+    p->isAI = true;
+    p->minorStunTimer = 10;
+    EXPECT_EQ(p->stepSize({}), 2);
+    gameOptions.aiSnakeStun = false;
+    EXPECT_EQ(p->stepSize({}), 6);
+}
+
+TEST_F(Movement, PlayersWalkUntilWallsAndBlocksStopThem)
+{
+    auto open = addPlayer(0, {1, 1});
+    auto walled = addPlayer(1, {1, 2});
+    auto blocked = addPlayer(2, {7, 2});
+    auto climber = addPlayer(3, {1, 3});
+    auto beforeSnake = addPlayer(4, {2, 3});
+    auto snake = addPlayer(5, {6, 3});
+    snake->snakeLength = 2;
+    snake->snakeBody = {{192, 96, 0}, {160, 96, 0}};
+    controlsOf(beforeSnake).hold(1, 0);
+    controlsOf(open).hold(1, 0);
+    controlsOf(walled).hold(1, 0);
+    controlsOf(blocked).hold(-1, 0);
+    controlsOf(climber).hold(0, -1);
+    startGame();
+    runFrames(200);
+    EXPECT_EQ(open->x, 7 * 32);
+    EXPECT_EQ(walled->x, 2 * 32);
+    EXPECT_EQ(blocked->x, 6 * 32);
+    EXPECT_EQ(climber->y, 32);
+    EXPECT_EQ(beforeSnake->x, 4 * 32);
+    EXPECT_EQ(climber->facing, Facing::Up);
+    EXPECT_EQ(blocked->facing, Facing::Left);
+}
+
+TEST_F(Movement, PlayersSettleOntoTheCellLines)
+{
+    // Moving along a row pulls the player onto it.
+    auto p = at(32, 38);
+    step(*p, 1, 0);
+    EXPECT_EQ(p->x, 34);
+    EXPECT_EQ(p->y, 36);
+    // Partly in a wall's cell and pushing against it: back to its own cell.
+    auto q = at(74, 64);
+    for (int i = 0; i < 5; ++i)
+        step(*q, 1, 0);
+    EXPECT_EQ(q->x, 64);
+    step(*q, 1, 0);
+    EXPECT_EQ(q->x, 64);
+    EXPECT_EQ(q->y, 64);
+}
+
+TEST_F(Movement, PlayersSlideRoundCornersTowardTheSideTheyLeanTo)
+{
+    // Six pixels above its row, against the wall at (3, 2): it slides up
+    // until the row above opens, then goes on right.
+    auto p = at(64, 58);
+    for (int i = 0; i < 6; ++i)
+        step(*p, 1, 0);
+    EXPECT_EQ(p->x, 64);
+    EXPECT_EQ(p->y, 46);
+    step(*p, 1, 0);
+    EXPECT_EQ(p->x, 66);
+    EXPECT_EQ(p->y, 44);
+
+    // A closed diagonal cell keeps it where it is.
+    grid.at(3, 1) = Square::Block;
+    auto q = at(64, 58);
+    step(*q, 1, 0);
+    EXPECT_EQ(q->y, 58);
+}
+
+TEST_F(Movement, StrengthPushesBlocksAndBombsIntoFreeFloor)
+{
+    auto p = at(128, 64);
+    grid.at(5, 2) = 5;   // a worn tough block
+    powerupGrid.at(5, 2) = 7;
+    step(*p, 1, 0);
+    EXPECT_EQ(grid.at(5, 2), 5);   // no strength, no push
+    p->strength = true;
+    step(*p, 1, 0);
+    EXPECT_EQ(p->x, 128);
+    EXPECT_EQ(grid.at(6, 2), 5);
+    EXPECT_EQ(powerupGrid.at(6, 2), 7);
+    EXPECT_EQ(grid.at(5, 2), Square::Empty);
+    EXPECT_EQ(powerupGrid.at(5, 2), 0);
+    // Onto a powerup nothing moves.
+    step(*p, 1, 0);
+    step(*p, 1, 0);
+    EXPECT_EQ(p->x, 132);
+    powerupGrid.at(7, 2) = 1;
+    p->x = 160;
+    step(*p, 1, 0);
+    EXPECT_EQ(grid.at(6, 2), 5);
+
+    auto owner = at(32, 96);
+    Bomb& bomb = bombGrid.at(3, 3);
+    bomb.owner = owner;
+    bomb.fuse = 33;
+    bomb.state = BombState::RemoteControl;
+    auto pusher = at(64, 96);
+    pusher->strength = true;
+    step(*pusher, 1, 0);
+    EXPECT_TRUE(bombGrid.at(3, 3).isLive());   // a steered bomb stays
+    bombGrid.at(3, 3).state = BombState::Detonator;
+    step(*pusher, 1, 0);
+    EXPECT_FALSE(bombGrid.at(3, 3).isLive());
+    EXPECT_EQ(bombGrid.at(4, 3).liveOwner(), owner);
+    EXPECT_EQ(bombGrid.at(4, 3).fuse, 33);
+    EXPECT_EQ(bombGrid.at(4, 3).state, BombState::Detonator);
+}
+
+TEST_F(Movement, APushedBlockHitsWhoeverStandsWhereItLands)
+{
+    auto p = at(128, 64);
+    p->strength = true;
+    auto victim = at(192, 64);
+    step(*p, 1, 0, playingReplay(0x6000c));
+    EXPECT_FALSE(victim->dead);
+    EXPECT_EQ(grid.at(6, 2), Square::Block);
+
+    grid.at(6, 2) = Square::Empty;
+    grid.at(5, 2) = Square::Block;
+    step(*p, 1, 0);
+    EXPECT_TRUE(victim->dead);
+
+    // A snake whose body lies where the block lands: the hits end.
+    auto snake = at(192, 64);
+    snake->snakeLength = 4;
+    snake->snakeBody = {{192, 64, 0}, {192, 64, 0}, {192, 64, 0}, {192, 64, 0}};
+    grid.at(6, 2) = Square::Empty;
+    grid.at(5, 2) = Square::Block;
+    step(*p, 1, 0);
+    EXPECT_TRUE(snake->dead);
+    EXPECT_EQ(grid.at(6, 2), Square::Block);
+}
+
+TEST_F(Movement, GhostsPassWallsButNotTheOuterOnes)
+{
+    auto ghost = at(64, 64);
+    ghost->ghost = true;
+    step(*ghost, 1, 0);
+    EXPECT_EQ(ghost->x, 66);
+    auto other = at(32, 32);
+    other->ghost = true;
+    step(*other, 0, -1);
+    EXPECT_EQ(other->y, 32);
+}
+
+TEST_F(Movement, HeldPlayersCrawlAndTurnOnlySideways)
+{
+    auto p = at(32, 96);
+    p->speed = 4;
+    p->held = true;
+    p->facing = Facing::Left;
+    step(*p, 0, -1);
+    EXPECT_EQ(p->y, 95);
+    EXPECT_EQ(p->facing, Facing::Left);
+    step(*p, 1, 0);
+    EXPECT_EQ(p->facing, Facing::Right);
+}
+
+TEST_F(Movement, ARemoteBombTakesTheInputOneCellPerTenUpdates)
+{
+    auto p = at(32, 32);
+    p->bombType = BombType::RemoteControl;
+    p->specialBombOut = true;
+    p->remoteBombCell = {2, 3};
+    bombGrid.at(2, 3).owner = p;
+    bombGrid.at(2, 3).state = BombState::RemoteControl;
+    bool steered = false;
+    p->stepFrame(1, 0, steered, {});
+    EXPECT_TRUE(steered);
+    EXPECT_EQ(p->x, 32);
+    EXPECT_FALSE(bombGrid.at(2, 3).isLive());
+    EXPECT_EQ(bombGrid.at(3, 3).liveOwner(), p);
+    EXPECT_EQ(bombGrid.at(3, 3).fuse, 3);
+    EXPECT_EQ(p->remoteBombStepTimer, 10);
+    // A second step in the same update does not count.
+    p->stepFrame(1, 0, steered, {});
+    EXPECT_EQ(p->remoteBombStepTimer, 10);
+    for (int i = 0; i < 9; ++i)
+        step(*p, 1, 0);
+    EXPECT_EQ(p->remoteBombCell, (Vector2{3, 3}));
+    gameOptions.remoteControlDelay = false;
+    p->fastIgnition = true;
+    step(*p, 1, 0);
+    EXPECT_EQ(p->remoteBombCell, (Vector2{4, 3}));
+    EXPECT_EQ(bombGrid.at(4, 3).fuse, 40);
+    // Nothing moves onto a powerup.
+    powerupGrid.at(4, 2) = 3;
+    p->remoteBombStepTimer = 0;
+    step(*p, 0, -1);
+    EXPECT_EQ(p->remoteBombCell, (Vector2{4, 3}));
+}
+
+}
