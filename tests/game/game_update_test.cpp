@@ -89,9 +89,9 @@ TEST_F(GameUpdate, TheEndByteStillRunsTheFrameButTheEndOfTheFileRunsNothing)
     EXPECT_TRUE(game->replayEndSeen);   // the rules read no more of it
     EXPECT_EQ(steps.back(), S::RoundEnd);
 
-    LogCapture log;
     auto empty = replayBytes("");
     startGame(playingReplay(replayOutputVersion, &empty));
+    LogCapture log;
     replayEnded = false;
     steps.clear();
     game->roundEndTimer = 0;   // would report the round over if the frame ran

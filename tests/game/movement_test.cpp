@@ -173,8 +173,9 @@ TEST_F(Movement, APushedBlockHitsWhoeverStandsWhereItLands)
     step(*p, 1, 0);
     EXPECT_TRUE(victim->dead);
 
-    // A snake whose body lies where the block lands: the hits end.
+    // A computer snake whose body lies where the block lands: the hits end it.
     auto snake = at(192, 64);
+    snake->isAI = true;
     snake->snakeLength = 4;
     snake->snakeBody = {{192, 64, 0}, {192, 64, 0}, {192, 64, 0}, {192, 64, 0}};
     grid.at(6, 2) = Square::Empty;
