@@ -1,0 +1,4 @@
+#include "menus/credits.h"
+
+// Stand-in until the credits are built.
+void credits() {}
