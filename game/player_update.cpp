@@ -18,21 +18,25 @@ namespace {
 
 constexpr std::size_t trailLength = 20;
 
-// Writes the player's input record of this frame when the round is recorded,
-// and marks the frame's input as recorded.
-struct InputRecorder {
+// What the frame's input recorder works on; the recorder keeps only its
+// address, so making one per update allocates nothing.
+struct RecordState {
     const PackagedReplayData* replay;
     const Player* player;
-    bool* recordPending;
-
-    void operator()(int xDir, int yDir, bool fire, bool button2) const
-    {
-        if (!replay->recording)
-            return;
-        writeInputRecord(*replay, player->num, InputRecord{xDir, yDir, fire, button2});
-        *recordPending = false;
-    }
+    bool recordPending = false;
 };
+
+// Writes the player's input record of this frame when the round is recorded,
+// and marks the frame's input as recorded.
+RecordInput inputRecorder(RecordState& state)
+{
+    return [s = &state](int xDir, int yDir, bool fire, bool button2) {
+        if (!s->replay->recording)
+            return;
+        writeInputRecord(*s->replay, s->player->num, InputRecord{xDir, yDir, fire, button2});
+        s->recordPending = false;
+    };
+}
 
 void updateTrail(Player& p)
 {
@@ -116,11 +120,12 @@ void updateBid(Player& p, const PackagedReplayData& replay, Game& game, bool but
 void Player::update(const PackagedReplayData& replay, Game* game_, bool preview)
 {
     game = game_;
-    bool recordPending = false;
-    const RecordInput recordInput = InputRecorder{&replay, this, &recordPending};
+    RecordState recordState{&replay, this};
+    const RecordInput recordInput = inputRecorder(recordState);
 
     updateTrail(*this);
-    const FrameInput input = PlayerUpdate::takeInput(*this, replay, recordPending, recordInput);
+    const FrameInput input =
+        PlayerUpdate::takeInput(*this, replay, recordState.recordPending, recordInput);
     if (preview)
         changeLook(*this, input);
     // Horizontal input wins.
@@ -152,7 +157,7 @@ void Player::update(const PackagedReplayData& replay, Game* game_, bool preview)
     }
 
     // A computer snake whose step made no choice is recorded standing still.
-    if (recordPending)
+    if (recordState.recordPending)
         recordInput(input.xDir, dy, input.fire, input.button2);
     PlayerUpdate::verifyPosition(*this, replay);
 }

@@ -9,7 +9,6 @@
 
 namespace {
 
-inline constexpr int button2Version = 0x1000002;
 inline constexpr int wideFlagScoreVersion = 0x100000a;
 
 int twoBitValue(int bits)

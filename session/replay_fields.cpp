@@ -55,32 +55,38 @@ void ReplayFieldWriter::marker(const char* marker, int)
         File::writeUint8(out_, *c);
 }
 
+namespace {
+
+// One value read through a fixed-width helper; a short read throws whatever
+// the stream's exception mask says.
+template <typename Read>
+auto readChecked(std::istream& in, Read read)
+{
+    const auto value = read(in);
+    File::requireRead(in);
+    return value;
+}
+
+}
+
 int ReplayFieldReader::readI32()
 {
-    const int value = File::readInt32(in_);
-    File::requireRead(in_);
-    return value;
+    return readChecked(in_, File::readInt32);
 }
 
 int ReplayFieldReader::readI8()
 {
-    const int value = File::readInt8AsInt(in_);
-    File::requireRead(in_);
-    return value;
+    return readChecked(in_, File::readInt8AsInt);
 }
 
 int ReplayFieldReader::readU8()
 {
-    const int value = File::readUint8(in_);
-    File::requireRead(in_);
-    return value;
+    return readChecked(in_, File::readUint8);
 }
 
 bool ReplayFieldReader::readFlag()
 {
-    const bool value = File::readUint8_2(in_);
-    File::requireRead(in_);
-    return value;
+    return readChecked(in_, File::readUint8_2);
 }
 
 namespace {

@@ -103,8 +103,9 @@ std::string compress(std::string_view data, int level)
 
 void Decompressor::checkInputSize(std::size_t size) const
 {
-    // The output grows in steps of twice the input.
-    if (size > limit_ || size > limit_ / 2)
+    // The output grows in steps of twice the input: that double, and so the
+    // input too, must stay within the limit.
+    if (size > limit_ / 2)
         throw std::runtime_error(memoryText);
 }
 
