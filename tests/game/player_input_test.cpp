@@ -31,13 +31,16 @@ TEST_F(PlayerInput, AComputerSnakeIsRecordedAtTheEndOfItsUpdateByItsLowByte)
     makeArena(9, 9);
     auto human = addPlayer(0, {1, 1});
     auto snake = addPlayer(130, {4, 4});
-    snake->isAI = true;
-    snake->snakeLength = 4;
+    auto later = addPlayer(300, {6, 6});
+    for (const auto& s : {snake, later}) {
+        s->isAI = true;
+        s->snakeLength = 4;
+    }
     human->dead = true;
     startGame(recordingContext());
     runFrames(2);
-    // No record and no verify lines for the dead player; the snake's number is 0x82.
-    EXPECT_EQ(out.str(), std::string("\x82\x00\x82\x00", 4));
+    // No record and no verify lines for the dead player; the snakes' numbers are 0x82 and 0x2C.
+    EXPECT_EQ(out.str(), std::string("\x82\x00\x2c\x00\x82\x00\x2c\x00", 8));
     EXPECT_EQ(verify.str().substr(0, 4), "130\n");
 
     // Played back, the byte matches the snake's number.
