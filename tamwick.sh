@@ -2,6 +2,7 @@
 # Set up, build and run Tamwick on Debian.
 #   ./tamwick.sh play   install what is missing, build, start the game
 #   ./tamwick.sh test   install what is missing, build, run every test
+#   ./tamwick.sh fuzz [seconds]   run each fuzz target that long (60 by default)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -11,6 +12,7 @@ packages=(
   liballegro-image5-dev liballegro-ttf5-dev libfmt-dev libboost-dev zlib1g-dev libvorbis-dev
   fonts-ocr-a libgtest-dev libgmock-dev
   xvfb xauth libgl1-mesa-dri xdotool imagemagick
+  clang libclang-rt-14-dev
 )
 
 install_missing() {
@@ -59,6 +61,30 @@ run_tests() {
       --output-on-failure --timeout 60 --repeat after-timeout:3)
 }
 
+# The libFuzzer targets, built with clang, each run from its seed corpus in
+# fuzz/corpus for a bounded time; new inputs go to a scratch folder, and a
+# crash (written to build-fuzz/artifacts) fails the run.
+run_fuzzers() {
+  local seconds=${1:-60}
+  local fuzz_targets=(replay_reader verify_decompress)
+  for target in "${fuzz_targets[@]}"; do
+    build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DTAMWICK_SANITIZE=address,undefined,fuzzer-no-link -DTAMWICK_BUILD_FUZZ=ON \
+        -DTAMWICK_BUILD_TESTS=OFF -DTAMWICK_BUILD_ASSETS=OFF -DTAMWICK_BUILD_BENCH=OFF \
+        --target "${target}_fuzz"
+  done
+  mkdir -p build-fuzz/artifacts
+  for target in "${fuzz_targets[@]}"; do
+    local scratch
+    scratch=$(mktemp -d)
+    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 "build-fuzz/fuzz/${target}_fuzz" \
+        -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 -close_fd_mask=2 \
+        -print_final_stats=1 -artifact_prefix="build-fuzz/artifacts/${target}-" \
+        "$scratch" "fuzz/corpus/$target"
+    rm -rf "$scratch"
+  done
+}
+
 case "${1:-}" in
   play)
     install_missing
@@ -68,9 +94,14 @@ case "${1:-}" in
   test)
     install_missing
     run_tests
+    run_fuzzers 60
+    ;;
+  fuzz)
+    install_missing
+    run_fuzzers "${2:-60}"
     ;;
   *)
-    echo "usage: $0 play|test" >&2
+    echo "usage: $0 play|test|fuzz [seconds]" >&2
     exit 2
     ;;
 esac

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <fstream>
+#include <ios>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -85,6 +86,14 @@ inline std::optional<int> readOptionalInt32(std::istream& in)
 inline std::optional<int> readOptionalInt8AsInt(std::istream& in)
 {
     return readInt8AsInt(in);
+}
+
+// For readers that must not take a short read as zeros whatever the stream's
+// exception mask: throws std::ios_base::failure once a read has come up short.
+inline void requireRead(const std::istream& in)
+{
+    if (in.fail())
+        throw std::ios_base::failure("read past the end of the file");
 }
 
 // Bytes written through these appear in the error text as a character.

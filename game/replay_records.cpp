@@ -9,36 +9,52 @@
 
 namespace {
 
-inline constexpr int button2Version = 0x1000002;
 inline constexpr int wideFlagScoreVersion = 0x100000a;
-
-std::istream& input(const PackagedReplayData& replay)
-{
-    if (!replay.replayInput)
-        throw std::runtime_error("File not open for reading");
-    return *replay.replayInput;
-}
-
-std::ostream& output(const PackagedReplayData& replay, const std::string& data)
-{
-    if (!replay.replayOutput)
-        throw std::runtime_error("File not open for writing - data: " + data);
-    return *replay.replayOutput;
-}
 
 int twoBitValue(int bits)
 {
     return bits == 3 ? -1 : bits;
 }
 
+// A short read ends the replay as the end of the file does, whatever the
+// stream's exception mask.
+int readUnsigned(const PackagedReplayData& replay)
+{
+    std::istream& in = replayInputStream(replay);
+    const int value = File::readUint8(in);
+    File::requireRead(in);
+    return value;
+}
+
+int readSigned(const PackagedReplayData& replay)
+{
+    std::istream& in = replayInputStream(replay);
+    const int value = File::readInt8AsInt(in);
+    File::requireRead(in);
+    return value;
+}
+
 // The tag of a record: one byte that must be `tag`.
 void readTag(const PackagedReplayData& replay, int tag, const char* expression, int line)
 {
-    int c = File::readUint8(input(replay));
-    if (c != tag)
+    if (readUnsigned(replay) != tag)
         failReplayCheck(replay, expression, line);
 }
 
+}
+
+std::istream& replayInputStream(const PackagedReplayData& replay)
+{
+    if (!replay.replayInput)
+        throw std::runtime_error("File not open for reading");
+    return *replay.replayInput;
+}
+
+std::ostream& replayOutputStream(const PackagedReplayData& replay, const std::string& data)
+{
+    if (!replay.replayOutput)
+        throw std::runtime_error("File not open for writing - data: " + data);
+    return *replay.replayOutput;
 }
 
 int encodeInputByte(const InputRecord& input)
@@ -59,7 +75,7 @@ InputRecord decodeInputByte(int byte, bool hasButton2)
 
 void writeInputRecord(const PackagedReplayData& replay, int playerNumber, const InputRecord& input)
 {
-    std::ostream& out = output(replay, std::to_string(playerNumber));
+    std::ostream& out = replayOutputStream(replay, std::to_string(playerNumber));
     File::writeIntAsInt8(out, playerNumber);
     File::writeUint8(out, encodeInputByte(input));
     out.flush();
@@ -67,17 +83,17 @@ void writeInputRecord(const PackagedReplayData& replay, int playerNumber, const 
 
 int readRecordByte(const PackagedReplayData& replay)
 {
-    return File::readUint8(input(replay));
+    return readUnsigned(replay);
 }
 
 int readSignedRecordByte(const PackagedReplayData& replay)
 {
-    return File::readInt8AsInt(input(replay));
+    return readSigned(replay);
 }
 
 void writeAuctionRecord(const PackagedReplayData& replay, int powerup)
 {
-    std::ostream& out = output(replay, "A");
+    std::ostream& out = replayOutputStream(replay, "A");
     File::writeUint8(out, auctionRecordTag);
     File::writeIntAsInt8(out, powerup);
 }
@@ -85,12 +101,12 @@ void writeAuctionRecord(const PackagedReplayData& replay, int powerup)
 int readAuctionRecord(const PackagedReplayData& replay)
 {
     readTag(replay, auctionRecordTag, "c == 'A'", 1564);
-    return File::readInt8AsInt(input(replay));
+    return readSigned(replay);
 }
 
 void writeWallRecord(const PackagedReplayData& replay, int powerup)
 {
-    std::ostream& out = output(replay, "B");
+    std::ostream& out = replayOutputStream(replay, "B");
     File::writeUint8(out, wallRecordTag);
     File::writeIntAsInt8(out, powerup);
 }
@@ -98,27 +114,30 @@ void writeWallRecord(const PackagedReplayData& replay, int powerup)
 int readWallRecord(const PackagedReplayData& replay)
 {
     readTag(replay, wallRecordTag, "c == 'B'", 1400);
-    return File::readInt8AsInt(input(replay));
+    return readSigned(replay);
 }
 
 void writeSnakeSpeedRecord(const PackagedReplayData& replay, int speed)
 {
-    File::writeIntAsInt8(output(replay, std::to_string(speed)), speed);
+    File::writeIntAsInt8(replayOutputStream(replay, std::to_string(speed)), speed);
 }
 
 int readSnakeSpeedRecord(const PackagedReplayData& replay)
 {
-    return File::readInt8AsInt(input(replay));
+    return readSigned(replay);
 }
 
 void writeFlagScoreRecord(const PackagedReplayData& replay, int score)
 {
-    File::writeInt32(output(replay, std::to_string(score)), score);
+    File::writeInt32(replayOutputStream(replay, std::to_string(score)), score);
 }
 
 int readFlagScoreRecord(const PackagedReplayData& replay)
 {
     if (playingOlderThan(replay, wideFlagScoreVersion))
-        return File::readUint8(input(replay));
-    return File::readInt32(input(replay));
+        return readUnsigned(replay);
+    std::istream& in = replayInputStream(replay);
+    const int score = File::readInt32(in);
+    File::requireRead(in);
+    return score;
 }

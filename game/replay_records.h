@@ -1,4 +1,7 @@
 #pragma once
+#include <iosfwd>
+#include <string>
+
 #include "game/replay_data.h"
 
 // The frame records of a replay: what one frame of a round adds to the file,
@@ -9,6 +12,10 @@
 
 inline constexpr int auctionRecordTag = 'A';
 inline constexpr int wallRecordTag = 'B';
+
+// The replay's streams; a missing one fails as a closed file does.
+std::istream& replayInputStream(const PackagedReplayData& replay);
+std::ostream& replayOutputStream(const PackagedReplayData& replay, const std::string& data);
 
 // One player's input of one frame.
 struct InputRecord {
@@ -24,6 +31,13 @@ int encodeInputByte(const InputRecord& input);
 // The reverse; a two-bit value of 2 comes back as 2 (the caller rejects it).
 // Files older than the button2 bit read it as released.
 InputRecord decodeInputByte(int byte, bool hasButton2);
+
+// Player numbers are stored as their low byte (computer snakes from 128 up
+// come back as 0..255), so a number read is compared with this.
+inline int playerNumberByte(int num)
+{
+    return num & 0xff;
+}
 
 // Player number (its low byte) and input byte, flushed at once.
 void writeInputRecord(const PackagedReplayData& replay, int playerNumber, const InputRecord& input);

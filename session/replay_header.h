@@ -23,14 +23,21 @@ struct ReplayHeaderOptions {
     Vector2 arenaSize;
 };
 
-// Writes the whole header from the live options, teams and players. The
-// round's automatic options must be resolved and the arena size set.
+// The first version from a future build, which this build refuses.
+inline constexpr int firstFutureReplayVersion = 0x1001003;
+
+// Writes the whole header from the live options, grid size, teams and players.
+// The round's automatic options must be resolved and the arena size set.
 void serialiseSetup(std::ostream& out);
-// Reads the version into `version` and the options part. Empty (nothing more
-// read) for a replay from a future version.
+// Reads the version into `version` and the options part. Empty, with nothing
+// more read, for a version this build does not read: one from a future build
+// or one below 1. A value the game cannot use throws "Invalid replay: ...".
 std::optional<ReplayHeaderOptions> deserialiseOptions(std::istream& in, int& version);
 // Reads the whole header: the options go over the live ones, the arena size
-// into the grid size, the teams into `teams`; returns one record per player.
+// into the grid size, the teams into `teams`, the flag radius into
+// `proximityRadius`; returns one record per player. A replay from a future
+// build throws "Replay from future version of game: X.Y.Z", a version below 1
+// "Invalid replay: version N", before anything is changed.
 std::vector<PlayerSetupRecord> deserialiseSetup(std::istream& in, int& version);
 // Reads exactly the marker's bytes and throws unless they are the marker.
 void checkMarker(std::istream& in, const char* marker);

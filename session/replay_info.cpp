@@ -1,9 +1,54 @@
 #include "session/replay_info.h"
 
+#include <chrono>
+#include <ctime>
+#include <fmt/format.h>
 #include <ostream>
+#include <system_error>
 
-// The full label lands with the replay list.
+#include "frame/names.h"
+#include "frame/version.h"
+
+namespace {
+
+// " - 2021/12/9 13:05": the file's last write, in UTC.
+std::string writeTimeText(const std::filesystem::directory_entry& entry)
+{
+    std::error_code error;
+    const auto written = entry.last_write_time(error);
+    if (error)
+        return {};
+    const auto sinceEpoch = std::chrono::file_clock::to_sys(written);
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(
+        std::chrono::time_point_cast<std::chrono::system_clock::duration>(sinceEpoch));
+    std::tm utc{};
+    if (!gmtime_r(&seconds, &utc))
+        return {};
+    return fmt::format(" - {}/{}/{} {:02}:{:02}", utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday,
+                       utc.tm_hour, utc.tm_min);
+}
+
+// A mode outside the table shows as its number.
+std::string modeName(int mode)
+{
+    if (mode >= 0 && mode < int(gameModeShortNames.size()))
+        return gameModeShortNames[std::size_t(mode)];
+    return std::to_string(mode);
+}
+
+}
+
 void formatReplayInfo(std::ostream& out, const ReplayInfo& info)
 {
     out << info.number;
+    if (info.errors.empty()) {
+        if (info.entry)
+            out << writeTimeText(*info.entry);
+        out << " - " << modeName(info.mode) << " - " << info.players << " players - "
+            << versionString(info.version);
+    } else {
+        out << " - Error - select for details";
+    }
+    if (info.entry)
+        out << " - " << (info.totalSize >> 10) << "kB";
 }

@@ -1,8 +1,11 @@
 #pragma once
+#include <cstddef>
 #include <istream>
 #include <memory>
 #include <string>
 #include <string_view>
+
+struct PackagedReplayData;
 
 // The verify text beside each replay: written plain while the round is
 // recorded, then kept gzip-compressed (".verifyZ") and checked by a round trip.
@@ -12,9 +15,26 @@ std::string compress(std::string_view data, int level);
 // inflate of a zlib or gzip stream; an empty, truncated or oversized stream is an error.
 std::string decompress(std::string_view data);
 
+// The inflater behind `decompress`, with the most output it may make.
+class Decompressor {
+public:
+    static constexpr std::size_t defaultLimit = 1'000'000'000;
+    explicit Decompressor(std::size_t limit = defaultLimit) : limit_(limit) {}
+
+    // Throws unless an input of `size` bytes may be inflated under the limit.
+    void checkInputSize(std::size_t size) const;
+    std::string operator()(std::string_view data) const;
+
+private:
+    std::size_t limit_;
+};
+
 // After the round's end byte: ends the text with "END", compresses it into
-// path + ".verifyZ", checks the round trip and removes the plain file.
+// path + ".verifyZ", checks the round trip and removes the plain file. A plain
+// file that could not be written leaves no compressed companion (logged).
 void finishVerifyText(const std::string& replayPath, std::ostream& verifyOutput);
 // The verify text of a replay to check against: the decompressed ".verifyZ",
 // else the plain ".verify", else none (null).
 std::shared_ptr<std::istream> openVerifyInput(const std::string& replayPath);
+// After a round played to its end: the verify text's next word must be "END".
+void checkVerifyTextEnd(const PackagedReplayData& replay);

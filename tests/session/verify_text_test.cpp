@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "game/replay_data.h"
+#include "session/verify_text.h"
+#include "support/checks.h"
+#include "support/log_capture.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+const std::string memoryText = "size may use more memory than intended when decompressing";
+
+// Lines like a verify text's, a few megabytes of them.
+std::string largeVerifyText()
+{
+    std::string text;
+    for (int frame = 0; text.size() < 3'000'000; ++frame) {
+        for (int p = 0; p < 4; ++p)
+            text += std::to_string(p) + "\n" + std::to_string(32 + frame % 500) + "\n" +
+                    std::to_string(64 + (frame * 7 + p) % 300) + "\n";
+    }
+    return text;
+}
+
+TEST(VerifyCompression, TextsOfEverySizeSurviveTheRoundTrip)
+{
+    for (const std::string& text : {std::string(), std::string("0\n32\n32\nEND\n"), largeVerifyText()}) {
+        const std::string compressed = compress(text, -1);
+        ASSERT_EQ(compressed.substr(0, 2), "\x1f\x8b");   // a gzip stream
+        EXPECT_EQ(decompress(compressed), text);
+        if (text.size() > 1000) {
+            EXPECT_LT(compressed.size(), text.size() / 3);
+        }
+    }
+}
+
+TEST(VerifyCompression, ReadsAStreamMadeByTheGzipTool)
+{
+    // "gzip -9" of the file verify.txt, holding four lines; the header keeps the name.
+    const unsigned char gzipped[] = {
+        0x1f, 0x8b, 0x08, 0x08, 0x56, 0x19, 0x19, 0x6b, 0x02, 0x03, 0x76, 0x65, 0x72, 0x69,
+        0x66, 0x79, 0x2e, 0x74, 0x78, 0x74, 0x00, 0x33, 0xe0, 0x32, 0x36, 0x02, 0x21, 0x57,
+        0x3f, 0x17, 0x2e, 0x00, 0x5a, 0x0f, 0x17, 0xa7, 0x0c, 0x00, 0x00, 0x00};
+    const std::string stream(reinterpret_cast<const char*>(gzipped), sizeof gzipped);
+    EXPECT_EQ(decompress(stream), "0\n32\n32\nEND\n");
+}
+
+TEST(VerifyCompression, EmptyTruncatedAndDamagedStreamsAreErrors)
+{
+    EXPECT_EQ(thrownBy([] { decompress(""); }), "compressed verify text is empty");
+    const std::string compressed = compress(largeVerifyText().substr(0, 20'000), -1);
+    // No prefix of the stream passes for the whole text.
+    for (std::size_t size = 1; size < compressed.size(); size += 1 + size / 8)
+        EXPECT_THROW(decompress(compressed.substr(0, size)), std::runtime_error) << size;
+    EXPECT_EQ(thrownBy([] { decompress("not a compressed text at all"); }), "incorrect header check");
+    std::string damaged = compressed;
+    damaged[damaged.size() / 2] ^= 0x55;
+    EXPECT_THROW(decompress(damaged), std::runtime_error);
+}
+
+TEST(VerifyCompression, OutputIsBoundedByTheLimit)
+{
+    // Checked on the size alone: 600 MB would grow past 1 GB.
+    EXPECT_EQ(thrownBy([] { Decompressor().checkInputSize(600'000'000); }), memoryText);
+    EXPECT_NO_THROW(Decompressor().checkInputSize(500'000'000));
+    // 100 kB of zeros from a few hundred bytes passes a limit of 50 kB.
+    const std::string zeros = compress(std::string(100'000, '0'), -1);
+    EXPECT_EQ(thrownBy([&] { Decompressor(50'000)(zeros); }),
+              "size of output string will use more memory then intended when decompressing");
+    EXPECT_EQ(Decompressor(200'000)(zeros).size(), 100'000u);
+}
+
+class VerifyFiles : public ::testing::Test {
+protected:
+    TempFolder folder;
+    std::string replay = (folder.path() / "0.1.1.2.replay").string();
+};
+
+TEST_F(VerifyFiles, FinishingKeepsOnlyTheCompressedTextWhichReadsBack)
+{
+    {
+        std::ofstream plain(replay + ".verify");
+        plain << "0" << std::endl << "32" << std::endl << "64" << std::endl;
+        LogCapture log;
+        finishVerifyText(replay, plain);
+        EXPECT_EQ(log.lines(), (std::vector<std::string>{
+                                   "Save compressed verify file", "Compressing", "Done",
+                                   "Test decompressed replay against original verify text",
+                                   "Delete original verify file"}));
+    }
+    EXPECT_FALSE(std::filesystem::exists(replay + ".verify"));
+    EXPECT_EQ(decompress(readFile(replay + ".verifyZ")), "0\n32\n64\nEND\n");
+
+    std::shared_ptr<std::istream> input = openVerifyInput(replay);
+    ASSERT_TRUE(input);
+    std::stringstream text;
+    text << input->rdbuf();
+    EXPECT_EQ(text.str(), "0\n32\n64\nEND\n");
+}
+
+TEST_F(VerifyFiles, AnEmptyRoundStillEndsWithEnd)
+{
+    std::ofstream plain(replay + ".verify");
+    finishVerifyText(replay, plain);
+    EXPECT_EQ(decompress(readFile(replay + ".verifyZ")), "END\n");
+}
+
+TEST_F(VerifyFiles, AVerifyTextThatCouldNotBeWrittenLeavesNoCompressedCompanion)
+{
+    const std::string elsewhere = (folder.path() / "missing" / "0.1.1.2.replay").string();
+    std::ofstream plain(elsewhere + ".verify");
+    LogCapture log;
+    finishVerifyText(elsewhere, plain);
+    EXPECT_FALSE(std::filesystem::exists(elsewhere + ".verifyZ"));
+    EXPECT_EQ(log.lines(), (std::vector<std::string>{"Error: the verify text " + elsewhere +
+                                                     ".verify could not be written"}));
+}
+
+TEST_F(VerifyFiles, TheCompressedTextComesFirstThenThePlainOneThenNone)
+{
+    EXPECT_EQ(openVerifyInput(replay), nullptr);
+    writeFile(replay + ".verify", "plain\n");
+    std::string word;
+    *openVerifyInput(replay) >> word;
+    EXPECT_EQ(word, "plain");
+    writeFile(replay + ".verifyZ", compress("compressed\n", -1));
+    *openVerifyInput(replay) >> word;
+    EXPECT_EQ(word, "compressed");
+    writeFile(replay + ".verifyZ", "damaged");
+    EXPECT_THROW(openVerifyInput(replay), std::runtime_error);
+}
+
+TEST(VerifyTextEnd, TheTextMustEndWithEnd)
+{
+    PackagedReplayData replay;
+    replay.inputVerify = std::make_shared<std::istringstream>("END\n");
+    EXPECT_NO_THROW(checkVerifyTextEnd(replay));
+    replay.inputVerify = std::make_shared<std::istringstream>("0\n32\n");
+    EXPECT_EQ(thrownBy([&] { checkVerifyTextEnd(replay); }),
+              "Assertion failed: 'end == \"END\"' at line 4570\n");
+    replay.inputVerify.reset();
+    EXPECT_NO_THROW(checkVerifyTextEnd(replay));
+}
+
+}

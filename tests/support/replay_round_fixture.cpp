@@ -1,0 +1,67 @@
+#include "support/replay_round_fixture.h"
+
+#include "frame/log.h"
+#include "game/game_options.h"
+#include "game/round_state.h"
+#include "session/verify_text.h"
+#include "support/allegro_environment.h"
+
+void ReplayRoundTest::SetUp()
+{
+    // Colours read from a replay go through Allegro's colour mapping.
+    ensureAllegroSystem();
+    RoundTest::SetUp();
+}
+
+Game& ReplayRoundTest::startRecording(int arenaSizeId)
+{
+    resolveRoundOptions(arenaSizeId);
+    recording = recordingContext(replayOut, &verifyOut);
+    Game& g = startGame(recording);
+    writeReplayStart(recording, g);
+    resetPlayersForRound();
+    return g;
+}
+
+void ReplayRoundTest::finishRecording()
+{
+    writeReplayEnd(recording);
+}
+
+void ReplayRoundTest::loadReplay(const std::string& replay, const std::string* verify)
+{
+    game.reset();
+    resetRoundState();
+    gameOptions = GameOptions{};
+    frameCounter = 0;
+    roundOver = replayEnded = false;
+    replayIn = std::make_unique<std::istringstream>(replay);
+    replayIn->exceptions(std::ios::badbit | std::ios::failbit | std::ios::eofbit);
+    std::shared_ptr<std::istream> verifyIn;
+    if (verify)
+        verifyIn = std::make_shared<std::istringstream>(*verify);
+    playing = loadReplayHeader(*replayIn, verifyIn);
+    Game& g = startGame(playing);
+    readRoundBlock(playing, g);
+    resetPlayersForRound();
+}
+
+ReplayRoundTest::Playback ReplayRoundTest::playBack(const std::string& replay,
+                                                    const std::string* verify, int frameLimit)
+{
+    Playback result;
+    try {
+        loadReplay(replay, verify);
+        while (!replayEnded && !roundOver && result.frames < frameLimit) {
+            runFrames(1);
+            ++result.frames;
+        }
+        result.ended = replayEnded || roundOver;
+        if (result.ended && verify)
+            checkVerifyTextEnd(playing);
+    } catch (const std::exception& e) {
+        result.ended = false;
+        result.error = e.what();
+    }
+    return result;
+}
