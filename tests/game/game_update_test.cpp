@@ -133,12 +133,9 @@ TEST_F(GameUpdate, AReplayEndingInsideThePlayerLoopSkipsTheLaterPlayers)
     auto first = addPlayer(0, {1, 1});
     auto second = addPlayer(1, {1, 3});
     controlsOf(second).hold(1, 0);
-    auto bytes = replayBytes("x");
-    // The first player's read runs past the end of the replay.
-    controlsOf(first).onRead = [&] {
-        bytes.get();
-        bytes.get();
-    };
+    // The first player's record is there; the second player's read runs
+    // past the end of the replay.
+    auto bytes = replayBytes(std::string("\0\0", 2));
     startGame(playingReplay(replayOutputVersion, &bytes));
     LogCapture log;
     runFrames(1);
@@ -148,15 +145,16 @@ TEST_F(GameUpdate, AReplayEndingInsideThePlayerLoopSkipsTheLaterPlayers)
     EXPECT_EQ(steps.back(), S::RoundEnd);
 
     // The end byte read where a player number belongs ends it the same way.
-    controlsOf(first).onRead = [] { throw int(replayEndByte); };
-    auto more = replayBytes("x");
+    auto more = replayBytes(std::string("\0\0w", 3));
     startGame(playingReplay(replayOutputVersion, &more));
     replayEnded = false;
     runFrames(1);
     EXPECT_TRUE(replayEnded);
     EXPECT_EQ(second->x, 32);
 
+    // Any other exception from a player's update is not swallowed.
     controlsOf(first).onRead = [] { throw 5; };
+    startGame();
     EXPECT_THROW(runFrames(1), int);
 }
 

@@ -33,7 +33,7 @@ TEST_F(PlayerFire, HoldingFireLaysABombOnEachNewCellWhileCapacityLasts)
     controlsOf(p).hold(1, 0);
     press();
     EXPECT_EQ(bombAt(4, 4).liveOwner(), p);
-    EXPECT_EQ(bombAt(4, 4).fuse, 90);
+    EXPECT_EQ(bombAt(4, 4).fuse, 89);   // laid with 90 and burnt once in the same frame
     EXPECT_EQ(bombAt(4, 4).state, BombState::Normal);
     for (int i = 0; i < 20; ++i)
         press();
@@ -74,7 +74,7 @@ TEST_F(PlayerFire, FastIgnitionAndTheFrameMultiplierSetTheFuse)
     gameOptions.updateRateMultiplier = 2;
     p->fastIgnition = true;
     press();
-    EXPECT_EQ(bombAt(4, 4).fuse, 80);
+    EXPECT_EQ(bombAt(4, 4).fuse, 79);   // laid with 80 and burnt once in the same frame
 }
 
 TEST_F(PlayerFire, ARemoteControlBombWaitsUntilTheNextPress)

@@ -7,9 +7,9 @@
 
 namespace {
 
-using PlayerLife = RoundTest;
+using PlayerRecord = RoundTest;
 
-TEST_F(PlayerLife, ANewRoundResetsTheRoundButKeepsTheGame)
+TEST_F(PlayerRecord, ANewRoundResetsTheRoundButKeepsTheGame)
 {
     makeArena(6, 6);
     addTeam({1, 1});
@@ -46,7 +46,7 @@ TEST_F(PlayerLife, ANewRoundResetsTheRoundButKeepsTheGame)
     EXPECT_FALSE(p->shielded);
 }
 
-TEST_F(PlayerLife, RoundsMayStartAsSnakesOrShielded)
+TEST_F(PlayerRecord, RoundsMayStartAsSnakesOrShielded)
 {
     makeArena(6, 6);
     screenHeight = 192;
@@ -70,7 +70,7 @@ TEST_F(PlayerLife, RoundsMayStartAsSnakesOrShielded)
     EXPECT_EQ(low->shieldTimer, 121);
 }
 
-TEST_F(PlayerLife, HomeSquareWalksTowardTheTeamBaseOrTheMiddle)
+TEST_F(PlayerRecord, HomeSquareWalksTowardTheTeamBaseOrTheMiddle)
 {
     makeArena({"#########",
                "#WWWWWWW#",
@@ -106,7 +106,7 @@ TEST_F(PlayerLife, HomeSquareWalksTowardTheTeamBaseOrTheMiddle)
     EXPECT_THROW(addPlayer(4, {9, 1})->homeSquare(), std::out_of_range);
 }
 
-TEST_F(PlayerLife, ListPositionCountsOnlyTheConfiguredPlayersThatExist)
+TEST_F(PlayerRecord, ListPositionCountsOnlyTheConfiguredPlayersThatExist)
 {
     makeArena(6, 6);
     auto a = addPlayer(0, {1, 1});
@@ -122,7 +122,7 @@ TEST_F(PlayerLife, ListPositionCountsOnlyTheConfiguredPlayersThatExist)
     EXPECT_EQ(a->indexInPlayerList(), -1);
 }
 
-TEST_F(PlayerLife, TheShieldBlinksOnlyWhileItsCountdownRuns)
+TEST_F(PlayerRecord, TheShieldBlinksOnlyWhileItsCountdownRuns)
 {
     makeArena(6, 6);
     auto p = addPlayer(0, {1, 1});
@@ -145,7 +145,7 @@ TEST_F(PlayerLife, TheShieldBlinksOnlyWhileItsCountdownRuns)
     EXPECT_EQ(p->shieldLook(), 0);
 }
 
-TEST_F(PlayerLife, ReleasedBombsBurnAsNormalBombs)
+TEST_F(PlayerRecord, ReleasedBombsBurnAsNormalBombs)
 {
     makeArena(6, 6);
     auto p = addPlayer(0, {1, 1});

@@ -185,7 +185,7 @@ TEST_F(ReplayHeader, EveryFieldSurvivesARoundTrip)
     o.aiSnakeStartLength = 18;
     o.majorStunTime = 190;
     o.minorStunTime = 130;
-    resolveRoundOptions(3);
+    resolveReplayRoundOptions(3);
     o.resolvedShrinkSpeed = 8;
     o.resolvedShrinkStyle = 3;
     o.resolvedTimeBeforeShrinking = 7560;
@@ -241,7 +241,7 @@ TEST_F(ReplayHeader, TheWriterRefusesAGridOfAnotherSize)
 {
     makeArena(20, 11);
     addPlayer(0, {1, 1});
-    resolveRoundOptions(1);
+    resolveReplayRoundOptions(1);
     std::ostringstream out;
     EXPECT_EQ(thrownBy([&] { serialiseSetup(out); }),
               "Assertion failed: 'arenaSize.x == grid_squares_x' at line 2789\n");

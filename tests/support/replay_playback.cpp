@@ -10,7 +10,7 @@
 #include "game/team.h"
 #include "session/replay_round.h"
 
-void resolveRoundOptions(int arenaSizeId)
+void resolveReplayRoundOptions(int arenaSizeId)
 {
     gameOptions.resolvedArenaSize = arenaSizeId;
     gameOptions.resolvedShrinkSpeed = 16;

@@ -14,7 +14,7 @@ class Game;
 
 // Fixes the round's automatic options so a header can be written for an arena
 // of size id `arenaSizeId` (the grid must have that size).
-void resolveRoundOptions(int arenaSizeId);
+void resolveReplayRoundOptions(int arenaSizeId);
 
 // Recording: a context writing to `replay` (and the verify text to `verify`,
 // when given), the set-up header with the round block, and the end byte.

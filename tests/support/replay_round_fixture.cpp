@@ -15,7 +15,7 @@ void ReplayRoundTest::SetUp()
 
 Game& ReplayRoundTest::startRecording(int arenaSizeId)
 {
-    resolveRoundOptions(arenaSizeId);
+    resolveReplayRoundOptions(arenaSizeId);
     recording = recordingContext(replayOut, &verifyOut);
     Game& g = startGame(recording);
     writeReplayStart(recording, g);
@@ -43,6 +43,7 @@ void ReplayRoundTest::loadReplay(const std::string& replay, const std::string* v
     playing = loadReplayHeader(*replayIn, verifyIn);
     Game& g = startGame(playing);
     readRoundBlock(playing, g);
+    g.shrinkTimer = gameOptions.resolvedTimeBeforeShrinking.value();
     resetPlayersForRound();
 }
 

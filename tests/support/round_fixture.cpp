@@ -104,7 +104,9 @@ PackagedReplayData RoundTest::playingReplay(int version, std::istream* input)
 Game& RoundTest::startGame(const PackagedReplayData& replay)
 {
     game = std::make_unique<Game>(false, replay);
-    game->shrinkTimer = gameOptions.resolvedTimeBeforeShrinking.value();
+    // A replay's time before shrinking comes with its round block, read later.
+    if (gameOptions.resolvedTimeBeforeShrinking)
+        game->shrinkTimer = *gameOptions.resolvedTimeBeforeShrinking;
     return *game;
 }
 
