@@ -1,0 +1,242 @@
+// Drawing rounds on a real display (needs an X server): every arena size and
+// mode, what players must be able to see, and the player sprite cache.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "frame/accessibility_settings.h"
+#include "frame/display.h"
+#include "frame/log.h"
+#include "frame/lookup_tables.h"
+#include "frame/startup.h"
+#include "game/flag.h"
+#include "game/player_sprite_cache.h"
+#include "media/bitmap_draw.h"
+#include "support/arena_display.h"
+#include "support/arena_scene.h"
+#include "support/round_fixture.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const Rgba black{0, 0, 0, 255}, white{255, 255, 255, 255}, baseGrey{192, 192, 192, 255};
+
+// A small empty arena on a black background, for reading pixels.
+class ArenaPixels : public RoundTest {
+protected:
+    void SetUp() override
+    {
+        RoundTest::SetUp();
+        ensureArenaDisplay();
+        saved_ = accessibilitySettings;
+        accessibilitySettings.bgcol = 0;
+        frameCounter = 1;
+        makeArena(9, 7);
+        makeArenaCanvas(9, 7);
+    }
+    void TearDown() override
+    {
+        accessibilitySettings = saved_;
+        RoundTest::TearDown();
+    }
+
+    std::shared_ptr<Player> hero(RGB colour)
+    {
+        auto p = addPlayer(1, {4, 3});
+        p->look.colour = al_map_rgb(colour.r, colour.g, colour.b);
+        return p;
+    }
+    void drawRound()
+    {
+        if (!game)
+            startGame();
+        game->draw(false);
+    }
+    // The player's whole picture: the head stands above its cell.
+    int countAroundHero(const CanvasPixels& pixels, Rgba colour) const
+    {
+        return pixels.count(4 * 32 - 8, 3 * 32 - 40, 5 * 32 + 8, 4 * 32 + 4, colour);
+    }
+
+    AccessibilitySettings saved_;
+};
+
+const Rgba heroColour{0, 200, 255, 255};
+const RGB heroRgb{0, 200, 255};
+
+}
+
+TEST(ArenaDrawing, EveryArenaSizeAndModeRendersAPopulatedRound)
+{
+    ensureArenaDisplay();
+    for (const auto& [id, size] : ArenaSizeTable) {
+        for (int mode = 0; mode <= GameMode::Everything; ++mode) {
+            SCOPED_TRACE("arena size " + std::to_string(id) + ", mode " + std::to_string(mode));
+            SceneOptions options;
+            options.mode = mode;
+            options.width = size.x;
+            options.height = size.y;
+            options.computerSnakes = mode == GameMode::SnakeHunter ? 3 : 0;
+            auto game = buildArenaScene(options);
+            makeArenaCanvas(size.x, size.y);
+            ASSERT_NO_THROW(game->draw(false));
+            {
+                CanvasPixels pixels;
+                // The outer wall shows all round; players and objects stand inside.
+                EXPECT_NE(pixels.at(5, 5), pixels.at(size.x * 32 / 2 + 5, 40));
+            }
+            ASSERT_NO_THROW(game->draw(true));
+        }
+    }
+    resetRoundState();
+}
+
+// The screenshots of the closing note, rewritten on every run.
+TEST(ArenaDrawing, ScreenshotsOfFourModes)
+{
+    ensureArenaDisplay();
+    struct Shot {
+        const char* name;
+        int mode;
+        int snakes;
+    };
+    for (Shot shot : {Shot{"classic_normal", GameMode::Classic, 0},
+                      Shot{"capture_the_flag", GameMode::CaptureTheFlag, 0},
+                      Shot{"king_of_the_hill", GameMode::KingOfTheHill, 0},
+                      Shot{"snake_hunter", GameMode::SnakeHunter, 3}}) {
+        SceneOptions options;
+        options.mode = shot.mode;
+        options.computerSnakes = shot.snakes;
+        auto game = buildArenaScene(options);
+        makeArenaCanvas(options.width, options.height);
+        game->draw(false);
+        const fs::path path = saveCanvasScreenshot(shot.name);
+        EXPECT_GT(fs::file_size(path), 1000u) << path;
+    }
+    resetRoundState();
+}
+
+TEST_F(ArenaPixels, PlayersWearTheirColourOnHeadAndBody)
+{
+    hero(heroRgb);
+    drawRound();
+    CanvasPixels pixels;
+    EXPECT_GT(countAroundHero(pixels, heroColour), 60);
+    EXPECT_EQ(countAroundHero(pixels, baseGrey), 0) << "base grey left unpainted";
+    // The colour covers the body in the cell and the head above it.
+    EXPECT_GT(pixels.count(4 * 32, 3 * 32, 5 * 32, 4 * 32, heroColour), 20);
+    EXPECT_GT(pixels.count(4 * 32, 3 * 32 - 28, 5 * 32, 3 * 32, heroColour), 10);
+}
+
+TEST_F(ArenaPixels, AShieldOutlinesThePlayerAndBlinksWhiteAsItEnds)
+{
+    auto p = hero(heroRgb);
+    drawRound();
+    const int plainWhite = countAroundHero(CanvasPixels(), white);
+
+    p->giveShield();
+    p->shieldTimer = 500;
+    drawRound();
+    const int outlined = countAroundHero(CanvasPixels(), white);
+    EXPECT_GT(outlined, plainWhite + 40);
+
+    // In the last two seconds the shield blinks: five frames painted white.
+    p->shieldTimer = 100;
+    frameCounter = 7;
+    drawRound();
+    CanvasPixels blink;
+    EXPECT_EQ(countAroundHero(blink, heroColour), 0);
+    EXPECT_GT(countAroundHero(blink, white), 60);
+    frameCounter = 12;
+    drawRound();
+    EXPECT_GT(countAroundHero(CanvasPixels(), white), plainWhite + 40);
+}
+
+TEST_F(ArenaPixels, APlayerWithoutItsControllerIsMarked)
+{
+    auto p = hero(heroRgb);
+    drawRound();
+    // The mark sits on the floor below the player, centred on it.
+    const int x1 = 4 * 32 + 16 - 64, x2 = 4 * 32 + 16 + 64, y1 = 4 * 32, y2 = 4 * 32 + 10;
+    EXPECT_EQ(CanvasPixels().count(x1, y1, x2, y2, white), 0);
+    controlsOf(p).active = false;
+    drawRound();
+    CanvasPixels marked;
+    EXPECT_GT(marked.count(x1, y1, x2, y2, white), 80);
+    // Centred: as much ink left of the player's middle as right of it.
+    const int left = marked.count(x1, y1, 4 * 32 + 16, y2, white);
+    const int right = marked.count(4 * 32 + 16, y1, x2, y2, white);
+    EXPECT_NEAR(left, right, (left + right) / 4);
+}
+
+TEST_F(ArenaPixels, ACarriedFlagIsDrawnOverItsCarrier)
+{
+    gameOptions.gameMode = GameMode::CaptureTheFlag;
+    auto p = hero(heroRgb);
+    Game& g = startGame();
+    g.flags.emplace_back(4 * 32, 3 * 32, -1, al_map_rgb(255, 255, 255));
+    Flag& flag = g.flags.back();
+    makeFlagFrames(flag);
+    // Without its frames yet, the flag wears plain magenta-free frames of our own.
+    if (flag.frames.empty()) {
+        for (int i = 0; i < 6; ++i) {
+            auto frame = std::make_shared<BitmapWrapper>(32, 32, true);
+            setTargetAndClear(*frame, al_map_rgb(255, 0, 0));
+            flag.frames.push_back(frame);
+        }
+    }
+    // Whether the flag drawing is there at all: one flag alone on a clear canvas.
+    setTargetAndClear(*screenBitmap, al_map_rgb(0, 0, 0));
+    flag.draw(*screenBitmap);
+    if (CanvasPixels().countOther(0, 0, screenWidth, screenHeight, black) == 0)
+        GTEST_SKIP() << "Flag::draw draws nothing yet";
+
+    flag.carrier = p;
+    g.draw(false);
+    CanvasPixels carried;
+    // Over the carrier's own pixels, so the flag was drawn after the player.
+    const Rgba red{255, 0, 0, 255};
+    EXPECT_GT(carried.count(4 * 32 - 16, 3 * 32 - 40, 5 * 32 + 16, 4 * 32, red), 30);
+}
+
+TEST_F(ArenaPixels, TheJoinPreviewShowsNoArenaAndTheShrinkWarningFlashesRed)
+{
+    hero(heroRgb);
+    drawRound();
+    EXPECT_GT(CanvasPixels().countOther(0, 0, 32, 32, black), 100) << "the corner wall";
+    game->draw(true);
+    EXPECT_EQ(CanvasPixels().countOther(0, 0, 32, 32, Rgba{0, 32, 0, 255}), 0);
+
+    accessibilitySettings.bgcol = 2;
+    game->shrinkPhase = 1;
+    game->shrinkTimer = -31;   // a peak of the pulse
+    drawRound();
+    EXPECT_EQ(CanvasPixels().at(40, 40), (Rgba{255, 0, 0, 255}));
+    accessibilitySettings.flashingEnabled = false;
+    drawRound();
+    EXPECT_EQ(CanvasPixels().at(40, 40), (Rgba{100, 0, 0, 255}));
+}
+
+TEST_F(ArenaPixels, SpriteCacheHitsAfterTheFirstFrameAndIsEmptyAfterShutdown)
+{
+    clearPlayerSpriteCache();
+    hero(heroRgb);
+    addPlayer(2, {2, 2});
+    drawRound();
+    const std::size_t composed = playerSpriteCacheSize();
+    EXPECT_EQ(composed, 2u);
+    const PlayerSpriteCacheCounts first = playerSpriteCacheCounts();
+    drawRound();
+    drawRound();
+    const PlayerSpriteCacheCounts later = playerSpriteCacheCounts();
+    EXPECT_EQ(later.misses, first.misses);
+    EXPECT_EQ(later.hits, first.hits + 4);
+    EXPECT_EQ(playerSpriteCacheSize(), composed);
+
+    game.reset();
+    shutdown();
+    EXPECT_EQ(playerSpriteCacheSize(), 0u);
+    EXPECT_TRUE(player.empty());
+}
