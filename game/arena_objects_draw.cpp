@@ -32,8 +32,7 @@ int bombSprite(const Bomb& bomb, int multiplier)
     // A fuse longer than a full one (a re-armed bomb) has not started burning.
     if (bomb.fuse > full)
         return SpriteId::FirstBombFuse;
-    const int frames = SpriteId::LastBombFuse - SpriteId::FirstBombFuse;
-    return std::min((full - bomb.fuse) * frames / full + SpriteId::FirstBombFuse, SpriteId::LastBombFuse);
+    return std::min((full - bomb.fuse) * 21 / full + SpriteId::FirstBombFuse, SpriteId::LastBombFuse);
 }
 
 // Floating point throughout: at fast shrink speeds S * S / 256 is below one.

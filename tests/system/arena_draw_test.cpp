@@ -6,6 +6,7 @@
 #include <string>
 
 #include "frame/accessibility_settings.h"
+#include "frame/app_globals.h"
 #include "frame/display.h"
 #include "frame/log.h"
 #include "frame/lookup_tables.h"
@@ -15,6 +16,7 @@
 #include "media/bitmap_draw.h"
 #include "support/arena_display.h"
 #include "support/arena_scene.h"
+#include "support/log_capture.h"
 #include "support/round_fixture.h"
 
 namespace fs = std::filesystem;
@@ -217,6 +219,82 @@ TEST_F(ArenaPixels, TheJoinPreviewShowsNoArenaAndTheShrinkWarningFlashesRed)
     accessibilitySettings.flashingEnabled = false;
     drawRound();
     EXPECT_EQ(CanvasPixels().at(40, 40), (Rgba{100, 0, 0, 255}));
+}
+
+TEST_F(ArenaPixels, ARowOfEqualSquaresLooksLikeSingleSquares)
+{
+    for (int x = 1; x <= 5; ++x)
+        grid.at(x, 2) = Square::Wall;
+    grid.at(3, 4) = Square::Wall;
+    grid.at(6, 4) = Square::Block;
+    grid.at(7, 4) = Square::ToughBlock;
+    drawRound();
+    CanvasPixels pixels;
+    auto sameCell = [&](Vector2 a, Vector2 b) {
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x)
+                if (pixels.at(a.x * 32 + x, a.y * 32 + y) != pixels.at(b.x * 32 + x, b.y * 32 + y))
+                    return false;
+        return true;
+    };
+    for (int x : {1, 3, 5})
+        EXPECT_TRUE(sameCell({x, 2}, {3, 4})) << x;
+    EXPECT_TRUE(sameCell({6, 4}, {7, 4})) << "a block and a tough block look alike";
+    EXPECT_FALSE(sameCell({3, 4}, {6, 4})) << "walls and blocks differ";
+}
+
+TEST_F(ArenaPixels, APowerupWithoutASpriteLeavesItsCellEmptyAndIsReportedOnce)
+{
+    powerupGrid.at(2, 2) = PowerupType::Death;
+    powerupGrid.at(3, 2) = 99;
+    powerupGrid.at(5, 2) = PowerupType::Shield;
+    LogCapture log;
+    drawRound();
+    drawRound();
+    int reports = 0;
+    for (const std::string& line : log.lines())
+        reports += line.rfind("No sprite for powerup", 0) == 0;
+    EXPECT_EQ(reports, 1);
+    CanvasPixels pixels;
+    EXPECT_EQ(pixels.countOther(2 * 32, 2 * 32, 4 * 32, 3 * 32, black), 0);
+    EXPECT_GT(pixels.countOther(5 * 32, 2 * 32, 6 * 32, 3 * 32, black), 500);
+}
+
+TEST_F(ArenaPixels, RecolouredBombsTakeTheChosenColour)
+{
+    auto p = hero(heroRgb);
+    bombGrid.at(2, 2).owner = p;
+    bombGrid.at(2, 2).fuse = 60;
+    const Rgba green{0, 255, 0, 255};
+    drawRound();
+    EXPECT_EQ(CanvasPixels().count(64, 64, 96, 96, green), 0);
+    accessibilitySettings.recolourBombs = true;
+    accessibilitySettings.newBombCol = {0, 255, 0};
+    drawRound();
+    CanvasPixels pixels;
+    EXPECT_GT(pixels.count(64, 64, 96, 96, green), 100);
+    // Only the bombs: the player keeps its colour.
+    EXPECT_GT(countAroundHero(pixels, heroColour), 60);
+}
+
+TEST_F(ArenaPixels, TheDeadShowOnlyWhileRespawningInRespawnModes)
+{
+    twoSecondFrameCount = 120;
+    auto p = hero(heroRgb);
+    p->startCell = {2, 2};
+    p->dead = true;
+    p->respawnTimer = 0;
+    drawRound();
+    EXPECT_EQ(CanvasPixels().count(0, 0, screenWidth, screenHeight, heroColour), 0) << "Classic";
+    gameOptions.gameMode = GameMode::Deathmatch;
+    drawRound();
+    // Arrived: all eight copies stand on the respawn cell.
+    CanvasPixels arrived;
+    EXPECT_GT(arrived.count(2 * 32, 2 * 32 - 30, 3 * 32, 3 * 32, heroColour), 60);
+    EXPECT_EQ(countAroundHero(arrived, heroColour), 0);
+    p->respawnTimer = 200;
+    drawRound();
+    EXPECT_EQ(CanvasPixels().count(0, 0, screenWidth, screenHeight, heroColour), 0) << "not yet";
 }
 
 TEST_F(ArenaPixels, SpriteCacheHitsAfterTheFirstFrameAndIsEmptyAfterShutdown)
