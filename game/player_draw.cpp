@@ -46,8 +46,9 @@ void drawRespawning(ALLEGRO_BITMAP* canvas, const Player& p)
     state.shield = 0;
     const PlayerSprite sprite = getSprite(state);
     const Vector2 cell = p.homeSquare();
+    // Radius and fade both run on game time, so they look alike at every rate.
     const float radius = 2.0f * float(p.respawnTimer) / float(m);
-    const int alpha = std::clamp(255 - std::min(2 * p.respawnTimer, 255) / m, 0, 255);
+    const int alpha = std::clamp(255 - std::min(2 * p.respawnTimer / m, 255), 0, 255);
     drawEightAround(canvas, sprite.bitmap->bitmap, cell.x * 32 + sprite.offset.x,
                     cell.y * 32 + sprite.offset.y, radius, alpha);
 }

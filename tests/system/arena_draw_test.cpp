@@ -297,6 +297,102 @@ TEST_F(ArenaPixels, TheDeadShowOnlyWhileRespawningInRespawnModes)
     EXPECT_EQ(CanvasPixels().count(0, 0, screenWidth, screenHeight, heroColour), 0) << "not yet";
 }
 
+TEST_F(ArenaPixels, HeadWavesOfFlameEndOnTopAndAnnihilatorFlamesLookApart)
+{
+    auto p = hero(heroRgb);
+    p->dead = true;
+    auto other = addPlayer(2, {6, 5});
+    other->dead = true;
+    other->annihilator = true;
+    Game& g = startGame();
+    auto flame = [&](int x, int y, int wave, const std::shared_ptr<Player>& owner) {
+        Flame f;
+        f.owner = owner;
+        f.wave = wave;
+        f.x = x;
+        f.y = y;
+        g.flames.push_back(f);
+    };
+    flame(1, 1, 1, p);   // the head wave, listed before the tail wave on the same cell
+    flame(1, 1, 3, p);
+    flame(3, 1, 1, p);
+    flame(5, 1, 3, p);
+    flame(7, 1, 1, other);
+    g.draw(false);
+    CanvasPixels pixels;
+    int shown = 0, differ = 0;
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const Rgba head = pixels.at(3 * 32 + x, 32 + y);
+            if (head == black)
+                continue;
+            ++shown;
+            EXPECT_EQ(pixels.at(32 + x, 32 + y), head) << x << "," << y;
+            differ += pixels.at(5 * 32 + x, 32 + y) != head;
+        }
+    }
+    EXPECT_GT(shown, 300);
+    EXPECT_GT(differ, 100) << "the tail wave looks like the head wave";
+    EXPECT_GT(pixels.countOther(7 * 32, 32, 8 * 32, 64, black), 300);
+    int same = 0;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            same += pixels.at(7 * 32 + x, 32 + y) == pixels.at(3 * 32 + x, 32 + y);
+    EXPECT_LT(same, 32 * 32 - 200) << "an annihilator's flame looks like any other";
+}
+
+TEST_F(ArenaPixels, AGhostIsTranslucentAndBlinksAsItsTimeRunsOut)
+{
+    auto p = hero(heroRgb);
+    p->ghost = true;
+    p->shieldTimer = 500;
+    drawRound();
+    CanvasPixels ghost;
+    EXPECT_EQ(countAroundHero(ghost, heroColour), 0);
+    EXPECT_GT(ghost.countOther(4 * 32, 3 * 32, 5 * 32, 4 * 32, black), 100) << "not invisible";
+    p->shieldTimer = 100;
+    frameCounter = 7;
+    drawRound();
+    EXPECT_GT(countAroundHero(CanvasPixels(), heroColour), 60);
+    frameCounter = 12;
+    drawRound();
+    EXPECT_EQ(countAroundHero(CanvasPixels(), heroColour), 0);
+}
+
+TEST_F(ArenaPixels, PlayersLowerOnTheScreenStandInFront)
+{
+    const RGB lowerRgb{255, 128, 0};
+    const Rgba lowerColour{255, 128, 0, 255};
+    auto lower = addPlayer(1, {4, 4});
+    lower->look.colour = al_map_rgb(lowerRgb.r, lowerRgb.g, lowerRgb.b);
+    auto upper = addPlayer(2, {4, 3});
+    upper->look.colour = al_map_rgb(heroRgb.r, heroRgb.g, heroRgb.b);
+    // Where the lower player's head meets the upper player's body.
+    auto lowerHead = [&] { return CanvasPixels().count(4 * 32, 4 * 32 - 28, 5 * 32, 4 * 32, lowerColour); };
+    upper->dead = true;
+    drawRound();
+    const int alone = lowerHead();
+    ASSERT_GT(alone, 10);
+    upper->dead = false;
+    drawRound();
+    EXPECT_EQ(lowerHead(), alone);
+}
+
+TEST_F(ArenaPixels, ASnakeShowsItsHeadOnEverySegment)
+{
+    auto p = hero(heroRgb);
+    p->snakeLength = 4;
+    p->facing = Facing::Up;
+    for (int y : {4, 5})
+        p->snakeBody.emplace_back(4 * 32, y * 32, int(Facing::Up));
+    p->snakeBody.emplace_back(5 * 32, 5 * 32, int(Facing::Left));
+    drawRound();
+    CanvasPixels pixels;
+    for (auto [x, y] : {std::pair{4, 3}, {4, 4}, {4, 5}, {5, 5}})
+        EXPECT_GT(pixels.count(x * 32, y * 32, x * 32 + 32, y * 32 + 32, heroColour), 20) << x << "," << y;
+    EXPECT_EQ(pixels.count(3 * 32, 2 * 32, 6 * 32, 3 * 32, heroColour), 0) << "a snake has no body above its head";
+}
+
 TEST_F(ArenaPixels, SpriteCacheHitsAfterTheFirstFrameAndIsEmptyAfterShutdown)
 {
     clearPlayerSpriteCache();
