@@ -2,6 +2,7 @@
 // mode, what players must be able to see, and the player sprite cache.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -260,6 +261,52 @@ TEST_F(ArenaPixels, APowerupWithoutASpriteLeavesItsCellEmptyAndIsReportedOnce)
     EXPECT_GT(pixels.countOther(5 * 32, 2 * 32, 6 * 32, 3 * 32, black), 500);
 }
 
+TEST_F(ArenaPixels, APowerupShowsThroughACrumblingBlockOnly)
+{
+    for (int x : {1, 2, 3, 5})
+        grid.at(x, 1) = x < 3 ? Square::Block : Square::Crumbling + 5;
+    powerupGrid.at(1, 1) = PowerupType::Bomb;
+    powerupGrid.at(3, 1) = PowerupType::Bomb;
+    drawRound();
+    CanvasPixels pixels;
+    auto differing = [&](int a, int b) {
+        int n = 0;
+        for (int y = 32; y < 64; ++y)
+            for (int x = 0; x < 32; ++x)
+                n += pixels.at(a * 32 + x, y) != pixels.at(b * 32 + x, y);
+        return n;
+    };
+    EXPECT_EQ(differing(1, 2), 0) << "a whole block hides its powerup";
+    EXPECT_GT(differing(3, 5), 20) << "a crumbling block shows its powerup";
+}
+
+TEST_F(ArenaPixels, KingOfTheHillTilesBreatheInACheckerboard)
+{
+    gameOptions.gameMode = GameMode::KingOfTheHill;
+    Game& g = startGame();
+    g.hillArea = {1, 1, 3, 2};
+    powerupGrid.at(3, 2) = PowerupType::Speed;
+    g.makeHillTileBitmaps();
+    ASSERT_EQ(g.hillTiles.size(), 6u * 4u);
+    std::fill(g.hillTiles.begin(), g.hillTiles.end(), 0);
+    frameCounter = 47;   // the tiles breathe at their widest, and are not dealt anew
+    g.draw(false);
+    CanvasPixels pixels;
+    // Neighbouring tiles stand at 128 - 63 and 128 + 63.
+    const Rgba even = pixels.at(32 + 8, 32 + 8), odd = pixels.at(32 + 24, 32 + 8);
+    EXPECT_NE(even, black);
+    EXPECT_NE(odd, black);
+    EXPECT_GT(even[0], odd[0] + 60);
+    EXPECT_EQ(pixels.at(3 * 32 + 8, 32 + 8), even);
+    // Outside the hill, and under a powerup, no tiles.
+    EXPECT_EQ(pixels.countOther(4 * 32, 32, 5 * 32, 3 * 32, black), 0);
+    int tinted = 0;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            tinted += pixels.at(3 * 32 + x, 2 * 32 + y) == pixels.at(2 * 32 + x, 2 * 32 + y);
+    EXPECT_LT(tinted, 200);
+}
+
 TEST_F(ArenaPixels, RecolouredBombsTakeTheChosenColour)
 {
     auto p = hero(heroRgb);
@@ -286,15 +333,20 @@ TEST_F(ArenaPixels, TheDeadShowOnlyWhileRespawningInRespawnModes)
     p->respawnTimer = 0;
     drawRound();
     EXPECT_EQ(CanvasPixels().count(0, 0, screenWidth, screenHeight, heroColour), 0) << "Classic";
-    gameOptions.gameMode = GameMode::Deathmatch;
+    gameOptions.gameMode = GameMode::CaptureTheFlag;
     drawRound();
     // Arrived: all eight copies stand on the respawn cell.
     CanvasPixels arrived;
     EXPECT_GT(arrived.count(2 * 32, 2 * 32 - 30, 3 * 32, 3 * 32, heroColour), 60);
     EXPECT_EQ(countAroundHero(arrived, heroColour), 0);
-    p->respawnTimer = 200;
+    // Copies close in over the last two seconds only.
+    twoSecondFrameCount = 20;
+    p->respawnTimer = 20;
     drawRound();
-    EXPECT_EQ(CanvasPixels().count(0, 0, screenWidth, screenHeight, heroColour), 0) << "not yet";
+    EXPECT_EQ(CanvasPixels().countOther(32, 32, 5 * 32, 5 * 32, black), 0) << "not yet";
+    p->respawnTimer = 19;
+    drawRound();
+    EXPECT_GT(CanvasPixels().countOther(32, 32, 5 * 32, 5 * 32, black), 100);
 }
 
 TEST_F(ArenaPixels, HeadWavesOfFlameEndOnTopAndAnnihilatorFlamesLookApart)
