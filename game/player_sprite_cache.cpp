@@ -4,9 +4,13 @@
 
 namespace {
 
-std::unordered_map<SpriteState, PlayerSprite, SpriteStateHash>& cache()
+using Cache = std::unordered_map<SpriteState, PlayerSprite, SpriteStateHash>;
+
+// Never destroyed: its bitmaps must go while Allegro still runs, which only
+// clearPlayerSpriteCache can see to, and it may be called late in the exit.
+Cache& cache()
 {
-    static std::unordered_map<SpriteState, PlayerSprite, SpriteStateHash> sprites;
+    static Cache& sprites = *new Cache;
     return sprites;
 }
 

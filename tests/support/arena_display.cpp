@@ -6,15 +6,18 @@
 #include <allegro5/allegro_ttf.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <stdexcept>
 
 #include "frame/app_globals.h"
 #include "frame/display.h"
 #include "frame/screen_size.h"
+#include "game/player_sprite_cache.h"
 #include "media/fonts.h"
 #include "media/image_search.h"
 #include "media/recolour_shader.h"
+#include "media/sprites.h"
 #include "support/allegro_environment.h"
 #include "support/placeholder_assets.h"
 #include "support/temp_folder.h"
@@ -42,11 +45,25 @@ struct AssetFolder {
     std::unique_ptr<ScopedWorkingFolder> here;
 };
 
+// Everything Allegro made goes before Allegro uninstalls itself at exit:
+// registered after the system's own handler, this runs first.
+void releaseDisplayObjects()
+{
+    clearPlayerSpriteCache();
+    screenBitmap.reset();
+    backbufferBitmap.reset();
+    destroySprites();
+    destroyFonts();
+    destroyShaders();
+}
+
 }
 
 void ensureArenaDisplay()
 {
     ensureAllegroSystem();
+    static const bool releasedAtExit = [] { return std::atexit(releaseDisplayObjects) == 0; }();
+    (void)releasedAtExit;
     if (!al_is_image_addon_initialized())
         al_init_image_addon();
     if (!al_is_primitives_addon_initialized())
