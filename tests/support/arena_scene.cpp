@@ -73,7 +73,8 @@ struct Builder {
         std::vector<Vector2> candidates;
         for (int y = 1; y < o.height - 1; y += 2)
             for (int x = 1; x < o.width - 1; x += 2)
-                candidates.push_back({x, y});
+                if (!solid({x, y}))
+                    candidates.push_back({x, y});
         std::shuffle(candidates.begin(), candidates.end(), rng);
         std::vector<Vector2> chosen;
         for (int spacing : {4, 2, 0}) {
@@ -353,6 +354,8 @@ std::unique_ptr<Game> buildArenaScene(const SceneOptions& o)
     auto game = std::make_unique<Game>(false, PackagedReplayData{});
     Builder b{o, std::mt19937(o.seed), *game, {}};
     b.layOutCells();
+    if (o.mode == GameMode::Classic || o.mode == GameMode::Deathmatch)
+        b.startShrinking();
     b.makeTeams();
     std::vector<Vector2> starts = b.startCells();
     for (std::size_t i = 0; i < starts.size(); ++i)
@@ -372,8 +375,6 @@ std::unique_ptr<Game> buildArenaScene(const SceneOptions& o)
         b.addFlags();
     if (isMode(GameMode::KingOfTheHill))
         b.addHill();
-    if (o.mode == GameMode::Classic || o.mode == GameMode::Deathmatch)
-        b.startShrinking();
 
     if (!player.empty()) {
         game->addToast(makeTimedToastFromText("SPEED UP", player[0]->x + 16, player[0]->y - 20, 0, -0.5f));
