@@ -129,7 +129,7 @@ void measure(const char* name, int width, int height, int frames)
         }));
         layers["present: flip"].add(timed([&] { al_flip_display(); }));
         if (i == 0)
-            std::printf("%s %dx%d (%dx%d pixels), %zu players, %d bitmap draws a frame, %zu sprites cached\n",
+            std::printf("%s %dx%d (%dx%d pixels), %zu players, %d bitmaps placed a frame, %zu sprites cached\n",
                         name, width, height, width * 32, height * 32, player.size(), draws, cached);
     }
     const PlayerSpriteCacheCounts counts = playerSpriteCacheCounts();

@@ -14,6 +14,7 @@
 #include "frame/startup.h"
 #include "game/flag.h"
 #include "game/player_sprite_cache.h"
+#include "game/toast.h"
 #include "media/bitmap_draw.h"
 #include "support/arena_display.h"
 #include "support/arena_scene.h"
@@ -443,6 +444,20 @@ TEST_F(ArenaPixels, ASnakeShowsItsHeadOnEverySegment)
     for (auto [x, y] : {std::pair{4, 3}, {4, 4}, {4, 5}, {5, 5}})
         EXPECT_GT(pixels.count(x * 32, y * 32, x * 32 + 32, y * 32 + 32, heroColour), 20) << x << "," << y;
     EXPECT_EQ(pixels.count(3 * 32, 2 * 32, 6 * 32, 3 * 32, heroColour), 0) << "a snake has no body above its head";
+}
+
+TEST_F(ArenaPixels, ToastsFloatInTheirOwnFontsOverEverything)
+{
+    Game& g = startGame();
+    g.addToast(makeTimedToast("BIG", 2 * 32, 2 * 32, 0, 0, 90, ToastFont::Large));
+    g.addToast(makeTimedToast("BIG", 6 * 32, 2 * 32, 0, 0, 90, ToastFont::Default));
+    grid.at(2, 2) = Square::Wall;
+    g.draw(false);
+    CanvasPixels pixels;
+    const int large = pixels.count(32, 2 * 32, 3 * 32, 3 * 32, white);
+    const int small = pixels.count(5 * 32, 2 * 32, 7 * 32, 3 * 32, white);
+    EXPECT_GT(small, 20);
+    EXPECT_GT(large, 3 * small);
 }
 
 TEST_F(ArenaPixels, SpriteCacheHitsAfterTheFirstFrameAndIsEmptyAfterShutdown)
