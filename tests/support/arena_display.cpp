@@ -2,6 +2,7 @@
 
 #include <allegro5/allegro_font.h>
 #include <allegro5/allegro_image.h>
+#include <allegro5/allegro_opengl.h>
 #include <allegro5/allegro_primitives.h>
 #include <allegro5/allegro_ttf.h>
 
@@ -109,6 +110,10 @@ CanvasPixels::CanvasPixels()
         throw std::runtime_error("no canvas to read");
     ALLEGRO_STATE state;
     al_store_state(&state, ALLEGRO_STATE_NEW_BITMAP_PARAMETERS | ALLEGRO_STATE_TARGET_BITMAP);
+    // Reading back does not wait for drawing still under way on the renderer.
+    static const auto finishDrawing = reinterpret_cast<void (*)()>(al_get_opengl_proc_address("glFinish"));
+    if (finishDrawing)
+        finishDrawing();
     al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
     al_set_new_bitmap_format(ALLEGRO_PIXEL_FORMAT_ABGR_8888_LE);
     copy_ = al_clone_bitmap(screenBitmap->bitmap);
