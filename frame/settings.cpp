@@ -14,6 +14,7 @@ bool showReplayTestOptions = false;
 bool alwaysShowFPS = false;
 bool lootboxesEnabled = true;
 int lootboxPoints = 0;
+bool controllerDebug = false;
 bool fastForward = false;
 int advanceLimit = 0;
 

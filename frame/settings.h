@@ -12,6 +12,8 @@ extern bool showReplayTestOptions;
 extern bool alwaysShowFPS;
 extern bool lootboxesEnabled;
 extern int lootboxPoints;
+// Shows each player's controls id beside it in the arena (never saved).
+extern bool controllerDebug;
 
 // Command line only.
 extern bool fastForward;

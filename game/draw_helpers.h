@@ -1,0 +1,18 @@
+#pragma once
+#include <allegro5/allegro.h>
+#include <allegro5/allegro_font.h>
+#include <string_view>
+
+// Small pieces the arena and player drawing share.
+
+// The screen bitmap every round is drawn into, or null before there is one.
+ALLEGRO_BITMAP* roundCanvas();
+
+// White text centred on x.
+void drawCentredText(ALLEGRO_BITMAP* target, const ALLEGRO_FONT* font, int x, int y,
+                     std::string_view text);
+
+// Eight copies of `source` on a circle of `radius` around (x, y), at angles
+// 0, 45, ... 315 degrees: something converging on a cell as the radius shrinks.
+void drawEightAround(ALLEGRO_BITMAP* target, ALLEGRO_BITMAP* source, int x, int y, float radius,
+                     int alpha);
