@@ -119,10 +119,16 @@ public:
             std::lock_guard<std::mutex> lock(mutex_);
             current_.reset();
         }
-        for (const std::exception_ptr& e : batch->errors) {
-            if (e)
-                std::rethrow_exception(e);
+        // The exceptions leave the batch here, so that a thread that lets go
+        // of the batch later never holds the last reference to one.
+        std::exception_ptr first;
+        for (std::exception_ptr& e : batch->errors) {
+            if (e && !first)
+                first = e;
+            e = nullptr;
         }
+        if (first)
+            std::rethrow_exception(first);
     }
 
     int threadCount() const { return int(threads_.size()) + 1; }
