@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -42,6 +43,15 @@ constexpr int snakeCount = 10;
 double secondsSince(Clock::time_point start)
 {
     return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// Processor time of the calling thread: what a single-threaded figure costs
+// whatever else the machine is running.
+double threadSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
 }
 
 std::string loadAverage()
@@ -217,8 +227,10 @@ std::vector<Position> decisionPositions(SnakeRound& round, int count)
 
 struct LeafRate {
     double leaves = 0;
-    double seconds = 0;
+    double seconds = 0;      // wall time
+    double cpuSeconds = 0;   // the thread's processor time
     double perSecond() const { return seconds > 0 ? leaves / seconds : 0; }
+    double perCpuSecond() const { return cpuSeconds > 0 ? leaves / cpuSeconds : 0; }
 };
 
 // The positions must stay as they were found: the board is taken afresh for each.
@@ -228,8 +240,10 @@ LeafRate fastRate(const std::vector<Position>& positions, int depth, SearchSprea
     for (const Position& p : positions) {
         const SnakeSearchBoard board({p.head}, 2, p.snake.get(), currentGame);
         const auto start = Clock::now();
+        const double cpuStart = threadSeconds();
         for (const auto& r : checkDirections(board, p.cells, depth, 0, spread))
             rate.leaves += double(r.pathCount);
+        rate.cpuSeconds += threadSeconds() - cpuStart;
         rate.seconds += secondsSince(start);
     }
     return rate;
@@ -240,8 +254,10 @@ LeafRate literalRate(const std::vector<Position>& positions, int depth)
     LeafRate rate;
     for (const Position& p : positions) {
         const auto start = Clock::now();
+        const double cpuStart = threadSeconds();
         for (const Vector2& cell : p.cells)
             rate.leaves += double(literalCheckDirection(cell, {p.head}, depth, 0, 2, p.snake).pathCount);
+        rate.cpuSeconds += threadSeconds() - cpuStart;
         rate.seconds += secondsSince(start);
     }
     return rate;
@@ -256,11 +272,16 @@ void leavesPerSecond(bool gridBlocks)
     const LeafRate fastTop = fastRate(positions, top, SearchSpread::OneThread);
     const LeafRate fast = fastRate(positions, shared, SearchSpread::OneThread);
     const LeafRate literal = literalRate(positions, shared);
-    std::printf("  fast, one thread, depth %2d: %8.1f M leaves/s (%.0f leaves a decision)\n", top,
-                fastTop.perSecond() / 1e6, fastTop.leaves / double(positions.size()));
-    std::printf("  fast, one thread, depth %2d: %8.1f M leaves/s\n", shared, fast.perSecond() / 1e6);
-    std::printf("  literal,          depth %2d: %8.3f M leaves/s   fast / literal: %.0fx\n", shared,
-                literal.perSecond() / 1e6, fast.perSecond() / literal.perSecond());
+    std::printf("  fast, one thread, depth %2d: %8.1f M leaves/s (%6.1f per processor second), "
+                "%.0f leaves a decision\n",
+                top, fastTop.perSecond() / 1e6, fastTop.perCpuSecond() / 1e6,
+                fastTop.leaves / double(positions.size()));
+    std::printf("  fast, one thread, depth %2d: %8.1f M leaves/s (%6.1f per processor second)\n", shared,
+                fast.perSecond() / 1e6, fast.perCpuSecond() / 1e6);
+    std::printf("  literal,          depth %2d: %8.3f M leaves/s (%6.3f per processor second); "
+                "fast / literal %.0fx (%.0fx)\n",
+                shared, literal.perSecond() / 1e6, literal.perCpuSecond() / 1e6,
+                fast.perSecond() / literal.perSecond(), fast.perCpuSecond() / literal.perCpuSecond());
     if (fast.leaves != literal.leaves)
         std::printf("  MISMATCH: fast counted %.0f leaves, literal %.0f\n", fast.leaves, literal.leaves);
 }
@@ -326,19 +347,26 @@ void settledDepth(bool gridBlocks, int rate)
 
 }
 
-int main()
+// With an argument, only that part runs: "leaves", "decisions" or "depth".
+int main(int argc, char** argv)
 {
+    const std::string only = argc > 1 ? argv[1] : "";
     std::printf("Computer snake search bench: Huge arena %dx%d, %d snakes, %d search threads, load %s\n",
                 hugeWidth, hugeHeight, snakeCount, searchThreadCount(), loadAverage().c_str());
     for (bool gridBlocks : {true, false}) {
-        std::printf("%s arena:\n", gridBlocks ? "Blocked (grid blocks)" : "Open (no grid blocks)");
-        leavesPerSecond(gridBlocks);
-        decisionTimes(gridBlocks);
+        if (only.empty() || only == "leaves" || only == "decisions")
+            std::printf("%s arena:\n", gridBlocks ? "Blocked (grid blocks)" : "Open (no grid blocks)");
+        if (only.empty() || only == "leaves")
+            leavesPerSecond(gridBlocks);
+        if (only.empty() || only == "decisions")
+            decisionTimes(gridBlocks);
     }
-    std::printf("Depth the time budget settles at:\n");
-    for (bool gridBlocks : {true, false}) {
-        for (int rate : {60, 144})
-            settledDepth(gridBlocks, rate);
+    if (only.empty() || only == "depth") {
+        std::printf("Depth the time budget settles at:\n");
+        for (bool gridBlocks : {true, false}) {
+            for (int rate : {60, 144})
+                settledDepth(gridBlocks, rate);
+        }
     }
     std::printf("Load at the end: %s\n", loadAverage().c_str());
     resetRoundState();
