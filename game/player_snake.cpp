@@ -105,9 +105,8 @@ Vector2 cellAhead(const Player& p, Vector2 dir, int reach)
 // At a cell line: a sideways input turns the snake when the cell that way is
 // free (reversing is ignored). Then, when every way but back is blocked, the
 // snake is trapped: it becomes human (a computer snake dies) and true comes back.
-bool turnOrTrap(Player& p, int xDir, int yDir, Vector2& dir)
+bool turnOrTrap(Player& p, const std::shared_ptr<Player>& self, int xDir, int yDir, Vector2& dir)
 {
-    auto self = p.shared_from_this();
     const Vector2 centre = p.centreCell();
     if ((xDir != 0 || yDir != 0) && xDir != dir.x && yDir != dir.y &&
         !blocksTurn(centre + Vector2{xDir, yDir}, self)) {
@@ -126,9 +125,9 @@ bool turnOrTrap(Player& p, int xDir, int yDir, Vector2& dir)
 // Moves the head `step` pixels on, unless a wall is ahead (then a head between
 // cell lines settles onto its centre cell's line) or, at a cell line, a snake's
 // head or body is ahead.
-void moveHead(Player& p, Vector2 dir, Vector2 centre, int step, int reach)
+void moveHead(Player& p, const std::shared_ptr<Player>& self, Vector2 dir, Vector2 centre, int step,
+              int reach)
 {
-    auto self = p.shared_from_this();
     const Vector2 ahead = cellAhead(p, dir, reach);
     const bool onLine = onCellLine(p, dir);
     int& along = dir.x != 0 ? p.x : p.y;
@@ -164,6 +163,7 @@ void requireLength(const Player& p, const PackagedReplayData& replay)
 void Player::updateSnake(int xDir, int yDir, const PackagedReplayData& replay,
                          const RecordInput& recordInput)
 {
+    const auto self = shared_from_this();
     const int steps = stepSize(replay);
     bool chosen = false;
     for (int step = 0; step < steps; ++step) {
@@ -180,11 +180,11 @@ void Player::updateSnake(int xDir, int yDir, const PackagedReplayData& replay,
                 recordInput(xDir, yDir, false, false);
                 chosen = true;
             }
-            if (turnOrTrap(*this, xDir, yDir, dir))
+            if (turnOrTrap(*this, self, xDir, yDir, dir))
                 return;
         }
         requireLength(*this, replay);
-        moveHead(*this, dir, centre, 1, 1);
+        moveHead(*this, self, dir, centre, 1, 1);
         eatBlock(*this, dir, centre);
         facing = facingOfStep(dir.x, dir.y);
         vacateSnakeCells();
@@ -195,16 +195,17 @@ void Player::updateSnake(int xDir, int yDir, const PackagedReplayData& replay,
 
 void Player::updateSnakeBody(int xDir, int yDir)
 {
+    const auto self = shared_from_this();
     x -= x % oldStep;
     y -= y % oldStep;
     headTrail.push_back({x, y});
     Vector2 dir = facingStep(facing);
     const Vector2 centre = centreCell();
-    if (onCellLine(*this, dir) && turnOrTrap(*this, xDir, yDir, dir))
+    if (onCellLine(*this, dir) && turnOrTrap(*this, self, xDir, yDir, dir))
         return;
     static const PackagedReplayData noReplay;
     requireLength(*this, game ? game->replayData : noReplay);
-    moveHead(*this, dir, centre, oldStep, oldStep);
+    moveHead(*this, self, dir, centre, oldStep, oldStep);
     eatBlock(*this, dir, centre);
     facing = facingOfStep(dir.x, dir.y);
     vacateSnakeCells();
