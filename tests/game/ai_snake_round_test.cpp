@@ -35,6 +35,8 @@ protected:
         startGame(replay);
         game->aiSpawnTimer = 1;
         game->aiSnakesToSpawn = 6;
+        // Numbers from 128 up keep their low byte in the records.
+        game->nextAiPlayerNumber = 126;
     }
 
     Trace play(const PackagedReplayData& replay, int frames)
@@ -94,6 +96,7 @@ TEST_F(AiSnakeRound, PlaysBackTheSameWayFromItsRecord)
     for (const auto& p : player)
         spawned += p->isAI;
     EXPECT_GE(spawned, 4);
+    EXPECT_GE(player.back()->num, 129);
 
     bytes.exceptions(std::ios::badbit | std::ios::failbit | std::ios::eofbit);
     PackagedReplayData playing;
