@@ -13,11 +13,13 @@
 #include <ctime>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "frame/lookup_tables.h"
 #include "frame/uniform_int.h"
 #include "game/ai_snake_search.h"
 #include "game/ai_snakes.h"
@@ -201,28 +203,35 @@ void printPercentiles(const char* what, const std::vector<double>& ms)
                 percentile(ms, 50), percentile(ms, 90), percentile(ms, 99), percentile(ms, 100));
 }
 
-// Where the snakes decide: their head cells and candidate cells at a cell line.
-struct Position {
-    std::shared_ptr<Player> snake;
-    Vector2 head;
-    std::vector<Vector2> cells;
-};
-
-std::vector<Position> decisionPositions(SnakeRound& round, int count)
+// The cells a snake weighs at its next decision: every way but back.
+std::vector<Vector2> candidateCells(const Player& snake)
 {
-    std::vector<Position> positions;
-    while (int(positions.size()) < count) {
-        round.frame(8);
-        for (const auto& s : round.snakes()) {
-            if (s->x % 32 != 0 || s->y % 32 != 0 || int(positions.size()) >= count)
-                continue;
-            Position p{s, s->centreCell(), {}};
-            for (const Vector2& o : neighbourOffsets)
-                p.cells.push_back(p.head + o);
-            positions.push_back(p);
-        }
+    const Vector2 head = snake.centreCell();
+    const Facing back = Facing((int(snake.facing) + 2) % 4);
+    std::vector<Vector2> cells;
+    for (const FacingStep& way : directionTable) {
+        if (way.facing != back)
+            cells.push_back(head + way.step);
     }
-    return positions;
+    return cells;
+}
+
+// Plays frames of the round and hands over every snake that stands on a cell
+// line before the frame steps it, as it is about to decide, until `count`
+// have been seen.
+void forEachDecision(SnakeRound& round, int count,
+                     const std::function<void(const std::shared_ptr<Player>&)>& visit)
+{
+    int seen = 0;
+    while (seen < count) {
+        for (const auto& s : round.snakes()) {
+            if (s->x % 32 == 0 && s->y % 32 == 0 && seen < count) {
+                visit(s);
+                ++seen;
+            }
+        }
+        round.frame(8);
+    }
 }
 
 struct LeafRate {
@@ -231,51 +240,48 @@ struct LeafRate {
     double cpuSeconds = 0;   // the thread's processor time
     double perSecond() const { return seconds > 0 ? leaves / seconds : 0; }
     double perCpuSecond() const { return cpuSeconds > 0 ? leaves / cpuSeconds : 0; }
+
+    template <typename Search>
+    void time(Search search)
+    {
+        const auto start = Clock::now();
+        const double cpuStart = threadSeconds();
+        leaves += search();
+        cpuSeconds += threadSeconds() - cpuStart;
+        seconds += secondsSince(start);
+    }
 };
-
-// The positions must stay as they were found: the board is taken afresh for each.
-LeafRate fastRate(const std::vector<Position>& positions, int depth, SearchSpread spread)
-{
-    LeafRate rate;
-    for (const Position& p : positions) {
-        const SnakeSearchBoard board({p.head}, 2, p.snake.get(), currentGame);
-        const auto start = Clock::now();
-        const double cpuStart = threadSeconds();
-        for (const auto& r : checkDirections(board, p.cells, depth, 0, spread))
-            rate.leaves += double(r.pathCount);
-        rate.cpuSeconds += threadSeconds() - cpuStart;
-        rate.seconds += secondsSince(start);
-    }
-    return rate;
-}
-
-LeafRate literalRate(const std::vector<Position>& positions, int depth)
-{
-    LeafRate rate;
-    for (const Position& p : positions) {
-        const auto start = Clock::now();
-        const double cpuStart = threadSeconds();
-        for (const Vector2& cell : p.cells)
-            rate.leaves += double(literalCheckDirection(cell, {p.head}, depth, 0, 2, p.snake).pathCount);
-        rate.cpuSeconds += threadSeconds() - cpuStart;
-        rate.seconds += secondsSince(start);
-    }
-    return rate;
-}
 
 void leavesPerSecond(bool gridBlocks)
 {
-    SnakeRound round(gridBlocks, 60, 7);
-    const auto positions = decisionPositions(round, 60);
     const int top = gridBlocks ? 22 : 15;
     const int shared = gridBlocks ? 15 : 10;
-    const LeafRate fastTop = fastRate(positions, top, SearchSpread::OneThread);
-    const LeafRate fast = fastRate(positions, shared, SearchSpread::OneThread);
-    const LeafRate literal = literalRate(positions, shared);
+    const int decisions = 60;
+    LeafRate fastTop, fast, literal;
+    SnakeRound round(gridBlocks, 60, 7);
+    forEachDecision(round, decisions, [&](const std::shared_ptr<Player>& snake) {
+        const std::vector<Vector2> cells = candidateCells(*snake);
+        const Vector2 head = snake->centreCell();
+        auto fastSearch = [&](int depth) {
+            const SnakeSearchBoard board({head}, 2, snake.get(), currentGame);
+            double leaves = 0;
+            for (const auto& r : checkDirections(board, cells, depth, 0, SearchSpread::OneThread))
+                leaves += double(r.pathCount);
+            return leaves;
+        };
+        fastTop.time([&] { return fastSearch(top); });
+        fast.time([&] { return fastSearch(shared); });
+        literal.time([&] {
+            double leaves = 0;
+            for (const Vector2& cell : cells)
+                leaves += double(literalCheckDirection(cell, {head}, shared, 0, 2, snake).pathCount);
+            return leaves;
+        });
+    });
     std::printf("  fast, one thread, depth %2d: %8.1f M leaves/s (%6.1f per processor second), "
                 "%.0f leaves a decision\n",
                 top, fastTop.perSecond() / 1e6, fastTop.perCpuSecond() / 1e6,
-                fastTop.leaves / double(positions.size()));
+                fastTop.leaves / double(decisions));
     std::printf("  fast, one thread, depth %2d: %8.1f M leaves/s (%6.1f per processor second)\n", shared,
                 fast.perSecond() / 1e6, fast.perCpuSecond() / 1e6);
     std::printf("  literal,          depth %2d: %8.3f M leaves/s (%6.3f per processor second); "
@@ -299,14 +305,14 @@ void decisionTimes(bool gridBlocks)
         printPercentiles(fmt::format("one decision at depth {}", top).c_str(), timer.millisecondsEach());
     }
 
-    // The same kind of work on the calling thread alone, for comparison.
+    // The same searches on the calling thread alone, for comparison.
     std::vector<double> alone;
-    for (const Position& p : decisionPositions(round, 300)) {
+    forEachDecision(round, 300, [&](const std::shared_ptr<Player>& snake) {
         const auto start = Clock::now();
-        const SnakeSearchBoard board({p.head}, 1, p.snake.get(), currentGame);
-        checkDirections(board, {p.cells[0], p.cells[1], p.cells[2]}, top, 0, SearchSpread::OneThread);
+        const SnakeSearchBoard board({snake->centreCell()}, 1, snake.get(), currentGame);
+        checkDirections(board, candidateCells(*snake), top, 0, SearchSpread::OneThread);
         alone.push_back(secondsSince(start) * 1e3);
-    }
+    });
     printPercentiles(fmt::format("one decision at depth {}, one thread", top).c_str(), alone);
 
     // All ten at once, wherever they stand.
