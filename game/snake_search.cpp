@@ -138,7 +138,7 @@ struct Branch {
 constexpr int minOpenDepth = 6;
 constexpr int jobsPerThread = 8;
 // A search this long on the calling thread alone is worth waking the others for.
-constexpr std::chrono::microseconds helpAfter{100};
+constexpr std::chrono::microseconds helpAfter{300};
 
 bool onChain(const std::vector<Branch>& branches, int b, int cell)
 {
