@@ -54,24 +54,24 @@ void layBodyByPathLength(const std::deque<Vector2>& trail, int length, Facing he
     body.clear();
     Facing facing = headFacing;
     int i = 0;
-    // Walk back piece by piece; `walked` is the path length up to the newer
-    // end of the current piece.
+    // Walk back stretch by stretch; `walked` is the path length up to the newer
+    // end of the current stretch.
     int walked = 0;
     int k = int(trail.size()) - 1;
     while (i < length && k >= 1) {
         const Vector2 newer = trail[std::size_t(k)];
         const Vector2 older = trail[std::size_t(k) - 1];
-        const int piece = std::abs(newer.x - older.x) + std::abs(newer.y - older.y);
+        const int stretch = std::abs(newer.x - older.x) + std::abs(newer.y - older.y);
         const int wanted = segmentSpacing * (i + 1);
-        if (piece == 0 || walked + piece < wanted) {
-            walked += piece;
+        if (stretch == 0 || walked + stretch < wanted) {
+            walked += stretch;
             --k;
             continue;
         }
         const int into = wanted - walked;
         facing = travel(older, newer);
-        body.emplace_back(newer.x + (older.x - newer.x) * into / piece,
-                          newer.y + (older.y - newer.y) * into / piece, int(facing));
+        body.emplace_back(newer.x + (older.x - newer.x) * into / stretch,
+                          newer.y + (older.y - newer.y) * into / stretch, int(facing));
         ++i;
     }
     layRest(trail, i, length, facing, body);
