@@ -62,6 +62,8 @@ public:
             return {lastGain_[i], endings_[i]};
         if (depth == 2)
             return twoAhead(i);
+        if (depth == 3)
+            return threeAhead(i);
         const std::uint8_t saved = state_[i];
         if (saved == State::Open)
             state_[i] = State::Visited;
@@ -71,7 +73,7 @@ public:
             const int n = i + steps_[k];
             const std::uint8_t s = state_[n];
             if (s == State::Open) {
-                const Subtree child = depth == 3 ? twoAhead(n) : below(n, depth - 1);
+                const Subtree child = depth == 4 ? threeAhead(n) : below(n, depth - 1);
                 best = std::max(best, child.gain);
                 walks = addPathCounts(walks, child.walks);
             } else {
@@ -84,6 +86,30 @@ public:
     }
 
 private:
+    // Three cells ahead: the children are two ahead.
+    Subtree threeAhead(int i)
+    {
+        const std::uint8_t saved = state_[i];
+        if (saved == State::Open)
+            state_[i] = State::Visited;
+        int best = noGain;
+        int walks = 0;
+        for (int k = 0; k < 4; ++k) {
+            const int n = i + steps_[k];
+            const std::uint8_t s = state_[n];
+            if (s == State::Open) {
+                const Subtree child = twoAhead(n);
+                best = std::max(best, child.gain);
+                walks += int(child.walks);
+            } else {
+                best = std::max(best, stopEnding[s].gain);
+                walks += stopEnding[s].walks;
+            }
+        }
+        state_[i] = saved;
+        return {base_[i] + 3 * bonus_[i] + best, walks};
+    }
+
     Ending ending(int n) const
     {
         const std::uint8_t s = state_[n];
