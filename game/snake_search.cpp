@@ -163,8 +163,11 @@ struct Branch {
 // Nodes with fewer cells ahead than this are not worth opening.
 constexpr int minOpenDepth = 6;
 constexpr int jobsPerThread = 8;
-// A search this long on the calling thread alone is worth waking the others for.
-constexpr std::chrono::microseconds helpAfter{300};
+// Most decisions are over on the calling thread alone sooner than the other
+// threads wake, and on a busy machine a woken thread that is then pushed off
+// its core holds the whole decision up; only a search still running after
+// this long shares the rest of its work out.
+constexpr std::chrono::microseconds helpAfter{1000};
 
 bool onChain(const std::vector<Branch>& branches, int b, int cell)
 {
