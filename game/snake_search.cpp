@@ -163,11 +163,6 @@ struct Branch {
 // Nodes with fewer cells ahead than this are not worth opening.
 constexpr int minOpenDepth = 6;
 constexpr int jobsPerThread = 8;
-// Most decisions are over on the calling thread alone sooner than the other
-// threads wake, and on a busy machine a woken thread that is then pushed off
-// its core holds the whole decision up; only a search still running after
-// this long shares the rest of its work out.
-constexpr std::chrono::microseconds helpAfter{1000};
 
 bool onChain(const std::vector<Branch>& branches, int b, int cell)
 {
@@ -227,7 +222,8 @@ void runJob(const SnakeSearchBoard& board, std::vector<Branch>& branches, int b)
 
 std::vector<CheckDirectionResult> checkDirections(const SnakeSearchBoard& board,
                                                   const std::vector<Vector2>& cells, int depth,
-                                                  int score, SearchSpread spread)
+                                                  int score, SearchSpread spread,
+                                                  std::chrono::nanoseconds helpAfter)
 {
     std::vector<CheckDirectionResult> results(cells.size());
     std::vector<Branch> branches;

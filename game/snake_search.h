@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -25,6 +26,12 @@ std::int64_t addPathCounts(std::int64_t a, std::int64_t b);
 // One thread (the caller), or the search threads on every core with the caller.
 enum class SearchSpread { OneThread, AllCores };
 
+// Most decisions are over on the calling thread alone sooner than the other
+// threads wake, and on a busy machine a woken thread that is then pushed off
+// its core holds the whole decision up: only a search still running after
+// this long shares the rest of its work out.
+inline constexpr std::chrono::microseconds searchHelpAfter{1000};
+
 // Scores each of `cells` as the first cell of a walk `depth` cells long from
 // the board's path: every self-avoiding walk is followed, each cell it enters
 // scores 1 (a block the grow bonus) plus a bonus for a human found there, a
@@ -33,7 +40,8 @@ enum class SearchSpread { OneThread, AllCores };
 // in the order of `cells` and do not depend on the spread.
 std::vector<CheckDirectionResult> checkDirections(const SnakeSearchBoard& board,
                                                   const std::vector<Vector2>& cells, int depth,
-                                                  int score, SearchSpread spread);
+                                                  int score, SearchSpread spread,
+                                                  std::chrono::nanoseconds helpAfter = searchHelpAfter);
 
 // One direction of a snake's search from the arena as it stands: `path` starts
 // with the snake's head, `score` is what the walk has scored so far.

@@ -49,7 +49,8 @@ TEST_F(SnakeSearch, FastSearchGivesTheLiteralResultsOnRandomArenas)
         for (const Vector2& offset : neighbourOffsets)
             cells.push_back(head + offset);
         const SnakeSearchBoard board({head}, growBonus, snake.get(), game.get());
-        const auto shared = checkDirections(board, cells, depth, score, SearchSpread::AllCores);
+        const auto shared =
+            checkDirections(board, cells, depth, score, SearchSpread::AllCores, std::chrono::nanoseconds(0));
         for (std::size_t c = 0; c < cells.size(); ++c) {
             const auto literal = literalCheckDirection(cells[c], {head}, depth, score, growBonus, snake);
             const auto fast = checkDirection(cells[c], {head}, depth, score, growBonus, snake);
