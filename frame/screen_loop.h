@@ -13,7 +13,8 @@ extern int framesRendered;
 inline constexpr int maxUpdatesPerFrame = 5;
 
 // The event and frame loop every screen runs: `update` at the update rate,
-// `render` once after each run of updates, until `done` says so.
+// `render` once after each run of updates, until `done` says so or the window
+// is closed (see quitRequested; a screen opened after that ends at once).
 void runLoop(std::function<void()> update, std::function<void()> render,
              std::function<bool()> done, std::function<void()> controllersChanged,
              bool logAverageFps, bool showTimings);

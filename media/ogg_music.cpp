@@ -1,10 +1,16 @@
 #include "media/ogg_music.h"
 
+#include <set>
+
 #include "media/music_fade.h"
 
 std::mutex audioMutex;
 
 namespace {
+
+// Both guarded by audioMutex.
+std::set<ALLEGRO_AUDIO_STREAM*> liveStreams;
+bool streamsRetired = false;
 
 constexpr std::size_t streamBufferCount = 8;
 constexpr unsigned int streamBufferSamples = 65536;
@@ -12,9 +18,16 @@ constexpr unsigned int streamBufferSamples = 65536;
 void destroyStream(ALLEGRO_AUDIO_STREAM* stream)
 {
     std::lock_guard lock(audioMutex);
-    // Once the audio addon has shut down it has already freed every stream.
-    if (al_is_audio_installed())
+    // A retired stream is already gone.
+    if (liveStreams.erase(stream) && al_is_audio_installed())
         al_destroy_audio_stream(stream);
+}
+
+std::shared_ptr<ALLEGRO_AUDIO_STREAM> ownStream(ALLEGRO_AUDIO_STREAM* stream)
+{
+    std::lock_guard lock(audioMutex);
+    liveStreams.insert(stream);
+    return std::shared_ptr<ALLEGRO_AUDIO_STREAM>(stream, destroyStream);
 }
 
 float volumeGain(int volume)
@@ -22,6 +35,23 @@ float volumeGain(int volume)
     return float(volume) / 255.0f;
 }
 
+}
+
+void retireMusicStreams()
+{
+    std::lock_guard lock(audioMutex);
+    // Allegro's own shutdown would wait for ever on the feeder of a stream
+    // still alive, so they go here, while the audio addon is whole.
+    if (al_is_audio_installed())
+        for (ALLEGRO_AUDIO_STREAM* stream : liveStreams)
+            al_destroy_audio_stream(stream);
+    liveStreams.clear();
+    streamsRetired = true;
+}
+
+bool musicStreamsRetired()
+{
+    return streamsRetired;
 }
 
 OggMusic::OggMusic(const std::string& path, ALLEGRO_MIXER* mixer)
@@ -32,7 +62,12 @@ OggMusic::OggMusic(const std::string& path, ALLEGRO_MIXER* mixer)
         al_load_audio_stream(path.c_str(), streamBufferCount, streamBufferSamples);
     if (!loaded)
         throw Failure();
-    stream = std::shared_ptr<ALLEGRO_AUDIO_STREAM>(loaded, destroyStream);
+    stream = ownStream(loaded);
+    // A file with no audio (one cut after its headers) would loop a stream of
+    // zero length, and Allegro's feeder then spins for ever; it is checked
+    // before the stream loops or plays.
+    if (!(al_get_audio_stream_length_secs(loaded) > 0.0))
+        throw Failure();
     if (!al_attach_audio_stream_to_mixer(loaded, mixer))
         throw Failure();
     al_set_audio_stream_playmode(loaded, ALLEGRO_PLAYMODE_LOOP);

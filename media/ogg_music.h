@@ -15,6 +15,14 @@
 // the main thread and the fade threads. Fade threads only ever try it.
 extern std::mutex audioMutex;
 
+// Allegro frees every stream when it shuts down at exit, and hangs on a stream
+// that still plays. Called before that (from the sound's exit handler): every
+// stream still alive is destroyed, and from then on no fade touches one. The
+// OggMusic objects must not be used afterwards.
+void retireMusicStreams();
+// True once the streams are retired. Read it holding audioMutex.
+bool musicStreamsRetired();
+
 // An Ogg file streamed into a mixer and looped from construction until stopped
 // or destroyed.
 class OggMusic : public Music {
@@ -25,7 +33,8 @@ public:
         const char* what() const noexcept override { return "OggMusic::Failure"; }
     };
 
-    // Throws Failure when the file cannot be streamed into the mixer.
+    // Throws Failure when the file cannot be streamed into the mixer or holds
+    // no audio at all.
     OggMusic(const std::string& path, ALLEGRO_MIXER* mixer);
     ~OggMusic() override;
     OggMusic(const OggMusic&) = delete;
