@@ -11,6 +11,7 @@ packages=(
   liballegro-image5-dev liballegro-ttf5-dev libfmt-dev libboost-dev zlib1g-dev libvorbis-dev
   fonts-ocr-a libgtest-dev libgmock-dev
   xvfb xauth libgl1-mesa-dri xdotool imagemagick
+  clang libclang-rt-14-dev
 )
 
 install_missing() {
@@ -26,7 +27,12 @@ install_missing() {
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-jobs=$(nproc)
+jobs=${TAMWICK_JOBS:-$(nproc)}
+
+# Each fuzz target runs this long (seconds) in the test run; every target of
+# fuzz/fuzzers.cmake is listed here.
+fuzz_seconds=${TAMWICK_FUZZ_SECONDS:-60}
+fuzzers=(config_reader_fuzzer)
 
 build() {  # build <folder> [cmake options...] [--target name]
   local dir=$1; shift
@@ -57,6 +63,24 @@ run_tests() {
       -DTAMWICK_BUILD_ASSETS=OFF -DTAMWICK_BUILD_BENCH=OFF --target tests_media
   (cd build-tsan && ctest -L unit -R '^(Sound|SoundDeathTest|OggStream|MusicTracks|MusicFade|MusicFadeGain)\.' \
       --output-on-failure --timeout 60 --repeat after-timeout:3)
+  run_fuzzers
+}
+
+# The fuzz targets, built with clang and libFuzzer, each run for fuzz_seconds
+# from its seed corpus in fuzz/corpus; what a run adds stays in build-fuzz.
+# The program's log is silenced (standard error closed); a failure is reported
+# and its input saved in build-fuzz.
+run_fuzzers() {
+  build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_PROJECT_Tamwick_INCLUDE="$PWD/fuzz/fuzzers.cmake" \
+      -DTAMWICK_SANITIZE=fuzzer-no-link,address,undefined -DTAMWICK_BUILD_TESTS=OFF \
+      -DTAMWICK_BUILD_ASSETS=OFF -DTAMWICK_BUILD_BENCH=OFF --target fuzzers
+  local fuzzer
+  for fuzzer in "${fuzzers[@]}"; do
+    mkdir -p "build-fuzz/corpus/$fuzzer"
+    echo "Fuzzing $fuzzer for $fuzz_seconds s"
+    (cd build-fuzz && "./$fuzzer" -max_total_time="$fuzz_seconds" -timeout=10 -close_fd_mask=2 \
+        -print_final_stats=1 "corpus/$fuzzer" "../fuzz/corpus/$fuzzer")
+  done
 }
 
 case "${1:-}" in

@@ -94,6 +94,10 @@ ConfigFileRead readConfigFile(const std::string& path)
         return errno == EFBIG ? tooLarge() : unreadable(std::strerror(errno));
     if (!isValidUtf8(text))
         return unreadable("it is not valid UTF-8 text");
+    // Allegro reads lines as C strings: a NUL byte cuts one apart and the
+    // pieces can even come back out as invalid UTF-8.
+    if (text.find('\0') != std::string::npos)
+        return unreadable("it holds a NUL byte");
 
     // Allegro reads the same open file from its start, so it sees exactly the
     // bytes checked above even if the name is replaced meanwhile.

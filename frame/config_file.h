@@ -19,8 +19,9 @@ struct ConfigFileRead {
 // Larger files are not ours: they are refused rather than read into memory.
 inline constexpr std::size_t maxConfigFileSize = 1 << 20;
 
-// Reads the file at `path`. Only a regular file of valid UTF-8 text reaches
-// Allegro's reader (which never ends on some invalid byte sequences); a pipe,
+// Reads the file at `path`. Only a regular file of valid UTF-8 text without
+// NUL bytes reaches Allegro's reader (which never ends on some invalid byte
+// sequences and garbles lines holding a NUL); a pipe,
 // a folder, a dangling link, a link loop or a file without read permission is
 // Unreadable, with the reason.
 ConfigFileRead readConfigFile(const std::string& path);

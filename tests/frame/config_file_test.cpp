@@ -82,6 +82,8 @@ const Unreadable unreadableFiles[] = {
          writeFile(p, "[lootbox]\nlootboxPoints=90\n" + hangingKey + "=1\n" + hangingKey + hangingKey + "=2\n");
      },
      "it is not valid UTF-8 text"},
+    {"NUL byte", [](const fs::path& p) { writeFile(p, std::string("[other]\nk\0[e=1\n", 14)); },
+     "it holds a NUL byte"},
     {"oversized", [](const fs::path& p) { writeFile(p, std::string(maxConfigFileSize + 1, '#')); },
      "it is larger than 1048576 bytes"},
 };
