@@ -87,8 +87,9 @@ void runLoop(std::function<void()> update, std::function<void()> render,
     float previousOverlaySeconds = 0;
     float previousFrameSeconds = 0;
 
-    while (!done() && !quitRequested) {
+    while (!done()) {
         drainEvents(controllersChanged);
+        // Also ends a screen opened after the window was closed.
         if (quitRequested)
             break;
         if (pendingUpdates < 1)

@@ -29,8 +29,6 @@ void runFade(const std::atomic<bool>& stop, float from, float to, ALLEGRO_AUDIO_
                 if (stop)
                     return;
                 std::this_thread::yield();
-            } else if (musicStreamsRetired()) {
-                return; // the program is exiting and Allegro frees the stream
             } else if (!stop) {
                 long long ms = duration_cast<milliseconds>(steady_clock::now() - start).count();
                 float gain = fadeGain(from, to, ms, seconds);

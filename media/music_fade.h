@@ -12,7 +12,6 @@ inline constexpr std::chrono::milliseconds fadeStepInterval{4};
 float fadeGain(float from, float to, long long elapsedMs, float seconds);
 
 // Thread body of a fade: writes the stream's gain every step, under audioMutex
-// when it is free, until the fade has reached `to`, `stop` is set or the
-// program exits (the streams are retired).
+// when it is free, until the fade has reached `to` or `stop` is set.
 void runFade(const std::atomic<bool>& stop, float from, float to, ALLEGRO_AUDIO_STREAM* stream,
              float seconds);

@@ -9,7 +9,7 @@ std::mutex audioMutex;
 namespace {
 
 // Both guarded by audioMutex.
-std::set<ALLEGRO_AUDIO_STREAM*> liveStreams;
+std::set<OggMusic*> liveMusic;
 bool streamsRetired = false;
 
 constexpr std::size_t streamBufferCount = 8;
@@ -19,15 +19,8 @@ void destroyStream(ALLEGRO_AUDIO_STREAM* stream)
 {
     std::lock_guard lock(audioMutex);
     // A retired stream is already gone.
-    if (liveStreams.erase(stream) && al_is_audio_installed())
+    if (!streamsRetired && al_is_audio_installed())
         al_destroy_audio_stream(stream);
-}
-
-std::shared_ptr<ALLEGRO_AUDIO_STREAM> ownStream(ALLEGRO_AUDIO_STREAM* stream)
-{
-    std::lock_guard lock(audioMutex);
-    liveStreams.insert(stream);
-    return std::shared_ptr<ALLEGRO_AUDIO_STREAM>(stream, destroyStream);
 }
 
 float volumeGain(int volume)
@@ -39,19 +32,24 @@ float volumeGain(int volume)
 
 void retireMusicStreams()
 {
-    std::lock_guard lock(audioMutex);
-    // Allegro's own shutdown would wait for ever on the feeder of a stream
-    // still alive, so they go here, while the audio addon is whole.
-    if (al_is_audio_installed())
-        for (ALLEGRO_AUDIO_STREAM* stream : liveStreams)
-            al_destroy_audio_stream(stream);
-    liveStreams.clear();
-    streamsRetired = true;
+    OggMusic::retireAll();
 }
 
-bool musicStreamsRetired()
+void OggMusic::retireAll()
 {
-    return streamsRetired;
+    std::lock_guard lock(audioMutex);
+    // Allegro's own shutdown would wait for ever on the feeder of a stream
+    // still alive, so every stream goes here, while the audio addon is whole,
+    // after its fade (which only tries the lock) has ended.
+    for (OggMusic* music : liveMusic) {
+        music->stopFade = true;
+        if (music->fadeThread.joinable())
+            music->fadeThread.join();
+        if (al_is_audio_installed())
+            al_destroy_audio_stream(music->stream.get());
+    }
+    liveMusic.clear();
+    streamsRetired = true;
 }
 
 OggMusic::OggMusic(const std::string& path, ALLEGRO_MIXER* mixer)
@@ -62,7 +60,7 @@ OggMusic::OggMusic(const std::string& path, ALLEGRO_MIXER* mixer)
         al_load_audio_stream(path.c_str(), streamBufferCount, streamBufferSamples);
     if (!loaded)
         throw Failure();
-    stream = ownStream(loaded);
+    stream = std::shared_ptr<ALLEGRO_AUDIO_STREAM>(loaded, destroyStream);
     // A file with no audio (one cut after its headers) would loop a stream of
     // zero length, and Allegro's feeder then spins for ever; it is checked
     // before the stream loops or plays.
@@ -72,6 +70,8 @@ OggMusic::OggMusic(const std::string& path, ALLEGRO_MIXER* mixer)
         throw Failure();
     al_set_audio_stream_playmode(loaded, ALLEGRO_PLAYMODE_LOOP);
     al_set_audio_stream_playing(loaded, true);
+    std::lock_guard lock(audioMutex);
+    liveMusic.insert(this);
 }
 
 OggMusic::~OggMusic()
@@ -80,6 +80,7 @@ OggMusic::~OggMusic()
     {
         // The fade thread only tries the lock, so joining while holding it is safe.
         std::lock_guard lock(audioMutex);
+        liveMusic.erase(this);
         if (fadeThread.joinable())
             fadeThread.join();
     }

@@ -17,11 +17,9 @@ extern std::mutex audioMutex;
 
 // Allegro frees every stream when it shuts down at exit, and hangs on a stream
 // that still plays. Called before that (from the sound's exit handler): every
-// stream still alive is destroyed, and from then on no fade touches one. The
-// OggMusic objects must not be used afterwards.
+// fade is ended and joined and every stream still alive destroyed. The
+// OggMusic objects must not be used afterwards, except to destroy them.
 void retireMusicStreams();
-// True once the streams are retired. Read it holding audioMutex.
-bool musicStreamsRetired();
 
 // An Ogg file streamed into a mixer and looped from construction until stopped
 // or destroyed.
@@ -49,6 +47,9 @@ public:
     // The stream's current gain and how many samples it has played so far.
     float gain() const;
     std::uint64_t playedSamples() const;
+
+    // Ends every fade and destroys every stream (see retireMusicStreams).
+    static void retireAll();
 
 private:
     void endFade();
