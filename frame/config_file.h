@@ -20,10 +20,10 @@ struct ConfigFileRead {
 inline constexpr std::size_t maxConfigFileSize = 1 << 20;
 
 // Reads the file at `path`. Only a regular file of valid UTF-8 text without
-// NUL bytes reaches Allegro's reader (which never ends on some invalid byte
-// sequences and garbles lines holding a NUL); a pipe,
-// a folder, a dangling link, a link loop or a file without read permission is
-// Unreadable, with the reason.
+// NUL bytes reaches Allegro's reader, which never ends on some invalid byte
+// sequences and garbles lines holding a NUL. Anything else under the name (a
+// pipe, a folder, a dangling link, a link loop, a file without read
+// permission, such text) is Unreadable, with the reason.
 ConfigFileRead readConfigFile(const std::string& path);
 
 // Loads `configPath` into `config` at start-up. A missing file is created with
