@@ -28,7 +28,12 @@ install_missing() {
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-jobs=$(nproc)
+jobs=${TAMWICK_JOBS:-$(nproc)}
+
+# Each fuzz target runs this long (seconds) in the test run; every target of
+# fuzz/CMakeLists.txt is listed here.
+fuzz_seconds=${TAMWICK_FUZZ_SECONDS:-60}
+fuzz_targets=(replay_reader verify_decompress config_reader)
 
 build() {  # build <folder> [cmake options...] [--target name]
   local dir=$1; shift
@@ -65,14 +70,11 @@ run_tests() {
 # fuzz/corpus for a bounded time; new inputs go to a scratch folder, and a
 # crash (written to build-fuzz/artifacts) fails the run.
 run_fuzzers() {
-  local seconds=${1:-60}
-  local fuzz_targets=(replay_reader verify_decompress)
-  for target in "${fuzz_targets[@]}"; do
-    build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DTAMWICK_SANITIZE=address,undefined,fuzzer-no-link -DTAMWICK_BUILD_FUZZ=ON \
-        -DTAMWICK_BUILD_TESTS=OFF -DTAMWICK_BUILD_ASSETS=OFF -DTAMWICK_BUILD_BENCH=OFF \
-        --target "${target}_fuzz"
-  done
+  local seconds=${1:-$fuzz_seconds}
+  build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DTAMWICK_SANITIZE=address,undefined,fuzzer-no-link -DTAMWICK_BUILD_FUZZ=ON \
+      -DTAMWICK_BUILD_TESTS=OFF -DTAMWICK_BUILD_ASSETS=OFF -DTAMWICK_BUILD_BENCH=OFF \
+      --target fuzzers
   mkdir -p build-fuzz/artifacts
   for target in "${fuzz_targets[@]}"; do
     local scratch
@@ -94,11 +96,11 @@ case "${1:-}" in
   test)
     install_missing
     run_tests
-    run_fuzzers 60
+    run_fuzzers
     ;;
   fuzz)
     install_missing
-    run_fuzzers "${2:-60}"
+    run_fuzzers "${2:-$fuzz_seconds}"
     ;;
   *)
     echo "usage: $0 play|test|fuzz [seconds]" >&2

@@ -8,4 +8,3 @@ int desktopHeight = 0;
 int twoSecondFrameCount = 0;
 std::vector<RGB> defaultColours;
 std::vector<RGB> colours;
-bool quitRequested = false;

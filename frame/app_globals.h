@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "frame/quit_request.h"
 #include "frame/rgb.h"
 
 // Globals that start-up creates or first sets.
@@ -17,5 +18,3 @@ extern int twoSecondFrameCount;
 // The ten default player colours and the live copy the menus edit.
 extern std::vector<RGB> defaultColours;
 extern std::vector<RGB> colours;
-// Set when the window's close button was pressed; screens may end on it.
-extern bool quitRequested;

@@ -1,5 +1,10 @@
 #include "frame/config.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <sstream>
 #include <system_error>
@@ -8,6 +13,7 @@
 
 ALLEGRO_CONFIG* config = nullptr;
 std::string configPath;
+bool configUnreadable = false;
 
 int getConfigInt(const char* section, const char* key, int defaultValue)
 {
@@ -37,19 +43,65 @@ RGB getConfigColour(const char* section, const char* key, RGB defaultValue)
         return defaultValue;
     int r = 0, g = 0, b = 0;
     std::istringstream(text) >> r >> g >> b;
-    return RGB{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g),
-               static_cast<std::uint8_t>(b)};
+    return RGB{colourComponent(r), colourComponent(g), colourComponent(b)};
+}
+
+namespace {
+
+// Writes the configuration into a new file at `path` and flushes it to disk;
+// a file it could not finish is removed. Whatever a killed run left under the
+// name goes first, so a stale link is never followed.
+bool writeDurably(const std::string& path)
+{
+    unlink(path.c_str());
+    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0) {
+        log("Could not save configuration file %s: %s\n", path.c_str(), std::strerror(errno));
+        return false;
+    }
+    ALLEGRO_FILE* file = al_fopen_fd(fd, "w");
+    if (!file) {
+        close(fd);
+        unlink(path.c_str());
+        log("Could not save configuration file %s\n", path.c_str());
+        return false;
+    }
+    bool written = al_save_config_file_f(file, config) && al_fflush(file);
+    int error = written && fsync(fd) != 0 ? errno : 0;
+    bool closed = al_fclose(file);
+    if (!written || error || !closed) {
+        log("Could not save configuration file %s: %s\n", path.c_str(),
+            error ? std::strerror(error) : "write failed");
+        unlink(path.c_str());
+        return false;
+    }
+    return true;
+}
+
+// Makes a rename inside the folder durable too.
+void syncFolder(const std::filesystem::path& folder)
+{
+    int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0 || fsync(fd) != 0)
+        log("Could not flush folder %s: %s\n", folder.c_str(), std::strerror(errno));
+    if (fd >= 0)
+        close(fd);
+}
+
 }
 
 bool saveConfig()
 {
     if (!config || configPath.empty())
         return false;
-    std::string temporary = configPath + ".tmp";
-    if (!al_save_config_file(temporary.c_str(), config)) {
-        log("Could not save configuration file %s\n", temporary.c_str());
+    if (configUnreadable) {
+        log("Not saving configuration file %s: it could not be read at start-up\n",
+            configPath.c_str());
         return false;
     }
+    std::string temporary = configPath + ".tmp";
+    if (!writeDurably(temporary))
+        return false;
     std::error_code error;
     std::filesystem::rename(temporary, configPath, error);
     if (error) {
@@ -58,6 +110,7 @@ bool saveConfig()
         std::filesystem::remove(temporary, error);
         return false;
     }
+    syncFolder(std::filesystem::path(configPath).parent_path());
     return true;
 }
 

@@ -33,10 +33,20 @@ Rect letterboxRect(int bw, int bh, int logicalWidth, int logicalHeight)
 
 namespace {
 
+// Without a keyboard driver there is no keyboard event source (asking for one
+// aborts); screens poll the keyboard, so nothing is lost without its events.
 void registerDisplaySources()
 {
     al_register_event_source(eventQueue, al_get_display_event_source(display));
-    al_register_event_source(eventQueue, al_get_keyboard_event_source());
+    if (al_is_keyboard_installed())
+        al_register_event_source(eventQueue, al_get_keyboard_event_source());
+}
+
+void unregisterDisplaySources()
+{
+    al_unregister_event_source(eventQueue, al_get_display_event_source(display));
+    if (al_is_keyboard_installed())
+        al_unregister_event_source(eventQueue, al_get_keyboard_event_source());
 }
 
 void createDisplay(int width, int height)
@@ -62,7 +72,7 @@ bool setVideoMode(int width, int height, bool windowed, int adapter)
     al_set_new_display_flags(ALLEGRO_WINDOWED | ALLEGRO_OPENGL | ALLEGRO_PROGRAMMABLE_PIPELINE |
                              (windowed ? 0 : ALLEGRO_FULLSCREEN_WINDOW));
     al_set_new_display_option(ALLEGRO_VSYNC, vsyncEnabled ? 1 : 2, ALLEGRO_SUGGEST);
-    if (adapter >= al_get_num_video_adapters())
+    if (adapter < -1 || adapter >= al_get_num_video_adapters())
         adapter = -1;
 
     bool isNew = false;
@@ -74,14 +84,15 @@ bool setVideoMode(int width, int height, bool windowed, int adapter)
         isNew = true;
     } else if (adapter == al_get_new_display_adapter()) {
         log("Resize display\n");
+        // The flag goes first: a window still flagged fullscreen ignores the
+        // resize and keeps the desktop size.
+        al_set_display_flag(display, ALLEGRO_FULLSCREEN_WINDOW, !windowed);
         if (windowed)
             al_resize_display(display, width, height);
-        al_set_display_flag(display, ALLEGRO_FULLSCREEN_WINDOW, !windowed);
     } else {
         log("Destroying shaders\n");
         destroyShaders();
-        al_unregister_event_source(eventQueue, al_get_display_event_source(display));
-        al_unregister_event_source(eventQueue, al_get_keyboard_event_source());
+        unregisterDisplaySources();
         logStdString(fmt::format("Switch to adapter {}\n", adapter));
         al_set_new_display_adapter(adapter);
         // The canvas and the backbuffer wrapper belong to the old display.
@@ -144,9 +155,14 @@ void presentFrame()
 
 void restartTimer(int rate)
 {
+    if (!isValidUpdateRate(rate))
+        throw std::invalid_argument("Invalid update rate: " + std::to_string(rate));
+    ALLEGRO_TIMER* timer = al_create_timer(1.0 / rate);
+    if (!timer)
+        throw std::runtime_error("Failed to create the update timer");
     if (updateTimer)
         al_destroy_timer(updateTimer);
-    updateTimer = al_create_timer(1.0 / rate);
+    updateTimer = timer;
     al_register_event_source(eventQueue, al_get_timer_event_source(updateTimer));
     al_start_timer(updateTimer);
 }

@@ -18,12 +18,15 @@ extern const std::map<int, Vector2> screenSizes;
 
 // Creates or changes the display (a window, or a desktop-sized borderless
 // window when not windowed); returns true, throws "Failed to create display".
+// An adapter below -1 or past the last one means the default adapter (-1).
 bool setVideoMode(int width, int height, bool windowed, int adapter);
 // Sets the logical size from screenSizes and makes a new canvas of that size.
 void createScreenBitmap(int sizeId);
 // Scales the canvas onto the backbuffer, letterboxed, and flips.
 void presentFrame();
-// Restarts the update timer at `rate` updates per second.
+// Restarts the update timer at `rate` updates per second. A rate other than
+// 15, 30, 45, 60, 120 or 144 throws std::invalid_argument, and a timer that
+// cannot be made throws std::runtime_error; either leaves the old timer running.
 void restartTimer(int rate);
 // The window icon from "tamwick.png" in the working folder; a missing file
 // leaves the default icon.

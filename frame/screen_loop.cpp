@@ -10,6 +10,7 @@
 #include "frame/display.h"
 #include "frame/log.h"
 #include "frame/profiler.h"
+#include "frame/quit_request.h"
 #include "frame/settings.h"
 #include "media/fonts.h"
 #include "media/text.h"
@@ -48,7 +49,7 @@ void drainEvents(const std::function<void()>& controllersChanged)
             log("ALLEGRO_EVENT_DISPLAY_FOUND\n");
             break;
         case ALLEGRO_EVENT_DISPLAY_CLOSE:
-            quitRequested = true;
+            requestQuit();
             break;
         default:
             // Screens poll the keyboard and joysticks instead.
@@ -88,6 +89,9 @@ void runLoop(std::function<void()> update, std::function<void()> render,
 
     while (!done()) {
         drainEvents(controllersChanged);
+        // Also ends a screen opened after the window was closed.
+        if (quitRequested)
+            break;
         if (pendingUpdates < 1)
             continue;
 

@@ -18,7 +18,8 @@ inline constexpr int maxUpdatesPerFrame = 5;
 void drainEvents(const std::function<void()>& controllersChanged);
 
 // The event and frame loop every screen runs: `update` at the update rate,
-// `render` once after each run of updates, until `done` says so.
+// `render` once after each run of updates, until `done` says so or the window
+// is closed (see quitRequested; a screen opened after that ends at once).
 void runLoop(std::function<void()> update, std::function<void()> render,
              std::function<bool()> done, std::function<void()> controllersChanged,
              bool logAverageFps, bool showTimings);

@@ -52,7 +52,8 @@ StartupSettings readStartupSettings()
     vsyncEnabled = readConfigBool("video", "vsync", false);
     s.width = getConfigInt("video", "width", 0);
     s.height = getConfigInt("video", "height", 0);
-    s.display = getConfigInt("video", "display", -1);
+    // -1 is the default adapter; nothing lies below it.
+    s.display = std::max(getConfigInt("video", "display", -1), -1);
     int rate = getConfigInt("video", "updaterate", defaultUpdateRate);
     s.updateRate = isValidUpdateRate(rate) ? rate : defaultUpdateRate;
     s.soundEffectsVolume = std::clamp(getConfigInt("sound", "soundEffectsVolume", 60), 0, 100);

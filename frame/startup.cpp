@@ -14,6 +14,7 @@
 #include "frame/app_globals.h"
 #include "frame/command_line.h"
 #include "frame/config.h"
+#include "frame/config_file.h"
 #include "frame/config_option.h"
 #include "frame/display.h"
 #include "frame/display_mode_choice.h"
@@ -58,11 +59,7 @@ void loadConfiguration()
 {
     log("Getting config settings\n");
     configPath = getUserDataFolder() + "/tamwick.cfg";
-    config = al_load_config_file(configPath.c_str());
-    if (!config) {
-        config = al_create_config();
-        createDefaultConfig();
-    }
+    openConfigFile();
 }
 
 void showSplash()
@@ -108,6 +105,7 @@ std::string supportLine()
 int init(int argc, char** argv)
 {
     log("SteamListener init\n");
+    clearQuitRequest();
     delete inputBlockFlag;
     inputBlockFlag = new std::uint8_t(0);
 

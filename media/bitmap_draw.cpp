@@ -1,5 +1,6 @@
 #include "media/bitmap_draw.h"
 
+#include "frame/rgb.h"
 #include "media/recolour_shader.h"
 #include "media/render_target.h"
 #include "media/sprites.h"
@@ -38,7 +39,8 @@ bool prepare(ALLEGRO_BITMAP* target, ALLEGRO_BITMAP* source, bool sendSize)
 
 ALLEGRO_COLOR alphaTint(int alpha)
 {
-    return al_map_rgba(alpha, alpha, alpha, alpha);
+    std::uint8_t a = colourComponent(alpha);
+    return al_map_rgba(a, a, a, a);
 }
 
 }
@@ -82,7 +84,10 @@ void drawBitmapTinted(ALLEGRO_BITMAP* target, ALLEGRO_BITMAP* source, int x, int
 {
     if (!prepare(target, source, true))
         return;
-    al_draw_tinted_bitmap(source, al_map_rgba(r, g, b, a), float(x), float(y), 0);
+    al_draw_tinted_bitmap(source,
+                          al_map_rgba(colourComponent(r), colourComponent(g), colourComponent(b),
+                                      colourComponent(a)),
+                          float(x), float(y), 0);
 }
 
 float angleToRadians(float angle)

@@ -4,7 +4,8 @@
 #include "media/bitmap_wrapper.h"
 
 // Drawing helpers: integer positions, an explicit target, the cached render
-// target. A null source or target draws nothing.
+// target. A null source or target draws nothing. Colour components and alphas
+// outside 0..255 are clamped.
 
 // Bitmap draws since the last reset (the game's per-frame counter).
 extern int bitmapDrawCount;

@@ -1,10 +1,16 @@
 #include "media/ogg_music.h"
 
+#include <set>
+
 #include "media/music_fade.h"
 
 std::mutex audioMutex;
 
 namespace {
+
+// Both guarded by audioMutex.
+std::set<OggMusic*> liveMusic;
+bool streamsRetired = false;
 
 constexpr std::size_t streamBufferCount = 8;
 constexpr unsigned int streamBufferSamples = 65536;
@@ -12,8 +18,8 @@ constexpr unsigned int streamBufferSamples = 65536;
 void destroyStream(ALLEGRO_AUDIO_STREAM* stream)
 {
     std::lock_guard lock(audioMutex);
-    // Once the audio addon has shut down it has already freed every stream.
-    if (al_is_audio_installed())
+    // A retired stream is already gone.
+    if (!streamsRetired && al_is_audio_installed())
         al_destroy_audio_stream(stream);
 }
 
@@ -22,6 +28,28 @@ float volumeGain(int volume)
     return float(volume) / 255.0f;
 }
 
+}
+
+void retireMusicStreams()
+{
+    OggMusic::retireAll();
+}
+
+void OggMusic::retireAll()
+{
+    std::lock_guard lock(audioMutex);
+    // Allegro's own shutdown would wait for ever on the feeder of a stream
+    // still alive, so every stream goes here, while the audio addon is whole,
+    // after its fade (which only tries the lock) has ended.
+    for (OggMusic* music : liveMusic) {
+        music->stopFade = true;
+        if (music->fadeThread.joinable())
+            music->fadeThread.join();
+        if (al_is_audio_installed())
+            al_destroy_audio_stream(music->stream.get());
+    }
+    liveMusic.clear();
+    streamsRetired = true;
 }
 
 OggMusic::OggMusic(const std::string& path, ALLEGRO_MIXER* mixer)
@@ -33,10 +61,17 @@ OggMusic::OggMusic(const std::string& path, ALLEGRO_MIXER* mixer)
     if (!loaded)
         throw Failure();
     stream = std::shared_ptr<ALLEGRO_AUDIO_STREAM>(loaded, destroyStream);
+    // A file with no audio (one cut after its headers) would loop a stream of
+    // zero length, and Allegro's feeder then spins for ever; it is checked
+    // before the stream loops or plays.
+    if (!(al_get_audio_stream_length_secs(loaded) > 0.0))
+        throw Failure();
     if (!al_attach_audio_stream_to_mixer(loaded, mixer))
         throw Failure();
     al_set_audio_stream_playmode(loaded, ALLEGRO_PLAYMODE_LOOP);
     al_set_audio_stream_playing(loaded, true);
+    std::lock_guard lock(audioMutex);
+    liveMusic.insert(this);
 }
 
 OggMusic::~OggMusic()
@@ -45,6 +80,7 @@ OggMusic::~OggMusic()
     {
         // The fade thread only tries the lock, so joining while holding it is safe.
         std::lock_guard lock(audioMutex);
+        liveMusic.erase(this);
         if (fadeThread.joinable())
             fadeThread.join();
     }

@@ -15,6 +15,12 @@
 // the main thread and the fade threads. Fade threads only ever try it.
 extern std::mutex audioMutex;
 
+// Allegro frees every stream when it shuts down at exit, and hangs on a stream
+// that still plays. Called before that (from the sound's exit handler): every
+// fade is ended and joined and every stream still alive destroyed. The
+// OggMusic objects must not be used afterwards, except to destroy them.
+void retireMusicStreams();
+
 // An Ogg file streamed into a mixer and looped from construction until stopped
 // or destroyed.
 class OggMusic : public Music {
@@ -25,7 +31,8 @@ public:
         const char* what() const noexcept override { return "OggMusic::Failure"; }
     };
 
-    // Throws Failure when the file cannot be streamed into the mixer.
+    // Throws Failure when the file cannot be streamed into the mixer or holds
+    // no audio at all.
     OggMusic(const std::string& path, ALLEGRO_MIXER* mixer);
     ~OggMusic() override;
     OggMusic(const OggMusic&) = delete;
@@ -40,6 +47,9 @@ public:
     // The stream's current gain and how many samples it has played so far.
     float gain() const;
     std::uint64_t playedSamples() const;
+
+    // Ends every fade and destroys every stream (see retireMusicStreams).
+    static void retireAll();
 
 private:
     void endFade();

@@ -66,6 +66,8 @@ void putPixel(ALLEGRO_BITMAP* bitmap, int x, int y, const ALLEGRO_COLOR& colour)
 
 ALLEGRO_COLOR getPixel(ALLEGRO_BITMAP* bitmap, int x, int y)
 {
+    if (!bitmap)
+        return al_map_rgba(0, 0, 0, 0);
     return al_get_pixel(bitmap, x, y);
 }
 

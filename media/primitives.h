@@ -16,7 +16,7 @@ void drawFilledEllipse(ALLEGRO_BITMAP* target, int cx, int cy, int rx, int ry,
 void drawArc(ALLEGRO_BITMAP* target, int cx, int cy, int r, float startTheta, float deltaTheta,
              const ALLEGRO_COLOR& colour, float thickness);
 void putPixel(ALLEGRO_BITMAP* target, int x, int y, const ALLEGRO_COLOR& colour);
-// Reads without changing the target.
+// Reads without changing the target; transparent black from a missing bitmap.
 ALLEGRO_COLOR getPixel(ALLEGRO_BITMAP* bitmap, int x, int y);
 
 // Starts Allegro's primitives addon.

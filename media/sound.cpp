@@ -8,6 +8,7 @@
 
 #include "frame/log.h"
 #include "frame/fatal_error.h"
+#include "media/ogg_music.h"
 #include "media/sample_update_thread.h"
 #include "media/sound_instances.h"
 
@@ -51,10 +52,12 @@ void destroySamples()
 }
 
 // Allegro uninstalls itself at exit, freeing every audio object; the update
-// thread must be gone before then. Exit handlers run in reverse order, so one
-// registered after Allegro's runs first.
+// thread must be gone and the music fades must let go of their streams before
+// then. Exit handlers run in reverse order, so one registered after Allegro's
+// runs first.
 void shutdownSoundAtExit()
 {
+    retireMusicStreams();
     shutdownSound();
 }
 

@@ -6,6 +6,7 @@
 #include "controls/keyboard_controls.h"
 #include "controls/steam_input_controls.h"
 #include "fake_joystick_driver.h"
+#include "frame/names.h"
 #include "support/log_capture.h"
 #include "support/checks.h"
 #include "support/program_runner.h"
@@ -174,6 +175,20 @@ TEST_F(ControlsManagerTest, MenuControlModes)
 
     held.back().controls = a;
     EXPECT_EQ(m.getMenuControls(1, true), (ControlsList{a, a}));
+
+    // Each mode does what the settings menu calls it.
+    ASSERT_EQ(menuControlModeNames.size(), 3u);
+    for (int mode = 0; mode < 3; ++mode) {
+        const std::string& name = menuControlModeNames[std::size_t(mode)];
+        ControlsList expected;
+        if (name == "Keyboard and Controller 1")
+            expected = {a};
+        else if (name == "Keyboard and any controller")
+            expected = {a, b};
+        else
+            EXPECT_EQ(name, "Keyboard only");
+        EXPECT_EQ(m.getMenuControls(mode, false), expected) << name;
+    }
 
     // Steam Input controllers count as controllers too.
     auto steam = std::make_shared<SteamInputControls>();

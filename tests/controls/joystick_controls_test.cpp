@@ -77,6 +77,12 @@ TEST_F(JoystickControlsTest, ButtonsAndAxesOutsideTheDeviceReadNothing)
     small.buttons[9] = 1;  // beyond what the driver reports
     auto c = controlsFor(small);
     EXPECT_FALSE(c->pause());
+    // The button just past the count reads as not pressed either.
+    FakePad& nine = driver.addPad("Nine", 9);
+    nine.buttons[9] = nine.buttons[8] = 1;
+    auto n = controlsFor(nine);
+    EXPECT_FALSE(n->pause());
+    EXPECT_TRUE(n->isButtonPressed(8));
     EXPECT_FALSE(c->isButtonPressed(-1));
     EXPECT_EQ(c->buttonText(ControlInput::Pause), "");
 

@@ -3,9 +3,11 @@
 #include <allegro5/allegro.h>
 #include <set>
 
+#include "controls/controls_manager.h"
 #include "controls/key_names.h"
 #include "controls/keyboard_controls.h"
 #include "controls/keyboard_state.h"
+#include "fake_joystick_driver.h"
 #include "frame/app_globals.h"
 #include "support/checks.h"
 
@@ -94,6 +96,32 @@ TEST_F(KeyboardTest, KeyPressFiresOnceOnRelease)
     EXPECT_FALSE(isKeyPressed(ALLEGRO_KEY_E));
     held.clear();
     EXPECT_TRUE(isKeyPressed(ALLEGRO_KEY_E));
+}
+
+TEST_F(KeyboardTest, TheDefaultLayoutsMoveTheWayTheirKeysPointAndShareNoKey)
+{
+    FakeJoystickDriver driver;
+    ControlsManager manager;
+    ASSERT_EQ(manager.layouts.size(), 4u);
+    KeyboardControls arrowsLayout(manager.layouts[0]);
+    using Action = bool (KeyboardControls::*)();
+    const std::pair<int, Action> arrowMoves[] = {{ALLEGRO_KEY_UP, &KeyboardControls::up},
+                                                 {ALLEGRO_KEY_DOWN, &KeyboardControls::down},
+                                                 {ALLEGRO_KEY_LEFT, &KeyboardControls::left},
+                                                 {ALLEGRO_KEY_RIGHT, &KeyboardControls::right}};
+    for (auto [key, expected] : arrowMoves) {
+        held = {key};
+        for (auto [other, action] : arrowMoves)
+            EXPECT_EQ((arrowsLayout.*action)(), action == expected) << keyName(key) << " " << keyName(other);
+    }
+
+    // Each player's six keys are their own.
+    std::set<int> keys;
+    for (const auto& layout : manager.layouts) {
+        EXPECT_EQ(layout.size(), 6u);
+        keys.insert(layout.begin(), layout.end());
+    }
+    EXPECT_EQ(keys.size(), 24u);
 }
 
 TEST_F(KeyboardTest, KeyCodesOutsideTheTableAreNeverDown)

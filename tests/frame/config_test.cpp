@@ -36,23 +36,6 @@ protected:
     TempDataHome home;
 };
 
-// The exact default file is checked on the whole program's first start.
-TEST_F(ConfigTest, TheDefaultFilesQuirkyKeysAreNeverRead)
-{
-    config = al_create_config();
-    createDefaultConfig();
-    EXPECT_NE(fileText().find("sync=1\n"), std::string::npos);
-    EXPECT_NE(fileText().find("showReplayTestOptions =0\n"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(configPath + ".tmp"));
-
-    // "sync" and the key with the blank are never read: vsync off, test options hidden.
-    readStartupSettings();
-    EXPECT_FALSE(vsyncEnabled);
-    EXPECT_FALSE(showReplayTestOptions);
-    EXPECT_TRUE(replayRecordingEnabled);
-    EXPECT_EQ(menuControlMode, 2);
-}
-
 TEST_F(ConfigTest, MissingKeysTakeTheirDefaultsAndNumbersParseAsStreamsDo)
 {
     load("[video]\nwidth=800\nheight=abc\n");
@@ -106,10 +89,12 @@ TEST_F(ConfigTest, AccessibilitySettingsRoundTripAndKeepValuesAFileLacks)
 
 TEST_F(ConfigTest, ValuesThatIndexTablesOrDriveTheTimerAreValidated)
 {
-    load("[video]\nupdaterate=50\n[sound]\nsoundEffectsVolume=150\nmusicVolume=-4\n"
-         "[controls]\nmenuControlMode=7\n[accessibility]\nbgcol=9\nghostOpacity=999\n");
+    load("[video]\nupdaterate=50\ndisplay=-7\n[sound]\nsoundEffectsVolume=150\nmusicVolume=-4\n"
+         "[controls]\nmenuControlMode=7\n[accessibility]\nbgcol=9\nghostOpacity=999\n"
+         "outlineCol=300 -5 20\nnewBombCol=-1 256 1000\n");
     StartupSettings s = readStartupSettings();
     EXPECT_EQ(s.updateRate, 60);
+    EXPECT_EQ(s.display, -1);
     EXPECT_EQ(s.soundEffectsVolume, 100);
     EXPECT_EQ(s.musicVolume, 0);
     EXPECT_EQ(menuControlMode, 2);
@@ -117,6 +102,11 @@ TEST_F(ConfigTest, ValuesThatIndexTablesOrDriveTheTimerAreValidated)
     AccessibilitySettings::load(a);
     EXPECT_EQ(a.bgcol, 1);
     EXPECT_EQ(a.ghostOpacity, 255);
+    // Colour components are clamped, not wrapped (300 would wrap to 44).
+    EXPECT_EQ(a.outlineCol, (RGB{255, 0, 20}));
+    EXPECT_EQ(a.newBombCol, (RGB{0, 255, 255}));
+    setConfigInt("video", "display", 2);
+    EXPECT_EQ(readStartupSettings().display, 2);
 
     for (int rate : {15, 30, 45, 60, 120, 144}) {
         setConfigInt("video", "updaterate", rate);

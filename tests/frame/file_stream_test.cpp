@@ -36,6 +36,22 @@ TEST_F(FileStreamTest, ValuesHaveFixedLittleEndianLayouts)
     EXPECT_EQ(File::readOptionalInt32(in), -1);
 }
 
+TEST_F(FileStreamTest, EverySignedByteRoundTrips)
+{
+    {
+        std::ofstream out(path, std::ios::binary);
+        for (int value = -128; value <= 127; ++value)
+            File::writeIntAsInt8(out, value);
+    }
+    std::string bytes = readFile(path);
+    ASSERT_EQ(bytes.size(), 256u);
+    std::ifstream in(path, std::ios::binary);
+    for (int value = -128; value <= 127; ++value) {
+        EXPECT_EQ(std::uint8_t(bytes[std::size_t(value + 128)]), std::uint8_t(value)) << value;
+        EXPECT_EQ(File::readInt8AsInt(in), value);
+    }
+}
+
 TEST_F(FileStreamTest, ClosedStreamsThrowWithTheValueInTheMessage)
 {
     std::ofstream out(folder.path() / "missing" / "x.bin", std::ios::binary);

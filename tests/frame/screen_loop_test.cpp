@@ -86,6 +86,33 @@ TEST_F(ScreenLoopTest, LeavingBeforeAnyTickLogsANonFiniteAverageWithoutFault)
     EXPECT_EQ(timerTicks, 0);
 }
 
+// Closing the window ends whatever screen runs, even one whose own `done`
+// never would, and every screen opened after it, until start-up clears it.
+TEST_F(ScreenLoopTest, ClosingTheWindowRequestsQuitAndEndsEveryLoop)
+{
+    ALLEGRO_EVENT_SOURCE window;
+    al_init_user_event_source(&window);
+    al_register_event_source(eventQueue, &window);
+    ALLEGRO_EVENT close{};
+    close.type = ALLEGRO_EVENT_DISPLAY_CLOSE;
+    al_emit_user_event(&window, &close, nullptr);
+
+    pendingUpdates = 2;
+    run(1);
+    EXPECT_TRUE(quitRequested);
+    EXPECT_EQ(trace, "");
+    pendingUpdates = 2;
+    run(1);
+    EXPECT_EQ(trace, "");
+
+    clearQuitRequest();
+    EXPECT_FALSE(quitRequested);
+    pendingUpdates = 2;
+    run(1);
+    EXPECT_EQ(trace, "uuR");
+    al_destroy_user_event_source(&window);
+}
+
 TEST(TimingOverlay, ShowsMillisecondsAndGuardsTheRate)
 {
     EXPECT_EQ(timingOverlayText(0.0012, 0.0034, 0.0005, 0.02f),

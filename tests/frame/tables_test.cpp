@@ -12,6 +12,10 @@ TEST(NameTables, HaveTheirSizesAndTheEntriesOthersRelyOn)
     EXPECT_EQ(spriteNames.size(), 259u);
     EXPECT_EQ(soundNames.size(), 18u);
     EXPECT_EQ(soundNames[9], "Gong2");
+    // The ids the weapons and the slide play their sounds by.
+    EXPECT_EQ(soundNames[5], "Fire");
+    EXPECT_EQ(soundNames[6], "Flamer");
+    EXPECT_EQ(soundNames[13], "Slide");
     EXPECT_EQ(powerupIds.size(), 22u);
     EXPECT_EQ(powerupDisplayNames.size(), 22u);
     EXPECT_EQ(powerupDisplayNames[20], "DANGER!");
@@ -49,6 +53,9 @@ TEST(LookupTables, MatchTheLevelRules)
     EXPECT_EQ(arenaPlayerRangeHighRandomness.at(7), (std::pair{64, 100}));
     EXPECT_EQ(powerupSprites.count(9), 0u);
     EXPECT_EQ(powerupSprites.at(21), 39);
+    // The shield's tile shows the shield.
+    EXPECT_EQ(powerupIds[7], "Shield");
+    EXPECT_NE(spriteNames[std::size_t(powerupSprites.at(7))].find("Shield"), std::string::npos);
     EXPECT_EQ(headPool, (std::vector<int>{0, 1, 2, 4, 5, 6, 7, 10}));
     EXPECT_EQ(lazySpriteIds.size(), 30u);
     EXPECT_TRUE(lazySpriteIds.count(229) && lazySpriteIds.count(258) && !lazySpriteIds.count(228));

@@ -62,7 +62,9 @@ void writePages(std::ofstream& out, ogg_stream_state& stream, bool flush)
     }
 }
 
-void writeOgg(const fs::path& path, double seconds, double frequency)
+// With `headersOnly` the file ends after its header pages: valid, but
+// without any audio.
+void writeOgg(const fs::path& path, double seconds, double frequency, bool headersOnly = false)
 {
     vorbis_info info;
     vorbis_info_init(&info);
@@ -91,7 +93,7 @@ void writeOgg(const fs::path& path, double seconds, double frequency)
         buffer[0][i] = buffer[1][i] = 0.3f * tone(frequency, i);
     vorbis_analysis_wrote(&dsp, frames);
     vorbis_analysis_wrote(&dsp, 0);
-    while (vorbis_analysis_blockout(&dsp, &block) == 1) {
+    while (!headersOnly && vorbis_analysis_blockout(&dsp, &block) == 1) {
         vorbis_analysis(&block, nullptr);
         vorbis_bitrate_addblock(&block);
         ogg_packet packet;
@@ -100,7 +102,8 @@ void writeOgg(const fs::path& path, double seconds, double frequency)
             writePages(out, stream, false);
         }
     }
-    writePages(out, stream, true);
+    if (!headersOnly)
+        writePages(out, stream, true);
 
     ogg_stream_clear(&stream);
     vorbis_block_clear(&block);
@@ -123,6 +126,11 @@ void writeTestAudio(const fs::path& folder)
     fs::create_directories(folder / "music");
     for (const char* name : {"Zoo", "Breakdown", "If Not Now When", "Who Likes To Party"})
         writeOgg(folder / "music" / (std::string(name) + ".ogg"), testMusicSeconds, 330.0);
+}
+
+void writeSilentOgg(const fs::path& path)
+{
+    writeOgg(path, testMusicSeconds, 330.0, true);
 }
 
 const fs::path& installTestSound()

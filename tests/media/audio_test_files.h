@@ -12,6 +12,9 @@ inline constexpr double testMusicSeconds = 0.5;
 // the four music tracks (stereo Ogg Vorbis tones) into `folder`.
 void writeTestAudio(const std::filesystem::path& folder);
 
+// An Ogg Vorbis file cut after its header pages: well formed, no audio.
+void writeSilentOgg(const std::filesystem::path& path);
+
 // Installs sound once for the test program from a folder of test files, as
 // start-up does (effects at 60 %, music at 100 %). Returns that folder, which
 // lives until the program ends.

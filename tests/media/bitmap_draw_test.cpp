@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "media/bitmap_draw.h"
 #include "media/bitmap_wrapper.h"
@@ -61,6 +62,17 @@ TEST_F(BitmapDrawTest, FlipMirrorsAndAlphaBelow255Tints)
     EXPECT_EQ(red(4, 4), 0);
 }
 
+TEST_F(BitmapDrawTest, TintsOutsideTheByteRangeClampInsteadOfWrapping)
+{
+    // 256 would wrap to 0 and -1 to 255.
+    drawBitmapTinted(target_->bitmap, source_->bitmap, 0, 0, 256, 0, 0, 300);
+    EXPECT_EQ(red(0, 0), 255);
+    drawBitmapTinted(target_->bitmap, source_->bitmap, 0, 2, -1, 0, 0, 255);
+    EXPECT_EQ(red(0, 2), 0);
+    drawBitmap(target_->bitmap, source_->bitmap, 0, 4, false, 256);
+    EXPECT_EQ(red(0, 4), 255);
+}
+
 TEST_F(BitmapDrawTest, MissingBitmapsDrawNothing)
 {
     drawBitmap(nullptr, source_->bitmap, 0, 0, false, 255);
@@ -70,4 +82,8 @@ TEST_F(BitmapDrawTest, MissingBitmapsDrawNothing)
     clearBitmap(empty);
     drawBitmapOnto(empty, *target_, 0, 0, 255);
     EXPECT_EQ(red(0, 0), 0);
+
+    // Reading a missing bitmap gives transparent black.
+    ALLEGRO_COLOR none = getPixel(nullptr, 1, 1);
+    EXPECT_EQ(std::vector<float>({none.r, none.g, none.b, none.a}), std::vector<float>(4, 0.0f));
 }

@@ -3,11 +3,14 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <thread>
 #include <vector>
 
 #include "audio_test_files.h"
+#include "frame/fatal_error.h"
 #include "media/music_fade.h"
 #include "media/music_tracks.h"
 #include "media/no_music.h"
@@ -63,6 +66,9 @@ TEST_F(OggStream, AFileThatCannotBeStreamedThrowsFailure)
     EXPECT_THROW(OggMusic("music/Missing.ogg", getMixer(musicMixerKey)), OggMusic::Failure);
     writeFile("music/Broken.ogg", "OggS and nothing more");
     EXPECT_THROW(OggMusic("music/Broken.ogg", getMixer(musicMixerKey)), OggMusic::Failure);
+    // Looping a stream of zero length would spin Allegro's feeder for ever.
+    writeSilentOgg("music/Silent.ogg");
+    EXPECT_THROW(OggMusic("music/Silent.ogg", getMixer(musicMixerKey)), OggMusic::Failure);
     EXPECT_THROW(OggMusic("music/Zoo.ogg", nullptr), OggMusic::Failure);
 }
 
@@ -71,14 +77,20 @@ TEST_F(MusicTracks, EachStarterPlaysItsTrackOrFallsSilent)
     for (auto start : {startMusicTrack, startTrophyMusic, startGameMusic})
         EXPECT_NE(std::dynamic_pointer_cast<OggMusic>(start()), nullptr);
 
-    TempFolder empty;
-    ScopedWorkingFolder in(empty.path());
-    for (auto start : {startMusicTrack, startTrophyMusic, startGameMusic, startGameMusic}) {
-        std::shared_ptr<Music> silent = start();
-        ASSERT_NE(std::dynamic_pointer_cast<NoMusic>(silent), nullptr);
-        silent->fadeTo(1.0f, 0);
-        silent->setVolume(10);
-        silent->stop();
+    // No files at all, then files without audio.
+    TempFolder folder;
+    ScopedWorkingFolder in(folder.path());
+    for (int pass = 0; pass < 2; ++pass) {
+        for (auto start : {startMusicTrack, startTrophyMusic, startGameMusic, startGameMusic}) {
+            std::shared_ptr<Music> silent = start();
+            ASSERT_NE(std::dynamic_pointer_cast<NoMusic>(silent), nullptr) << pass;
+            silent->fadeTo(1.0f, 0);
+            silent->setVolume(10);
+            silent->stop();
+        }
+        std::filesystem::create_directory("music");
+        for (const char* name : {"Zoo", "Breakdown", "If Not Now When", "Who Likes To Party"})
+            writeSilentOgg(std::string("music/") + name + ".ogg");
     }
 }
 
@@ -137,6 +149,8 @@ TEST_F(MusicFade, ATimeOfZeroSetsTheTargetAtOnce)
     auto music = zoo();
     music->fadeTo(0.0f, 128);
     EXPECT_FLOAT_EQ(music->gain(), 128.0f / 255.0f);
+    music->fadeTo(0.0f, 0);
+    EXPECT_EQ(music->gain(), 0.0f); // not 0 / 0
 
     music->fadeTo(5.0f, 0);
     std::this_thread::sleep_for(20ms);
@@ -186,4 +200,36 @@ TEST_F(MusicFade, StoppingAndDestroyingMidFadeNeverHang)
     std::lock_guard lock(soundMutex);
     for (const auto& live : liveInstances)
         EXPECT_LE(live.size(), maxLiveInstances);
+}
+
+namespace {
+
+// Exit handlers run in reverse order of registration; this one, registered
+// before Allegro is installed, runs after Allegro has freed every stream, and
+// gives a fade still running then the time to touch one.
+bool lingerAfterAllegroExits = false;
+const int lingerRegistered = std::atexit([] {
+    if (lingerAfterAllegroExits)
+        std::this_thread::sleep_for(100ms);
+});
+
+}
+
+// A fatal error can end the program while music plays and fades (the end of
+// a round fades the music out). Exit must neither hang on the live stream nor
+// let the fade touch it once Allegro has freed it (AddressSanitizer reports
+// that).
+TEST_F(MusicFade, AFatalErrorMidFadeEndsWithoutTouchingTheFreedStream)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    ASSERT_EQ(lingerRegistered, 0);
+    EXPECT_EXIT(
+        {
+            setenv("TAMWICK_NO_DIALOGS", "1", 1);
+            auto music = zoo();
+            music->fadeTo(10.0f, 0);
+            lingerAfterAllegroExits = true;
+            fatalError("Stopped mid-fade");
+        },
+        testing::ExitedWithCode(1), "Stopped mid-fade");
 }

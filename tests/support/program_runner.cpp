@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <thread>
 
@@ -20,7 +21,8 @@ std::filesystem::path runFolder()
 ProgramResult runProgram(const ProgramOptions& options)
 {
     TempFolder outputFolder;
-    const std::string outputFile = (outputFolder.path() / "output").string();
+    const std::string outputFile =
+        (options.outputFile.empty() ? outputFolder.path() / "output" : options.outputFile).string();
     pid_t pid = fork();
     if (pid < 0)
         throw std::runtime_error("fork failed");
@@ -73,12 +75,21 @@ ProgramResult runProgram(const ProgramOptions& options)
 bool waitForLogLine(const std::filesystem::path& logFile, const std::string& line,
                     std::chrono::seconds timeout)
 {
+    return waitForLineCount(logFile, line, 1, timeout);
+}
+
+bool waitForLineCount(const std::filesystem::path& file, const std::string& line, long count,
+                      std::chrono::seconds timeout)
+{
     auto deadline = std::chrono::steady_clock::now() + timeout;
     while (std::chrono::steady_clock::now() < deadline) {
         std::error_code missing;
-        if (std::filesystem::exists(logFile, missing) && containsInOrder(logLines(readFile(logFile)), {line}))
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        if (std::filesystem::exists(file, missing)) {
+            auto lines = logLines(readFile(file));
+            if (std::count(lines.begin(), lines.end(), line) >= count)
+                return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return false;
 }

@@ -28,6 +28,9 @@ struct ProgramOptions {
     std::filesystem::path workingFolder;
     // Runs while the program is up, e.g. to send it key presses.
     std::function<void(int pid)> whileRunning;
+    // Where its output (the log lines among it) goes as it runs, for
+    // `whileRunning` to watch; a temporary file when empty.
+    std::filesystem::path outputFile;
 };
 
 std::filesystem::path runFolder();
@@ -38,6 +41,9 @@ ProgramResult runProgram(const ProgramOptions& options);
 // false when the timeout passes first.
 bool waitForLogLine(const std::filesystem::path& logFile, const std::string& line,
                     std::chrono::seconds timeout = std::chrono::seconds(20));
+// Waits until `count` lines of the file read exactly `line` (prefix aside).
+bool waitForLineCount(const std::filesystem::path& file, const std::string& line, long count,
+                      std::chrono::seconds timeout = std::chrono::seconds(20));
 
 // The program's log lines without their "N: " frame prefix.
 std::vector<std::string> logLines(const std::string& logText);

@@ -13,6 +13,9 @@ int run(const std::string& command)
     return std::system((command + " >/dev/null 2>&1").c_str());
 }
 
+const char* const focusWindow =
+    "w=$(xdotool search --name '^Tamwick$' | head -n 1); [ -n \"$w\" ] && xdotool windowfocus --sync $w; ";
+
 }
 
 bool haveDisplay()
@@ -27,18 +30,23 @@ bool waitForWindow(int timeoutSeconds)
                " xdotool search --sync --name '^Tamwick$'") == 0;
 }
 
-void holdKey(const std::string& key, double seconds)
+void keyDown(const std::string& key)
 {
-    run("w=$(xdotool search --name '^Tamwick$' | head -n 1); [ -n \"$w\" ] && xdotool windowfocus "
-        "--sync $w; xdotool keydown " + key + "; sleep " + std::to_string(seconds) +
-        "; xdotool keyup " + key + "; sleep 0.3");
+    run(focusWindow + std::string("xdotool keydown ") + key);
 }
 
-void pressKeyUntilExit(int pid, const std::string& key, int timeoutSeconds)
+void keyUp(const std::string& key)
+{
+    run(focusWindow + std::string("xdotool keyup ") + key);
+}
+
+void holdKeyUntilExit(int pid, const std::string& key, int timeoutSeconds)
 {
     if (!waitForWindow(timeoutSeconds))
         return;
+    keyDown(key);
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
     while (kill(pid, 0) == 0 && std::chrono::steady_clock::now() < deadline)
-        holdKey(key);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    keyUp(key);
 }

@@ -2,13 +2,14 @@
 #include <string>
 
 // Key presses for the real program's window, titled "Tamwick", under an X
-// server (xdotool).
+// server (xdotool). Key names are X keysym names ("a", "Up", "Escape").
 
 // True when an X server is available to this test.
 bool haveDisplay();
 // Waits for the window; false when none shows within the timeout.
 bool waitForWindow(int timeoutSeconds = 20);
-// Focuses the window and holds the key long enough for a polling screen to see it.
-void holdKey(const std::string& key, double seconds = 0.1);
-// Presses the key now and then until the process ends (or the timeout passes).
-void pressKeyUntilExit(int pid, const std::string& key, int timeoutSeconds = 30);
+// Focuses the window and presses the key down, or lets it go.
+void keyDown(const std::string& key);
+void keyUp(const std::string& key);
+// Holds the key down until the process ends (or the timeout passes).
+void holdKeyUntilExit(int pid, const std::string& key, int timeoutSeconds = 30);

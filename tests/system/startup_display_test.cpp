@@ -13,6 +13,7 @@
 #include "support/program_runner.h"
 #include "support/temp_folder.h"
 #include "support/x11_keys.h"
+#include "support/x11_window.h"
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -89,7 +90,7 @@ TEST(ProgramDisplay, StartsWithSoundAndMusicShowsTheMenuAndShutsDownInOrder)
         }
         if (menuSeen)
             fs::copy_file(attempt, shot, fs::copy_options::overwrite_existing);
-        pressKeyUntilExit(pid, "Escape");
+        holdKeyUntilExit(pid, "Escape");
     };
     ProgramResult result = runProgram(o);
     ASSERT_FALSE(result.timedOut) << result.output;
@@ -119,6 +120,29 @@ TEST(ProgramDisplay, StartsWithSoundAndMusicShowsTheMenuAndShutsDownInOrder)
                                      "Title screen ready"};
     rest.insert(rest.end(), shutdownLines.begin(), shutdownLines.end());
     EXPECT_TRUE(containsInOrder(std::vector<std::string>(it, lines.end()), rest)) << result.output;
+}
+
+TEST(ProgramDisplay, ClosingTheWindowOnTheTitleScreenShutsDownInOrder)
+{
+    TempDataHome home;
+    ProgramFolder folder;
+    const fs::path logFile = home.dataFolder() / "tamwick.log";
+    bool sent = false;
+    ProgramOptions o;
+    o.workingFolder = folder.path();
+    o.timeout = 30s;
+    o.whileRunning = [&](int) {
+        if (waitForWindow() && waitForLogLine(logFile, "Title screen ready"))
+            sent = sendCloseRequest("Tamwick");
+    };
+    ProgramResult result = runProgram(o);
+    ASSERT_TRUE(sent) << result.output;
+    ASSERT_FALSE(result.timedOut) << result.output;
+    EXPECT_EQ(result.signal, 0) << result.output;
+    EXPECT_EQ(result.exitStatus, 0) << result.output;
+    std::vector<std::string> expected = {"Title screen ready", "Quit requested: the window was closed"};
+    expected.insert(expected.end(), shutdownLines.begin(), shutdownLines.end());
+    EXPECT_TRUE(containsInOrder(logLines(readFile(logFile)), expected)) << result.output;
 }
 
 TEST(ProgramDisplay, MissingAssetsEndWithAClearErrorAndAnOrderlyShutdown)

@@ -1,16 +1,11 @@
 // The whole program without a display: its files, its log and its exit status.
 #include <gtest/gtest.h>
 
+#include "support/default_config.h"
 #include "support/program_runner.h"
 #include "support/temp_folder.h"
 
 namespace {
-
-const char* const defaultConfig =
-    "[video]\ncolourdepth=32\nsync=1\nwidth=0\nheight=0\nwindowed=0\nupdaterate=60\n"
-    "[sound]\nsoundEffectsVolume=60\nmusicVolume=100\n"
-    "[controls]\nmenuControlMode=2\nxinputDpadEnabled=1\n"
-    "[other]\ndiagnostic=0\nreplayRecordingEnabled=1\nshowReplayTestOptions =0\nalwaysShowFPS=0\n";
 
 // Runs the program with no display and its data folder in a temporary place.
 class StartupTest : public ::testing::Test {
@@ -39,11 +34,11 @@ protected:
 TEST_F(StartupTest, AFirstStartWritesTheDefaultsAndASecondLeavesThemAlone)
 {
     run();
-    ASSERT_EQ(readFile(configFile()), defaultConfig);
+    ASSERT_EQ(readFile(configFile()), defaultConfigText);
 
     auto stamp = std::filesystem::last_write_time(configFile());
     run();
-    EXPECT_EQ(readFile(configFile()), defaultConfig);
+    EXPECT_EQ(readFile(configFile()), defaultConfigText);
     EXPECT_EQ(std::filesystem::last_write_time(configFile()), stamp);
 }
 
@@ -53,6 +48,27 @@ TEST_F(StartupTest, AnExistingPartialFileIsNotFilledIn)
     writeFile(configFile(), "[video]\nwidth=800\n");
     run();
     EXPECT_EQ(readFile(configFile()), "[video]\nwidth=800\n");
+}
+
+// Allegro's reader never ends on some invalid byte sequences; a file holding
+// them, like any file that cannot be read, is reported and kept as it is.
+TEST_F(StartupTest, AConfigurationFileThatCannotBeReadIsKeptAsItIs)
+{
+    std::filesystem::create_directories(home.dataFolder());
+    const std::string corrupt = "[lootbox]\nlootboxPoints=90\n\xF4\xBF\xB8\xAA\xF4\xBF\xB8\xAA=1\n"
+                                "\xF4\xBF\xB8\xAA\xF4\xBF\xB8\xAA\xF4\xBF\xB8\xAA=2\n";
+    writeFile(configFile(), corrupt);
+    run();
+    EXPECT_EQ(readFile(configFile()), corrupt);
+    EXPECT_TRUE(anyLineStartsWith(log(), "Could not read configuration file " + configFile().string() +
+                                             ": it is not valid UTF-8 text."));
+
+    std::filesystem::remove(configFile());
+    std::filesystem::create_symlink("tamwick.cfg", configFile());
+    run();
+    EXPECT_TRUE(std::filesystem::is_symlink(configFile()));
+    EXPECT_TRUE(anyLineStartsWith(log(), "Could not read configuration file " + configFile().string() +
+                                             ": Too many levels of symbolic links."));
 }
 
 TEST_F(StartupTest, WithoutADisplayStartUpEndsThroughTheTopLevelHandler)
