@@ -5,7 +5,8 @@
 
 void setUpdateRate(int rate)
 {
+    // The timer refuses a rate it cannot run; the options then stay as they were.
+    restartTimer(rate);
     gameOptions.updateRate = rate;
     gameOptions.updateRateMultiplier = updateRateMultiplierFor(rate);
-    restartTimer(rate);
 }
