@@ -156,7 +156,9 @@ void baseLayout(Game& game, Layout& layout)
 // toward the middle, then the next column two cells inward.
 void twoTeamEdges(Layout& layout)
 {
-    const auto [w, h, W, H, cx, cy] = Measures{};
+    // Named copies rather than structured bindings: the lambdas below capture them.
+    const Measures m;
+    const int W = m.W, H = m.H, cx = m.cx, cy = m.cy;
     layout.sizeToPlayers();
 
     for (int t = 0; t < 2; ++t) {
