@@ -19,6 +19,7 @@ void RoundTest::SetUp()
 void RoundTest::resolveRoundOptions()
 {
     gameOptions.resolvedAuctionInterval = 0;
+    gameOptions.resolvedGridBlocks = false;
     gameOptions.resolvedShrinkSpeed = shrinkSpeedFrames.at(2);
     gameOptions.resolvedShrinkStyle = 1;
     gameOptions.resolvedTimeBeforeShrinking = noShrinkFrames;

@@ -23,8 +23,9 @@ protected:
     void TearDown() override;
 
     // The round's resolved options, as the arena set-up leaves them: no
-    // auctions, style 1 shrinking at 16 frames a step, and a shrink far beyond
-    // any test (tests that shrink set the time before startGame).
+    // auctions, no grid blocks, style 1 shrinking at 16 frames a step, and a
+    // shrink far beyond any test (tests that shrink set the time before
+    // startGame).
     static constexpr int noShrinkFrames = 1000000;
     void resolveRoundOptions();
 
