@@ -14,9 +14,10 @@ namespace {
 // played back against its verify text:
 // - player 0 walks the top row over six powerups and, made strong, pushes a
 //   block to the far wall;
-// - players 1 and 2 hold coins: an auction opens at once, they bid by
-//   pressing Button2 until player 2 runs out of coins, and player 1 wins; a
-//   second auction opens a second after the first one closed;
+// - players 1 and 2 hold three coins each: an auction opens at once, they
+//   bid by pressing Button2 until the price is all player 2 has, its last
+//   press bids nothing, and player 1 wins; a second auction opens a second
+//   after the first one closed;
 // - blocks grow back far from the players, each with its record.
 // Only Range can be drawn, so the prizes are known.
 class EconomyRound : public ReplayRoundTest {
@@ -55,19 +56,19 @@ protected:
         for (int i = 0; i < 6; ++i)
             powerupGrid.at(3 + 2 * i, 1) = row[i];
         walker = addPlayer(0, {1, 1});
-        rich = addPlayer(1, {1, 9});
-        poorer = addPlayer(2, {17, 9});
-        rich->coins = 3;
-        poorer->coins = 2;
+        first = addPlayer(1, {1, 9});
+        second = addPlayer(2, {17, 9});
+        first->coins = 3;
+        second->coins = 3;
         startRecording(1);
 
         for (int f = 0; f < secondAuctionFrame + 20; ++f) {
             controlsOf(walker).releaseAll();
             if (f > 0)
                 controlsOf(walker).hold(1, 0);
-            // Presses a frame long: 1 bids at 10 and 30, 2 at 20 and (too poor) 40.
-            controlsOf(rich).button2Down = f == 10 || f == 30;
-            controlsOf(poorer).button2Down = f == 20 || f == 40;
+            // Presses a frame long: 1 bids at 10 and 30, 2 at 20 and (a coin short) 40.
+            controlsOf(first).button2Down = f == 10 || f == 30;
+            controlsOf(second).button2Down = f == 20 || f == 40;
             const bool auctionBefore = game->auction != nullptr;
             const int blocksBefore = countBlocks();
             const std::size_t frameStart = replayOut.str().size();
@@ -93,7 +94,7 @@ protected:
     }
 
     static constexpr int secondAuctionFrame = auctionFrames + auctionInterval;
-    std::shared_ptr<Player> walker, rich, poorer;
+    std::shared_ptr<Player> walker, first, second;
     // Where a record starts in the replay, and the frame that wrote it.
     struct Record {
         std::size_t at;
@@ -135,7 +136,7 @@ TEST_F(EconomyRound, PowerupsAnAuctionAndGrowingBlocksReplayAsRecorded)
     // Three Ranges for three coins; the second auction is still open.
     EXPECT_EQ(player[1]->coins, 0);
     EXPECT_EQ(player[1]->range, 2 + 3);
-    EXPECT_EQ(player[2]->coins, 2);
+    EXPECT_EQ(player[2]->coins, 3);
     EXPECT_EQ(player[2]->range, 2);
     ASSERT_NE(game->auction, nullptr);
     EXPECT_EQ(countBlocks(), 1 + int(wallRecords.size()));

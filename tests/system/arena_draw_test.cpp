@@ -190,12 +190,23 @@ TEST_F(ArenaPixels, ACarriedFlagIsDrawnOverItsCarrier)
     flag.draw(*screenBitmap);
     EXPECT_GT(CanvasPixels().count(4 * 32, 3 * 32, 5 * 32, 4 * 32, yellow), 30) << "the flag's cloth";
 
+    // The carrier alone, then with the flag held above it.
+    flag.x = flag.y = -100;
+    g.draw(false);
+    CanvasPixels alone;
     flag.carrier = p;
+    flag.x = p->x;   // a carried flag goes where its carrier goes
+    flag.y = p->y;
     g.draw(false);
     CanvasPixels carried;
-    // Held above the carrier and over its pixels, so drawn after the player.
     EXPECT_GT(carried.count(4 * 32 - 16, 3 * 32 - 40, 5 * 32 + 16, 4 * 32, yellow), 30);
     EXPECT_EQ(carried.count(4 * 32, 3 * 32 + 24, 5 * 32, 4 * 32, yellow), 0) << "not at the feet";
+    // The pole crosses the carrier's hand and shows there: drawn after the player.
+    int carrierPixelsCovered = 0;
+    for (int x = 3 * 32; x < 6 * 32; ++x)
+        for (int y = 2 * 32; y < 4 * 32; ++y)
+            carrierPixelsCovered += alone.at(x, y) != black && carried.at(x, y) != alone.at(x, y);
+    EXPECT_GT(carrierPixelsCovered, 0);
 }
 
 TEST_F(ArenaPixels, TheJoinPreviewShowsNoArenaAndTheShrinkWarningFlashesRed)
