@@ -46,11 +46,8 @@ protected:
 
 TEST_F(AiSnakeReplay, TenComputerSnakesRecordAndPlayBackWithTheirVerifyText)
 {
-    // The 39 x 23 arena with a grid block on every even cell.
-    makeArena(39, 23);
-    for (int x = 2; x < 38; x += 2)
-        for (int y = 2; y < 22; y += 2)
-            grid.at(x, y) = Square::Wall;
+    // The 39 x 23 arena with grid blocks.
+    makeGridBlockArena(39, 23);
     auto left = addPlayer(0, {1, 1});
     auto right = addPlayer(1, {37, 21});
     startRecording(5);

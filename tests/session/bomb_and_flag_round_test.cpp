@@ -40,19 +40,8 @@ protected:
 
     void recordRound()
     {
-        makeArena({
-            "###################",
-            "#.................#",
-            "#.W.W.W.W.W.W.W.W.#",
-            "#................B#",
-            "#.W.W.W.W.W.W.W.W.#",
-            "#.................#",
-            "#.W.W.W.W.W.W.W.W.#",
-            "#.................#",
-            "#.W.W.W.W.W.W.W.W.#",
-            "#.................#",
-            "###################",
-        });
+        makeGridBlockArena(19, 11);
+        grid.at(17, 3) = Square::Block;
         powerupGrid.at(16, 1) = PowerupType::Bomb;
         powerupGrid.at(17, 3) = PowerupType::Range;
         addTeam(baseOf[0]).colour = al_map_rgb(200, 40, 40);

@@ -38,19 +38,8 @@ protected:
 
     void recordRound()
     {
-        makeArena({
-            "###################",
-            "#..............B..#",
-            "#.W.W.W.W.W.W.W.W.#",
-            "#.................#",
-            "#.W.W.W.W.W.W.W.W.#",
-            "#.................#",
-            "#.W.W.W.W.W.W.W.W.#",
-            "#.................#",
-            "#.W.W.W.W.W.W.W.W.#",
-            "#.................#",
-            "###################",
-        });
+        makeGridBlockArena(19, 11);
+        grid.at(15, 1) = Square::Block;
         const int row[] = {PowerupType::Speed, PowerupType::Range,  PowerupType::Shield,
                            PowerupType::Snail, PowerupType::Cash,   PowerupType::Superman};
         for (int i = 0; i < 6; ++i)

@@ -46,6 +46,14 @@ void RoundTest::makeArena(int w, int h)
     }
 }
 
+void RoundTest::makeGridBlockArena(int w, int h)
+{
+    makeArena(w, h);
+    for (int x = 2; x < w - 1; x += 2)
+        for (int y = 2; y < h - 1; y += 2)
+            grid.at(x, y) = Square::Wall;
+}
+
 void RoundTest::makeArena(const std::vector<std::string>& rows)
 {
     const int h = int(rows.size());
