@@ -56,14 +56,20 @@ run_tests() {
       -DTAMWICK_BUILD_ASSETS=OFF -DTAMWICK_BUILD_BENCH=OFF
   (cd build-asan && UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
       LSAN_OPTIONS=suppressions="$PWD/../tests/lsan.supp" ctest -L unit -j "$jobs" --output-on-failure)
-  # The sound and music tests under ThreadSanitizer: effects, fades, stops and
-  # destruction from the main thread while the update and fade threads run.
+  # Under ThreadSanitizer: the sound and music tests (effects, fades, stops and
+  # destruction from the main thread while the update and fade threads run),
+  # and the computer snakes' search on its threads, up to a whole recorded and
+  # replayed round of ten snakes.
   # Allegro's OpenAL driver can rarely lose a wake-up when a voice stops at exit;
   # a test process caught in it is timed out and run again.
-  build build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAMWICK_SANITIZE=thread \
-      -DTAMWICK_BUILD_ASSETS=OFF -DTAMWICK_BUILD_BENCH=OFF --target tests_media
+  local tsan=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAMWICK_SANITIZE=thread
+      -DTAMWICK_BUILD_ASSETS=OFF -DTAMWICK_BUILD_BENCH=OFF)
+  build build-tsan "${tsan[@]}" --target tests_media
+  build build-tsan "${tsan[@]}" --target tests_game
   (cd build-tsan && ctest -L unit -R '^(Sound|SoundDeathTest|OggStream|MusicTracks|MusicFade|MusicFadeGain)\.' \
       --output-on-failure --timeout 60 --repeat after-timeout:3)
+  (cd build-tsan && ctest -L unit -R '^(SnakeSearch|SearchWorkers|SnakeChoice|AiSnakeRound|AiSnakeReplay)\.' \
+      -j "$jobs" --output-on-failure)
 }
 
 # The libFuzzer targets, built with clang, each run from its seed corpus in

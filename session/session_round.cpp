@@ -5,7 +5,6 @@
 #include <variant>
 
 #include "frame/app_globals.h"
-#include "frame/assertion.h"
 #include "frame/display.h"
 #include "frame/game_ids.h"
 #include "frame/log.h"
@@ -29,6 +28,7 @@
 #include "session/replay_folder.h"
 #include "session/round_recording.h"
 #include "session/session_screens.h"
+#include "session/verify_text.h"
 
 namespace {
 
@@ -148,13 +148,10 @@ RoundOutcome GameSession::playRound()
     if (recording) {
         recording->finish();
     } else if (playing_) {
+        // Checked while the replay is open, so a failure tells where it stopped.
+        if (!state.quit && !state.replayEnded)
+            checkVerifyTextEnd(game.replayData);
         replayInput_->close();
-        if (verifyInput_ && !state.quit && !state.replayEnded) {
-            std::string end;
-            *verifyInput_ >> end;
-            if (!(end == "END"))
-                failAssertion("end == \"END\"", 4570);
-        }
     }
 
     outcome.roundOver = state.roundOver;

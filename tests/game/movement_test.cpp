@@ -63,9 +63,13 @@ TEST_F(Movement, PlayersWalkUntilWallsAndBlocksStopThem)
     auto blocked = addPlayer(2, {7, 2});
     auto climber = addPlayer(3, {1, 3});
     auto beforeSnake = addPlayer(4, {2, 3});
+    // A snake that came in from the left and faces the wall below: it stays,
+    // its body trailing back onto cell (5, 3).
     auto snake = addPlayer(5, {6, 3});
     snake->snakeLength = 2;
-    snake->snakeBody = {{192, 96, 0}, {160, 96, 0}};
+    snake->facing = Facing::Down;
+    for (int x = 160; x <= 192; ++x)
+        snake->headTrail.push_back({x, 96});
     controlsOf(beforeSnake).hold(1, 0);
     controlsOf(open).hold(1, 0);
     controlsOf(walled).hold(1, 0);
@@ -78,6 +82,7 @@ TEST_F(Movement, PlayersWalkUntilWallsAndBlocksStopThem)
     EXPECT_EQ(blocked->x, 6 * 32);
     EXPECT_EQ(climber->y, 32);
     EXPECT_EQ(beforeSnake->x, 4 * 32);
+    EXPECT_EQ(snake->x, 6 * 32);
     EXPECT_EQ(climber->facing, Facing::Up);
     EXPECT_EQ(blocked->facing, Facing::Left);
 }

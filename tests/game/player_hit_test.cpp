@@ -71,14 +71,17 @@ TEST_F(Hits, ASnakeHitInTheBodyHalvesKeepingItsFormFromFourOn)
     EXPECT_EQ(snake->shieldTimer, 120);
     EXPECT_EQ(snake->minorStunTimer, gameOptions.minorStunTime);
 
-    // Too short to stay a snake: it turns human (the snake rules take over).
+    // Too short to stay a snake: it turns human, dazed and shielded.
     snake->shielded = false;
     snake->snakeLength = 7;
     snake->minorStunTimer = 0;
     gameOptions.aiSnakeStun = false;
     snake->hit(DeathCause::SnakeBodyPushedWall, newGame, nullptr);
-    EXPECT_EQ(snake->snakeLength, 3);
+    EXPECT_EQ(snake->snakeLength, 0);
+    EXPECT_FALSE(snake->dead);
+    EXPECT_TRUE(snake->held);
     EXPECT_TRUE(snake->shielded);
+    EXPECT_EQ(snake->shieldTimer, 120);
     EXPECT_EQ(snake->minorStunTimer, 0);
 }
 

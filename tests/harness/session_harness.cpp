@@ -21,6 +21,8 @@
 
 #include "frame/settings.h"
 #include "frame/startup.h"
+#include "game/ai_snake_search.h"
+#include "game/auto_random_input.h"
 #include "game/game_options.h"
 #include "session/game_session.h"
 #include "session/replay_folder.h"
@@ -53,11 +55,18 @@ Case parseCase(const std::string& text)
 
 const char* const companions[] = {"", ".verify", ".verifyZ"};
 
+// Every computer-snake decision seems to take this long: neither fast enough
+// to deepen the search nor slow enough to cut it, so the snakes choose the
+// same way however busy the machine is.
+constexpr std::int64_t steadyDecisionNanoseconds = 4'000'000;
+
 // Records the case's rounds from a fixed seed; returns their replay paths.
 std::vector<std::string> record(const Case& c, unsigned seed)
 {
     std::srand(seed);
     levelRng = std::mt19937{};
+    autoRandomInputTable = {};
+    snakeSearchClock = [now = std::int64_t(0)]() mutable { return now += steadyDecisionNanoseconds; };
     gameOptions = GameOptions{};
     gameOptions.gameMode = c.mode;
     gameOptions.quickStartPlayers = c.players - 1;

@@ -14,6 +14,8 @@
 #include "session/replay_folder.h"
 #include "session/session_players.h"
 #include "session/session_screens.h"
+#include "session/verify_text.h"
+#include "support/checks.h"
 #include "support/log_capture.h"
 #include "support/temp_folder.h"
 
@@ -187,6 +189,30 @@ TEST_F(Session, ARecordedRoundLeavesItsReplay)
     ASSERT_FALSE(bytes.empty());
     EXPECT_EQ(bytes.back(), 'w');
     EXPECT_EQ(getAllReplays(false).size(), 1u);
+}
+
+TEST_F(Session, AReplayedRoundThatEndsChecksTheEndOfItsVerifyText)
+{
+    TempDataHome home;
+    gameOptions.winsNeeded = 1;
+    // The same death in the recorded round and in its playback.
+    duringRounds([] {
+        if (frameCounter == 10 && player.size() > 1)
+            player[1]->dead = true;
+    });
+    EXPECT_FALSE(play_the_game(true, "", {}));
+    const std::string replay = (fs::path(getReplaysFolder()) / "0.1.1.2.replay").string();
+    const std::string bytes = readFile(replay);
+    EXPECT_FALSE(play_the_game(false, replay, {true, true}));
+
+    // The round ends before the end byte is read.
+    std::string text = decompress(readFile(replay + ".verifyZ"));
+    ASSERT_EQ(text.substr(text.size() - 4), "END\n");
+    text.replace(text.size() - 4, 3, "FIN");
+    writeFile(replay + ".verifyZ", compress(text, -1));
+    EXPECT_EQ(thrownBy([&] { play_the_game(false, replay, {true, true}); }),
+              "Assertion failed: 'end == \"END\"' at line 4570\nreplayInput pos " +
+                  std::to_string(bytes.size() - 1) + "\n");
 }
 
 TEST_F(Session, PlayersThatDoNotFitShowTheErrorAndLeaveNoReplay)

@@ -13,12 +13,28 @@ void ReplayRoundTest::SetUp()
     RoundTest::SetUp();
 }
 
+namespace {
+
+// The computer-snake counters the session hands each round's Game.
+void startSnakeCounters(Game& g)
+{
+    g.aiSpawnTimer = gameOptions.resolvedSnakePreparationTime;
+    g.aiSnakesToSpawn = gameOptions.resolvedAISnakeCount;
+}
+
+}
+
 Game& ReplayRoundTest::startRecording(int arenaSizeId)
 {
     resolveReplayRoundOptions(arenaSizeId);
+    if (roundOptions)
+        roundOptions();
     recording = recordingContext(replayOut, &verifyOut);
     Game& g = startGame(recording);
+    if (arrangeRound)
+        arrangeRound(g);
     writeReplayStart(recording, g);
+    startSnakeCounters(g);
     resetPlayersForRound();
     return g;
 }
@@ -42,8 +58,11 @@ void ReplayRoundTest::loadReplay(const std::string& replay, const std::string* v
         verifyIn = std::make_shared<std::istringstream>(*verify);
     playing = loadReplayHeader(*replayIn, verifyIn);
     Game& g = startGame(playing);
+    if (arrangeRound)
+        arrangeRound(g);
     readRoundBlock(playing, g);
     g.shrinkTimer = gameOptions.resolvedTimeBeforeShrinking.value();
+    startSnakeCounters(g);
     resetPlayersForRound();
 }
 
@@ -58,7 +77,8 @@ ReplayRoundTest::Playback ReplayRoundTest::playBack(const std::string& replay,
             ++result.frames;
         }
         result.ended = replayEnded || roundOver;
-        if (result.ended && verify)
+        // A replay cut short has no end to its verify text either.
+        if (result.ended && verify && !replayIn->eof())
             checkVerifyTextEnd(playing);
     } catch (const std::exception& e) {
         result.ended = false;

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -14,9 +15,16 @@ protected:
     void SetUp() override;
 
     // Recording: the arena and players must be there and the arena must have
-    // the size of `arenaSizeId`. Writes the header and the round block, builds
-    // the Game and gives every player its round reset.
+    // the size of `arenaSizeId`. Resolves the round's options (then runs
+    // `roundOptions`), builds the Game, writes the header and the round block
+    // and gives every player its round reset.
     Game& startRecording(int arenaSizeId);
+    // Options of the round beyond the fixture's own; they travel in the header.
+    std::function<void()> roundOptions;
+    // What the arena set-up adds that the replay does not hold (team bases,
+    // flags, the computer snakes' team): run once the Game exists, for the
+    // recording and for every playback alike.
+    std::function<void(Game&)> arrangeRound;
     // The end byte and the verify text's "END".
     void finishRecording();
     std::string replayBytes() const { return replayOut.str(); }

@@ -19,6 +19,7 @@ void RoundTest::SetUp()
 void RoundTest::resolveRoundOptions()
 {
     gameOptions.resolvedAuctionInterval = 0;
+    gameOptions.resolvedGridBlocks = false;
     gameOptions.resolvedShrinkSpeed = shrinkSpeedFrames.at(2);
     gameOptions.resolvedShrinkStyle = 1;
     gameOptions.resolvedTimeBeforeShrinking = noShrinkFrames;
@@ -43,6 +44,14 @@ void RoundTest::makeArena(int w, int h)
                 grid.at(x, y) = Square::OuterWall;
         }
     }
+}
+
+void RoundTest::makeGridBlockArena(int w, int h)
+{
+    makeArena(w, h);
+    for (int x = 2; x < w - 1; x += 2)
+        for (int y = 2; y < h - 1; y += 2)
+            grid.at(x, y) = Square::Wall;
 }
 
 void RoundTest::makeArena(const std::vector<std::string>& rows)

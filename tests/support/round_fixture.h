@@ -23,13 +23,17 @@ protected:
     void TearDown() override;
 
     // The round's resolved options, as the arena set-up leaves them: no
-    // auctions, style 1 shrinking at 16 frames a step, and a shrink far beyond
-    // any test (tests that shrink set the time before startGame).
+    // auctions, no grid blocks, style 1 shrinking at 16 frames a step, and a
+    // shrink far beyond any test (tests that shrink set the time before
+    // startGame).
     static constexpr int noShrinkFrames = 1000000;
     void resolveRoundOptions();
 
     // Sizes the arena: a border of kind 2 around empty floor.
     void makeArena(int w, int h);
+    // The border and a kind-1 wall on every cell whose x and y are both even,
+    // as arenas with grid blocks have them; the rest empty floor.
+    void makeGridBlockArena(int w, int h);
     // Lays out the arena from rows of text, top row first: '#' kind 2,
     // 'W' kind 1, 'B' block (3), 'T' tough block (4), '.' empty.
     void makeArena(const std::vector<std::string>& rows);

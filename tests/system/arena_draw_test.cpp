@@ -180,29 +180,33 @@ TEST_F(ArenaPixels, ACarriedFlagIsDrawnOverItsCarrier)
     gameOptions.gameMode = GameMode::CaptureTheFlag;
     auto p = hero(heroRgb);
     Game& g = startGame();
-    g.flags.emplace_back(4 * 32, 3 * 32, -1, al_map_rgb(255, 255, 255));
+    // A yellow team's flag: its cloth takes the team's colour.
+    const Rgba yellow{255, 255, 0, 255};
+    g.flags.emplace_back(4 * 32, 3 * 32, -1, al_map_rgb(255, 255, 0));
     Flag& flag = g.flags.back();
     makeFlagFrames(flag);
-    // Without its frames yet, the flag wears plain magenta-free frames of our own.
-    if (flag.frames.empty()) {
-        for (int i = 0; i < 6; ++i) {
-            auto frame = std::make_shared<BitmapWrapper>(32, 32, true);
-            setTargetAndClear(*frame, al_map_rgb(255, 0, 0));
-            flag.frames.push_back(frame);
-        }
-    }
-    // Whether the flag drawing is there at all: one flag alone on a clear canvas.
+    ASSERT_EQ(flag.frames.size(), std::size_t(SpriteId::FlagFrameCount));
     setTargetAndClear(*screenBitmap, al_map_rgb(0, 0, 0));
     flag.draw(*screenBitmap);
-    if (CanvasPixels().countOther(0, 0, screenWidth, screenHeight, black) == 0)
-        GTEST_SKIP() << "Flag::draw draws nothing yet";
+    EXPECT_GT(CanvasPixels().count(4 * 32, 3 * 32, 5 * 32, 4 * 32, yellow), 30) << "the flag's cloth";
 
+    // The carrier alone, then with the flag held above it.
+    flag.x = flag.y = -100;
+    g.draw(false);
+    CanvasPixels alone;
     flag.carrier = p;
+    flag.x = p->x;   // a carried flag goes where its carrier goes
+    flag.y = p->y;
     g.draw(false);
     CanvasPixels carried;
-    // Over the carrier's own pixels, so the flag was drawn after the player.
-    const Rgba red{255, 0, 0, 255};
-    EXPECT_GT(carried.count(4 * 32 - 16, 3 * 32 - 40, 5 * 32 + 16, 4 * 32, red), 30);
+    EXPECT_GT(carried.count(4 * 32 - 16, 3 * 32 - 40, 5 * 32 + 16, 4 * 32, yellow), 30);
+    EXPECT_EQ(carried.count(4 * 32, 3 * 32 + 24, 5 * 32, 4 * 32, yellow), 0) << "not at the feet";
+    // The pole crosses the carrier's hand and shows there: drawn after the player.
+    int carrierPixelsCovered = 0;
+    for (int x = 3 * 32; x < 6 * 32; ++x)
+        for (int y = 2 * 32; y < 4 * 32; ++y)
+            carrierPixelsCovered += alone.at(x, y) != black && carried.at(x, y) != alone.at(x, y);
+    EXPECT_GT(carrierPixelsCovered, 0);
 }
 
 TEST_F(ArenaPixels, TheJoinPreviewShowsNoArenaAndTheShrinkWarningFlashesRed)
