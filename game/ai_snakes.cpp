@@ -98,14 +98,7 @@ float aiSnakeSpawnScore(const Game& game, Vector2 cell)
         (game.isCrawlerNear(cell, spawnDangerRadius) || game.isFlameNear(cell, spawnDangerRadius) ||
          game.isBombNear(cell, spawnDangerRadius)))
         return 0;
-    float nearest = std::numeric_limits<float>::max();
-    for (const auto& p : player) {
-        if (!p || p->dead)
-            continue;
-        const Vector2 d = p->centreCell() - cell;
-        nearest = std::min(nearest, float(d.x * d.x + d.y * d.y));
-    }
-    return nearest;
+    return squaredDistanceToNearestLivingPlayer(cell);
 }
 
 std::shared_ptr<Player> makeAiSnakePlayer(int number, Vector2 cell,

@@ -1,5 +1,8 @@
 #include "game/arena.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "game/player.h"
 #include "game/round_state.h"
 
@@ -122,6 +125,18 @@ Player* getPlayerOnCell(Vector2 cell, const Player* except)
             return p.get();
     }
     return nullptr;
+}
+
+float squaredDistanceToNearestLivingPlayer(Vector2 cell)
+{
+    float nearest = std::numeric_limits<float>::max();
+    for (const auto& p : player) {
+        if (!p || p->dead)
+            continue;
+        const Vector2 d = p->centreCell() - cell;
+        nearest = std::min(nearest, float(d.x * d.x + d.y * d.y));
+    }
+    return nearest;
 }
 
 int moveTowards(int value, int goal, int step)

@@ -46,5 +46,8 @@ bool squareMatchesMask(Vector2 cell, int mask, const std::shared_ptr<Player>& ex
                        std::shared_ptr<Player>* found = nullptr);
 // The first living human other than `except` whose centre cell is `cell`.
 Player* getPlayerOnCell(Vector2 cell, const Player* except);
+// The smallest squared distance in cells from the cell to a living player's
+// centre cell (computer snakes included); the greatest float when nobody lives.
+float squaredDistanceToNearestLivingPlayer(Vector2 cell);
 // Towards the goal by at most `step`, never past it.
 int moveTowards(int value, int goal, int step);

@@ -91,30 +91,42 @@ int readSignedRecordByte(const PackagedReplayData& replay)
     return readSigned(replay);
 }
 
+namespace {
+
+// A tag byte followed by a powerup id.
+void writeTaggedPowerup(const PackagedReplayData& replay, int tag, int powerup)
+{
+    std::ostream& out = replayOutputStream(replay, std::string(1, char(tag)));
+    File::writeUint8(out, tag);
+    File::writeIntAsInt8(out, powerup);
+}
+
+int readTaggedPowerup(const PackagedReplayData& replay, int tag, const char* check, int line)
+{
+    readTag(replay, tag, check, line);
+    return readSigned(replay);
+}
+
+}
+
 void writeAuctionRecord(const PackagedReplayData& replay, int powerup)
 {
-    std::ostream& out = replayOutputStream(replay, "A");
-    File::writeUint8(out, auctionRecordTag);
-    File::writeIntAsInt8(out, powerup);
+    writeTaggedPowerup(replay, auctionRecordTag, powerup);
 }
 
 int readAuctionRecord(const PackagedReplayData& replay)
 {
-    readTag(replay, auctionRecordTag, "c == 'A'", 1564);
-    return readSigned(replay);
+    return readTaggedPowerup(replay, auctionRecordTag, "c == 'A'", 1564);
 }
 
 void writeWallRecord(const PackagedReplayData& replay, int powerup)
 {
-    std::ostream& out = replayOutputStream(replay, "B");
-    File::writeUint8(out, wallRecordTag);
-    File::writeIntAsInt8(out, powerup);
+    writeTaggedPowerup(replay, wallRecordTag, powerup);
 }
 
 int readWallRecord(const PackagedReplayData& replay)
 {
-    readTag(replay, wallRecordTag, "c == 'B'", 1400);
-    return readSigned(replay);
+    return readTaggedPowerup(replay, wallRecordTag, "c == 'B'", 1400);
 }
 
 void writeSnakeSpeedRecord(const PackagedReplayData& replay, int speed)

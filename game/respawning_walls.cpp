@@ -30,20 +30,6 @@ bool isPendingWall(const std::vector<PendingWall>& walls, Vector2 cell)
                        [cell](const PendingWall& w) { return w.x == cell.x && w.y == cell.y; });
 }
 
-// The smallest squared distance in cells to a living player's centre cell;
-// the greatest float when nobody lives.
-float distanceToNearestPlayer(Vector2 cell)
-{
-    float nearest = std::numeric_limits<float>::max();
-    for (const auto& p : player) {
-        if (!p || p->dead)
-            continue;
-        const Vector2 d = p->centreCell() - cell;
-        nearest = std::min(nearest, float(d.x * d.x + d.y * d.y));
-    }
-    return nearest;
-}
-
 // A pending block appears with its powerup: drawn now, or read from the
 // replay that plays. A replay that has ended, or ends inside the record,
 // leaves the cell as it is.
@@ -64,7 +50,7 @@ float respawnScore(const Game& game, Vector2 cell)
         return 0;
     if (!playingOlderThan(game.replayData, scoreExcludesBlockedCellsVersion) && !game.canRespawnWallAt(cell))
         return 0;
-    float score = distanceToNearestPlayer(cell);
+    float score = squaredDistanceToNearestLivingPlayer(cell);
     // Each column of the three around the cell that touches a kind-2 wall.
     for (int x = std::max(0, cell.x - 1); x <= std::min(grid_squares_x - 1, cell.x + 1); ++x) {
         for (int y = std::max(0, cell.y - 1); y <= std::min(grid_squares_y - 1, cell.y + 1); ++y) {
