@@ -38,7 +38,7 @@ fuzz_targets=(replay_reader verify_decompress config_reader)
 build() {  # build <folder> [cmake options...] [--target name]
   local dir=$1; shift
   local target=()
-  if [ "${@: -2:1}" = "--target" ]; then
+  if [ $# -ge 2 ] && [ "${@: -2:1}" = "--target" ]; then
     target=(--target "${@: -1}")
     set -- "${@:1:$#-2}"
   fi
