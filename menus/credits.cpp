@@ -8,8 +8,8 @@
 void credits()
 {
     CreditsScreen screen(screenWidth, screenHeight);
-    log("Credits shown\n");
+    logLine("Credits shown\n");
     runLoop([&] { screen.update(); }, [&] { screen.render(); }, [&] { return screen.done(); }, {}, false,
             false);
-    log("Credits closed\n");
+    logLine("Credits closed\n");
 }

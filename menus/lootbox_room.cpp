@@ -1,5 +1,7 @@
 #include "menus/lootbox_room.h"
 
+#include <fmt/format.h>
+
 #include "frame/config.h"
 #include "frame/display.h"
 #include "frame/log.h"
@@ -13,7 +15,7 @@ void lootboxRoom()
     const int stored = getConfigInt("lootbox", "lootboxPoints", 0);
     if (!lootboxesEnabled || stored >= lootboxPoints)
         return;
-    log("Loot-box room: %d to %d points\n", stored, lootboxPoints);
+    logLine(fmt::format("Loot-box room: {} to {} points\n", stored, lootboxPoints));
     createScreenBitmap(0);
     LootboxRoom room(stored, lootboxPoints);
     const double dt = 1.0 / gameOptions.updateRate;
@@ -21,5 +23,5 @@ void lootboxRoom()
     // The count reached: normally the new total; when the window was closed
     // part way, what is left is counted at the next visit.
     setConfigInt("lootbox", "lootboxPoints", room.shownPoints());
-    log("Loot-box room closed at %d points\n", room.shownPoints());
+    logLine(fmt::format("Loot-box room closed at {} points\n", room.shownPoints()));
 }

@@ -86,7 +86,7 @@ void LootboxRoom::unlockPassedItems()
         // Written at once (the file is replaced whole), so an unlock survives
         // the program being stopped before the photograph is shown.
         setConfigInt("lootbox", item.key.c_str(), 1);
-        logStdString("Unlocked " + item.key + "\n");
+        logLine("Unlocked " + item.key + "\n");
     }
 }
 

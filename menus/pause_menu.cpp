@@ -39,7 +39,7 @@ bool pauseMenu(std::shared_ptr<Music> music, bool darken)
 {
     // The music goes on as it was; it is only kept alive while paused.
     (void)music;
-    log("Pause menu opened\n");
+    logLine("Pause menu opened\n");
     PauseScreen screen(darken);
     runLoop([&] { screen.update(); }, [&] { screen.render(); }, [&] { return screen.done(); }, {}, false,
             false);
@@ -51,6 +51,6 @@ bool pauseMenu(std::shared_ptr<Music> music, bool darken)
                     [] { return !anyPlayerHoldsFire() || quitRequested; }, {}, false, false);
     }
     const bool quit = screen.quitChosen();
-    log(quit ? "Pause menu: quit\n" : "Pause menu: resume\n");
+    logLine(quit ? "Pause menu: quit\n" : "Pause menu: resume\n");
     return quit;
 }

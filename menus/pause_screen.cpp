@@ -4,6 +4,7 @@
 
 #include "frame/app_globals.h"
 #include "frame/display.h"
+#include "frame/log.h"
 #include "frame/settings.h"
 #include "media/bitmap_draw.h"
 #include "media/fonts.h"
@@ -60,8 +61,15 @@ void PauseScreen::update()
         // Escape closes a submenu; on the pause menu itself it does nothing.
         stack_.pop_back();
     }
-    if (!stack_.empty())
-        stack_.back()->update(screenBitmap->height() - 1);
+    if (stack_.empty())
+        return;
+    TamwickMenu& menu = *stack_.back();
+    const int before = menu.selected;
+    menu.update(screenBitmap->height() - 1);
+    // Which entry is chosen, when the choice moves: what a player did in
+    // the pause is then in the log.
+    if (&menu == stack_.back().get() && menu.selected != before)
+        logLine("Pause menu selection: " + menu.buttons[std::size_t(menu.selected)]->labelText() + "\n");
 }
 
 void PauseScreen::render()

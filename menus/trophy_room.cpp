@@ -1,5 +1,7 @@
 #include "menus/trophy_room.h"
 
+#include <fmt/format.h>
+
 #include "frame/display.h"
 #include "frame/log.h"
 #include "frame/screen_loop.h"
@@ -12,7 +14,7 @@ void trophyRoom(const std::vector<ScoringEntity>& entries, bool noWinner, const 
     std::vector<ScoringEntity> rows = nonEmptyTrophyRows(entries);
     createScreenBitmap(trophyScreenSizeId(int(rows.size())));
     TrophyRoom room(std::move(rows), noWinner, message, screenWidth, screenHeight);
-    log("Trophy room: %d rows%s\n", int(room.rows().size()), room.isFinal() ? ", final score" : "");
+    logLine(fmt::format("Trophy room: {} rows{}\n", room.rows().size(), room.isFinal() ? ", final score" : ""));
     runLoop([&] { room.update(); }, [&] { room.render(); }, [&] { return room.done(); }, {}, false, false);
-    log("Trophy room closed\n");
+    logLine("Trophy room closed\n");
 }
