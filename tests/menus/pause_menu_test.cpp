@@ -179,20 +179,6 @@ TEST_F(PauseMenuTest, ControlAssignmentsListEveryPlayerAndEscapeReturns)
     EXPECT_FALSE(screen.done());
 }
 
-TEST_F(PauseMenuTest, BackClosesOneSubmenuAtATime)
-{
-    addPlayer(1, keyboardLayout(0));
-    PauseScreen screen(false);
-    choose(screen, "Reassign controls");
-    choose(screen, "Player 1 " + oneLine(keyboardLayout(0)->name()));
-    ASSERT_EQ(screen.stack().size(), 3u);
-    EXPECT_EQ(screen.top().buttons[0]->labelText(), "Choose a new controller for player 1");
-    choose(screen, "Back");
-    EXPECT_EQ(screen.stack().size(), 2u);
-    choose(screen, "Back");
-    EXPECT_EQ(screen.stack().size(), 1u);
-}
-
 TEST_F(PauseMenuTest, ALostPlayerTakesANewlyConnectedController)
 {
     FakePad& first = driver.addPad("Pad A");

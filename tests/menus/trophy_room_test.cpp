@@ -258,18 +258,4 @@ TEST(TrophyJumps, AWeakBounceGetsAFreshLeapAndTheSidesTurnItBack)
     EXPECT_FLOAT_EQ(j.vx, -20.0f);
 }
 
-TEST(TrophyJumps, ChampionsLeapUpward)
-{
-    std::mt19937 rng;
-    for (int i = 0; i < 100; ++i) {
-        const TrophyJump j = championLeap(rng);
-        EXPECT_FALSE(j.placed());
-        EXPECT_GE(j.vx, -2.0f);
-        EXPECT_LT(j.vx, 2.0f);
-        EXPECT_GE(j.vy, -6.0f);
-        EXPECT_LT(j.vy, -3.0f);
-        EXPECT_EQ(j.spin, 0.0f);
-    }
-}
-
 }
