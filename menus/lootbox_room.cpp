@@ -1,4 +1,27 @@
 #include "menus/lootbox_room.h"
 
-// Stand-in until the loot-box room is built: nothing to count yet.
-void lootboxRoom() {}
+#include <fmt/format.h>
+
+#include "frame/config.h"
+#include "frame/display.h"
+#include "frame/log.h"
+#include "frame/screen_loop.h"
+#include "frame/settings.h"
+#include "game/game_options.h"
+#include "menus/lootbox_room_screen.h"
+
+void lootboxRoom()
+{
+    const int stored = getConfigInt("lootbox", "lootboxPoints", 0);
+    if (!lootboxesEnabled || stored >= lootboxPoints)
+        return;
+    logLine(fmt::format("Loot-box room: {} to {} points\n", stored, lootboxPoints));
+    createScreenBitmap(0);
+    LootboxRoom room(stored, lootboxPoints);
+    const double dt = 1.0 / gameOptions.updateRate;
+    runLoop([&] { room.update(dt); }, [&] { room.render(); }, [&] { return room.done(); }, {}, false, false);
+    // The count reached: normally the new total; when the window was closed
+    // part way, what is left is counted at the next visit.
+    setConfigInt("lootbox", "lootboxPoints", room.shownPoints());
+    logLine(fmt::format("Loot-box room closed at {} points\n", room.shownPoints()));
+}

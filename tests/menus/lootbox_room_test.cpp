@@ -1,0 +1,254 @@
+// The loot-box room headless: counting, unlocking, the phobia settings and
+// what reaches the configuration file.
+#include <allegro5/allegro.h>
+
+#include <filesystem>
+
+#include "frame/config.h"
+#include "frame/config_option.h"
+#include "frame/settings.h"
+#include "menu_screen_fixture.h"
+#include "menus/lootbox_items.h"
+#include "menus/lootbox_room.h"
+#include "menus/lootbox_room_screen.h"
+#include "support/log_capture.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+constexpr double dt = 1.0 / 60;
+
+class LootboxRoomTest : public MenuScreenTest {
+protected:
+    void SetUp() override
+    {
+        MenuScreenTest::SetUp();
+        savedConfig_ = config;
+        savedPath_ = configPath;
+        config = al_create_config();
+        configPath = (folder.path() / "tamwick.cfg").string();
+        for (auto* kind : kinds())
+            kind->set(true);
+    }
+    void TearDown() override
+    {
+        for (auto* kind : kinds())
+            kind->set(true);
+        al_destroy_config(config);
+        config = savedConfig_;
+        configPath = savedPath_;
+        MenuScreenTest::TearDown();
+    }
+    static std::vector<ConfigOptionWrapper<bool>*> kinds()
+    {
+        return {&catsEnabled, &dogsEnabled, &hamstersEnabled, &owlsEnabled, &ferretsEnabled};
+    }
+
+    // Updates until the count is over (the prompt shows or the photographs
+    // begin); the update numbers at which the shown points changed.
+    std::vector<int> countSteps(LootboxRoom& room)
+    {
+        std::vector<int> steps;
+        int last = room.shownPoints();
+        for (int update = 1; update < 100000 && room.phase() < 2 && !room.promptShown(); ++update) {
+            room.update(dt);
+            if (room.shownPoints() != last)
+                steps.push_back(update);
+            last = room.shownPoints();
+        }
+        return steps;
+    }
+    // The value of a key in the file as saved on disk.
+    std::string savedValue(const char* key)
+    {
+        ALLEGRO_CONFIG* saved = al_load_config_file(configPath.c_str());
+        if (!saved)
+            return "";
+        const char* value = al_get_config_value(saved, "lootbox", key);
+        std::string text = value ? value : "";
+        al_destroy_config(saved);
+        return text;
+    }
+
+    TempFolder folder;
+    LogCapture log;
+
+private:
+    ALLEGRO_CONFIG* savedConfig_ = nullptr;
+    std::string savedPath_;
+};
+
+TEST_F(LootboxRoomTest, ACountToTenUnlocksTheFirstPhotoAndShowsItAfterTwoSeconds)
+{
+    LootboxRoom room(0, 10);
+    const std::vector<int> steps = countSteps(room);
+    ASSERT_EQ(steps.size(), 10u);
+    EXPECT_EQ(steps[0], 1) << "the first step at once";
+    // Each step waits 0.25 s, 0.24 s, ... after the one before.
+    for (std::size_t k = 1; k < steps.size(); ++k) {
+        const double wait = (steps[k] - steps[k - 1]) * dt;
+        const double interval = 0.25 - 0.01 * double(k - 1);
+        EXPECT_GE(wait, interval - 1e-9) << k;
+        EXPECT_LE(wait, interval + dt + 1e-9) << k;
+    }
+    EXPECT_EQ(room.shownPoints(), 10);
+    EXPECT_TRUE(room.isUnlocked("Alien1"));
+    EXPECT_FALSE(room.isUnlocked("Santa"));
+    // Written at once, to the file on disk, before the photo is even shown.
+    EXPECT_EQ(savedValue("Alien1"), "1");
+
+    // The step after the last one finds the count done; two seconds later
+    // the photo shows with its caption and the prompt.
+    run([&] { room.update(dt); }, 20);
+    EXPECT_EQ(room.phase(), 2);
+    EXPECT_FALSE(room.onDisplay());
+    EXPECT_FALSE(room.promptShown());
+    run([&] { room.update(dt); }, 125);
+    ASSERT_TRUE(room.onDisplay());
+    EXPECT_EQ(room.onDisplay()->caption, "A cat");
+    EXPECT_EQ(room.onDisplay()->sprite, 229);
+    EXPECT_TRUE(room.promptShown());
+    EXPECT_FALSE(room.done());
+    tap(ALLEGRO_KEY_SPACE, [&] { room.update(dt); });
+    EXPECT_TRUE(room.done());
+}
+
+TEST_F(LootboxRoomTest, PhotosDueTogetherShowOneAfterAnotherInTableOrder)
+{
+    setConfigInt("lootbox", "Alien1", 1);
+    LootboxRoom room(25, 30);
+    countSteps(room);
+    run([&] { room.update(dt); }, 200);
+    // Santa's threshold lay below the stored points, but it was never
+    // unlocked: the first step of this visit unlocks it too.
+    ASSERT_TRUE(room.onDisplay());
+    EXPECT_EQ(room.onDisplay()->key, "Santa");
+    ASSERT_EQ(room.queue().size(), 2u);
+    tap(ALLEGRO_KEY_SPACE, [&] { room.update(dt); });
+    EXPECT_EQ(room.onDisplay()->key, "PetPhoto3");
+    tap(ALLEGRO_KEY_SPACE, [&] { room.update(dt); });
+    ASSERT_TRUE(room.onDisplay());
+    EXPECT_EQ(room.onDisplay()->key, "Squirrel");
+    EXPECT_FALSE(room.done());
+    tap(ALLEGRO_KEY_SPACE, [&] { room.update(dt); });
+    EXPECT_TRUE(room.done());
+}
+
+TEST_F(LootboxRoomTest, ACountThatUnlocksNothingEndsOnTheTotalWithThePrompt)
+{
+    setConfigInt("lootbox", "Alien1", 1);
+    LootboxRoom room(5, 12);
+    countSteps(room);
+    run([&] { room.update(dt); }, 30);
+    EXPECT_EQ(room.phase(), 1);
+    EXPECT_EQ(room.shownPoints(), 12);
+    EXPECT_TRUE(room.promptShown());
+    EXPECT_TRUE(room.queue().empty());
+    EXPECT_FALSE(room.done());
+    tap(ALLEGRO_KEY_SPACE, [&] { room.update(dt); });
+    EXPECT_TRUE(room.done());
+}
+
+TEST_F(LootboxRoomTest, SpaceHeldAsTheRoomOpensDoesNotEndIt)
+{
+    setConfigInt("lootbox", "Alien1", 1);
+    held = {ALLEGRO_KEY_SPACE};
+    LootboxRoom room(0, 2);
+    run([&] { room.update(dt); }, 200);
+    EXPECT_TRUE(room.promptShown());
+    EXPECT_FALSE(room.done());
+}
+
+TEST_F(LootboxRoomTest, AfterTheShortestIntervalEveryTwentiethStepAddsAPointMore)
+{
+    for (const LootboxItem& item : lootboxItems())
+        setConfigInt("lootbox", item.key.c_str(), 1);
+    LootboxRoom room(0, 3000);
+    std::vector<int> added;
+    int last = 0;
+    while (room.phase() < 2 && !room.promptShown() && added.size() < 200) {
+        room.update(dt);
+        if (room.shownPoints() != last)
+            added.push_back(room.shownPoints() - last);
+        last = room.shownPoints();
+    }
+    ASSERT_GE(added.size(), 80u);
+    // The interval reaches 0.05 s at the 20th step; from then on each step
+    // adds a twentieth, so the 40th step is the first to add 2 and the 60th
+    // the first to add 3.
+    for (std::size_t k = 0; k < 39; ++k)
+        EXPECT_EQ(added[k], 1) << "step " << k + 1;
+    EXPECT_EQ(added[39], 2);
+    EXPECT_EQ(added[58], 2);
+    EXPECT_EQ(added[59], 3);
+}
+
+TEST_F(LootboxRoomTest, KindsTurnedOffKeepTheirPhotosBackUntilALaterVisit)
+{
+    catsEnabled.set(false);
+    {
+        LootboxRoom room(0, 300);
+        countSteps(room);
+        EXPECT_FALSE(room.isUnlocked("Alien1"));
+        EXPECT_FALSE(room.isUnlocked("CatFerret")) << "ferrets are on, but cats are not";
+        EXPECT_TRUE(room.isUnlocked("Santa"));
+        EXPECT_TRUE(room.isUnlocked("PetPhoto3"));
+        EXPECT_EQ(savedValue("Alien1"), "");
+        for (const LootboxItem& item : room.queue())
+            EXPECT_TRUE(item.kinds.empty() || item.allowed()) << item.key;
+    }
+    catsEnabled.set(true);
+    ferretsEnabled.set(false);
+    LootboxRoom later(300, 301);
+    later.update(dt);
+    EXPECT_TRUE(later.isUnlocked("Alien1")) << "unlocked at the first step of a later visit";
+    EXPECT_TRUE(later.isUnlocked("PetPhoto9"));
+    EXPECT_FALSE(later.isUnlocked("CatFerret"));
+    EXPECT_EQ(savedValue("Alien1"), "1");
+    for (const LootboxItem& item : later.queue())
+        EXPECT_NE(item.key, "Santa") << "not unlocked twice";
+    EXPECT_EQ(later.queue().front().key, "Alien1");
+}
+
+TEST_F(LootboxRoomTest, TheRoomStaysShutWithNothingToCountOrLootBoxesOff)
+{
+    const bool savedEnabled = lootboxesEnabled;
+    const int savedPoints = lootboxPoints;
+    screenBitmap.reset();
+    setConfigInt("lootbox", "lootboxPoints", 40);
+    lootboxPoints = 40;
+    lootboxRoom();
+    EXPECT_FALSE(screenBitmap) << "no screen was made";
+    lootboxPoints = 41;
+    lootboxesEnabled = false;
+    lootboxRoom();
+    EXPECT_FALSE(screenBitmap);
+    EXPECT_EQ(getConfigInt("lootbox", "lootboxPoints", 0), 40);
+    lootboxesEnabled = savedEnabled;
+    lootboxPoints = savedPoints;
+}
+
+TEST(LootboxItems, ThirtyPhotosWithUniqueKeysAndTheSpritesInTheirRange)
+{
+    const auto items = lootboxItems();
+    ASSERT_EQ(items.size(), 30u);
+    std::set<std::string> keys;
+    std::set<int> sprites;
+    int lastPoints = 0;
+    for (const LootboxItem& item : items) {
+        keys.insert(item.key);
+        sprites.insert(item.sprite);
+        EXPECT_GE(item.points, lastPoints);
+        lastPoints = item.points;
+        EXPECT_FALSE(item.caption.empty()) << item.key;
+    }
+    EXPECT_EQ(keys.size(), 30u);
+    EXPECT_EQ(sprites.size(), 30u);
+    EXPECT_EQ(*sprites.begin(), 229);
+    EXPECT_EQ(*sprites.rbegin(), 258);
+    EXPECT_EQ(items[18].key, "CatFerret");
+    EXPECT_EQ(items[18].kinds, (std::vector<ConfigOptionWrapper<bool>*>{&catsEnabled, &ferretsEnabled}));
+    EXPECT_EQ(items[29].points, 1000);
+}
+
+}
