@@ -7,6 +7,7 @@
 
 #include "controls/keyboard_state.h"
 #include "frame/app_globals.h"
+#include "frame/quit_request.h"
 #include "frame/display.h"
 #include "frame/screen_size.h"
 #include "frame/settings.h"
@@ -31,7 +32,7 @@ protected:
         savedOptions_ = gameOptions;
         gameOptions = GameOptions{};
         savedScreen_ = screenBitmap;
-        quitRequested = false;
+        clearQuitRequest();
         useScreen(640, 480);
     }
     void TearDown() override

@@ -111,10 +111,10 @@ TEST_F(PauseMenuTest, QuitToMainMenuEndsItWithQuitAndResumeWithout)
 TEST_F(PauseMenuTest, ClosingTheWindowQuits)
 {
     PauseScreen screen(false);
-    quitRequested = true;
+    requestQuit();
     EXPECT_TRUE(screen.done());
     EXPECT_TRUE(screen.quitChosen());
-    quitRequested = false;
+    clearQuitRequest();
 }
 
 TEST_F(PauseMenuTest, EnterHeldWhenThePauseOpensPicksNothingUntilPressedAgain)
