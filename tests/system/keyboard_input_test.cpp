@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "support/past_first_run.h"
 #include "support/program_runner.h"
 #include "support/temp_folder.h"
 #include "support/x11_keys.h"
@@ -14,6 +15,8 @@ TEST(KeyboardInput, KeysSentToTheWindowReachTheMenu)
     if (!haveDisplay())
         GTEST_SKIP() << "needs an X server";
     TempDataHome home;
+    // Straight to the main menu, which one Escape closes.
+    writePastFirstRunConfig(home);
     const std::filesystem::path logFile = home.dataFolder() / "tamwick.log";
     ProgramOptions options;
     options.whileRunning = [&logFile](int pid) {
