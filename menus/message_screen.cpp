@@ -38,23 +38,23 @@ MessageScreen::MessageScreen(std::vector<std::string> lines, int key, int second
 {
 }
 
-bool MessageScreen::pressed(int key, bool& armed)
-{
-    // Asked every update, so the shared record of keys seen down stays current.
-    const bool press = isMenuInputPressed(key, menuControlMode, false);
-    if (!armed) {
-        armed = !isMenuInputDown(key, menuControlMode, false, 0);
-        return false;
-    }
-    return press;
-}
-
 void MessageScreen::update()
 {
     logKeyChanges();
-    first_ = pressed(key_, keyArmed_);
-    if (secondKey_ != -1)
-        second_ = pressed(secondKey_, secondKeyArmed_);
+    // Answered: the answer stands until the loop sees it.
+    if (done())
+        return;
+    // Both keys are asked every update, so the shared record of keys seen
+    // down stays current. A key already down on the first update is only
+    // recorded there: it answers once it has been let go and pressed again.
+    const bool first = isMenuInputPressed(key_, menuControlMode, false);
+    const bool second = secondKey_ != -1 && isMenuInputPressed(secondKey_, menuControlMode, false);
+    if (!opened_) {
+        opened_ = true;
+        return;
+    }
+    first_ = first;
+    second_ = second;
 }
 
 void MessageScreen::render()

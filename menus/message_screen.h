@@ -10,8 +10,8 @@ void msgScreenDraw(std::vector<std::string> lines);
 void profile();
 
 // The message screen's state; msgScreen runs it on the screen loop. A key
-// counts only once the screen has seen it up, so a key still held from the
-// screen before never answers this one.
+// held as the screen opens never answers it: it counts once let go and
+// pressed again.
 class MessageScreen {
 public:
     MessageScreen(std::vector<std::string> lines, int key, int secondKey);
@@ -23,13 +23,10 @@ public:
     bool result() const { return first_; }
 
 private:
-    bool pressed(int key, bool& armed);
-
     std::vector<std::string> lines_;
     int key_;
     int secondKey_;
-    bool keyArmed_ = false;
-    bool secondKeyArmed_ = false;
+    bool opened_ = false;
     bool first_ = false;
     bool second_ = false;
 };

@@ -116,6 +116,9 @@ TEST_F(JoinScreen, ClassicNeedsTwoPlayersAndSaysSoForFiveSeconds)
     update();
     ASSERT_EQ(player.size(), 2u);
     EXPECT_EQ(player[1]->num, 0);
+    // The zones of the team modes are there, unseen and unused.
+    ASSERT_EQ(screen->zones.size(), 2u);
+    standIn(player[0], 0);
     pressSpace();
     EXPECT_TRUE(screen->done());
     EXPECT_TRUE(screen->finish());
@@ -287,6 +290,8 @@ TEST_F(JoinScreen, APlayerWhoLeavesLeavesTheTeamToo)
     standIn(playerOf(pb), 1);
     update();
     EXPECT_TRUE(atLeastTwoTeamsHavePlayers());
+    // Held on to elsewhere, the player who leaves still leaves the team.
+    const auto leaving = playerOf(pb);
     pb->button2Down = true;
     update();
     EXPECT_TRUE(teams[1].members.empty());
@@ -302,13 +307,15 @@ TEST_F(JoinScreen, SlotsZonesAndTheArenaFollowTheControllers)
     EXPECT_EQ(screen->slots[1], (Vector2{320, 48}));
     EXPECT_EQ(screen->zones[0], (Vector2{108, 15 * 32 - 64}));
     auto first = join();
-    for (int i = 0; i < 4; ++i)
-        addController();
+    addController();
     screen->controllersChanged();
-    // Nine slots, more than six in a team mode: a 31-cell arena, ten a row.
+    EXPECT_EQ(screenWidth, 27 * 32) << "six slots still fit";
+    addController();
+    screen->controllersChanged();
+    // Seven slots, more than six in a team mode: a 31-cell arena, ten a row.
     EXPECT_EQ(screenWidth, 31 * 32);
-    ASSERT_EQ(screen->slots.size(), 9u);
-    EXPECT_EQ(screen->slots[8], (Vector2{9 * ((31 * 32 - 64) / 10), 48}));
+    ASSERT_EQ(screen->slots.size(), 7u);
+    EXPECT_EQ(screen->slots[6], (Vector2{7 * ((31 * 32 - 64) / 8), 48}));
     EXPECT_EQ(player.size(), 1u) << "the players stay";
     EXPECT_EQ(teams.size(), 4u);
 

@@ -284,6 +284,12 @@ TEST_F(MenuWidgets, DeleteLeftRightAndEnterReachTheActionEntrysCallbacks)
     }
     EXPECT_EQ(trace, "LRAD") << "the emptied action does nothing";
     EXPECT_EQ(entry->labelText(), "Deleted");
+    // Delete is the keyboard's alone and counts once however long it is held.
+    held = {ALLEGRO_KEY_DELETE};
+    step(menu, 40);
+    held.clear();
+    step(menu, 11);
+    EXPECT_EQ(trace, "LRADD");
 
     // An entry without callbacks takes every press quietly.
     entry->onLeft = entry->onRight = entry->onDelete = nullptr;
@@ -291,7 +297,7 @@ TEST_F(MenuWidgets, DeleteLeftRightAndEnterReachTheActionEntrysCallbacks)
     entry->pressRight();
     entry->pressDelete();
     entry->activate();
-    EXPECT_EQ(trace, "LRAD");
+    EXPECT_EQ(trace, "LRADD");
 }
 
 TEST_F(MenuWidgets, ALayoutsOwnKeyRepeatPacesLeftAndRightOnly)

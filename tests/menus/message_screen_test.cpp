@@ -19,9 +19,10 @@ using MessageScreens = MenuFixture;
 const std::vector<std::string> quitLines{"Confirm quit to desktop", "ENTER or bomb button: quit",
                                          "ESC or button 2: don't quit"};
 
+// Updates as the screen loop would: until the screen is done.
 void run(MessageScreen& screen, int n = 1)
 {
-    for (int i = 0; i < n; ++i)
+    for (int i = 0; i < n && !screen.done(); ++i)
         screen.update();
 }
 

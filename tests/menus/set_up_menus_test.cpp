@@ -70,6 +70,9 @@ TEST_F(SetUpMenus, NumbersAndChoicesWrapToTheOppositeEnd)
     gameOptions.aiSnakeAggressiveness = -1;
     entry(*snakes, "Aggressiveness").pressLeft();
     EXPECT_EQ(gameOptions.aiSnakeAggressiveness, 2);
+    gameOptions.aiSnakeAggressiveness = 0;
+    entry(*snakes, "Aggressiveness").pressLeft();
+    EXPECT_EQ(gameOptions.aiSnakeAggressiveness, -1);
     entry(*snakes, "Respawn walls").activate();
     EXPECT_FALSE(gameOptions.respawningWalls[GameMode::SnakeHunter].enabled);
     EXPECT_TRUE(gameOptions.respawningWalls[GameMode::Everything].enabled);
