@@ -293,6 +293,9 @@ std::string PlayerJoinScreen::headline() const
 
 bool PlayerJoinScreen::finish()
 {
+    // A loop that ended on a closed window ends the game before it starts.
+    if (quitRequested)
+        cancelled = true;
     if (cancelled)
         return false;
     if (teamMode)
