@@ -2,11 +2,9 @@
 
 #include "frame/names.h"
 
-namespace {
-NameList names(std::vector<std::string> list)
+NameList makeNames(std::vector<std::string> names)
 {
-    return std::make_shared<std::vector<std::string>>(std::move(list));
-}
+    return std::make_shared<std::vector<std::string>>(std::move(names));
 }
 
 MenuContext MenuContext::forScreenWidth(int width)
@@ -16,9 +14,14 @@ MenuContext MenuContext::forScreenWidth(int width)
     c.headingX = c.centre - 220;
     c.entryX = c.centre - 200;
     c.offOnNames = ::offOnNames();
-    c.onOffNames = names({"On", "Off"});
-    c.noneSomeLotsNames = names(::noneSomeLotsNames);
-    c.autoOffOnNames = names(::autoOffOnNames);
-    c.densityNames = names(::percentNames);
+    c.onOffNames = makeNames({"On", "Off"});
+    c.noneSomeLotsNames = makeNames(::noneSomeLotsNames);
+    c.autoOffOnNames = makeNames(::autoOffOnNames);
+    c.densityNames = makeNames(::percentNames);
     return c;
+}
+
+void MenuContext::addBack(TamwickMenu& menu, const std::string& label)
+{
+    menu.addAction(entryX, label, [this] { backRequested = true; });
 }

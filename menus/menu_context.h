@@ -1,6 +1,8 @@
 #pragma once
 #include <deque>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "menus/tamwick_menu.h"
 
@@ -26,4 +28,9 @@ struct MenuContext {
     // Positions from the screen bitmap's width, and the shared name lists.
     static MenuContext forScreenWidth(int width);
     void push(std::unique_ptr<TamwickMenu> menu) { stack.push_back(std::move(menu)); }
+    // The "Back" (or "Done") entry: the title screen pops the menu after its update.
+    void addBack(TamwickMenu& menu, const std::string& label = "Back");
 };
+
+// A name list of its own for a menu's choice entry.
+NameList makeNames(std::vector<std::string> names);

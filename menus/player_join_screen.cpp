@@ -1,7 +1,12 @@
 #include "menus/player_join_screen.h"
 
-// Stand-in until the join screen is built: nobody joins.
+#include "frame/screen_loop.h"
+#include "menus/join_screen.h"
+
 bool playerJoinScreen()
 {
-    return false;
+    PlayerJoinScreen screen;
+    runLoop([&] { screen.update(); }, [&] { screen.render(); }, [&] { return screen.done(); },
+            [&] { screen.controllersChanged(); }, false, false);
+    return screen.finish();
 }

@@ -60,7 +60,9 @@ TamwickMenu::TamwickMenu(const TamwickMenuLayoutOptions* layout_, std::function<
 
 TamwickMenu::~TamwickMenu()
 {
-    onClose();
+    // A destructor must not throw: a menu built without a close action simply has none.
+    if (onClose)
+        onClose();
 }
 
 template <typename T>

@@ -1,36 +1,31 @@
 #include <gtest/gtest.h>
 
 #include <allegro5/allegro.h>
-#include <set>
 
-#include "controls/keyboard_state.h"
-#include "frame/settings.h"
-#include "menus/menu_input.h"
-#include "menus/tamwick_menu.h"
+#include <allegro5/allegro_font.h>
+#include <allegro5/allegro_primitives.h>
+#include <filesystem>
+
+#include "frame/config.h"
+#include "frame/config_option.h"
+#include "media/bitmap_wrapper.h"
+#include "menu_fixture.h"
+#include "support/allegro_environment.h"
+#include "support/temp_folder.h"
 
 namespace {
 
-// A menu on a fake keyboard: keys in `held` are down.
-class MenuWidgets : public ::testing::Test {
+// A menu of the default numbers on a fake keyboard.
+class MenuWidgets : public MenuFixture {
 protected:
     void SetUp() override
     {
-        setKeyStateReader([this](int key) { return held.count(key) > 0; });
-        resetMenuInputEdges();
-        menuRepeatInterval = 10;
-        menuRepeatCount = 0;
-        savedMode = menuControlMode;
+        MenuFixture::SetUp();
         menuControlMode = 0;
         layout.topY = 300;
         layout.spacing = 48;
         layout.entryHeight = 51;
         layout.textMode = 1;
-    }
-    void TearDown() override
-    {
-        setKeyStateReader({});
-        resetMenuInputEdges();
-        menuControlMode = savedMode;
     }
 
     std::unique_ptr<TamwickMenu> menuOf(int entries)
@@ -41,9 +36,7 @@ protected:
         return m;
     }
 
-    std::set<int> held;
     TamwickMenuLayoutOptions layout;
-    int savedMode = 2;
 };
 
 TEST_F(MenuWidgets, AHeldDirectionWaitsThenRepeatsFasterAndResetsOnRelease)
@@ -194,6 +187,253 @@ TEST_F(MenuWidgets, TheCloseActionRunsWhenTheMenuGoes)
         menu.addAction(0, "Back", [] {});
     }
     EXPECT_EQ(closed, 1);
+}
+
+
+TEST_F(MenuWidgets, AControllersFireIsEnterSpaceAndYAndItsSecondButtonIsEscape)
+{
+    auto pad = addController();
+    pad->fireDown = true;
+    for (int key : {ALLEGRO_KEY_ENTER, ALLEGRO_KEY_SPACE, ALLEGRO_KEY_Y})
+        EXPECT_TRUE(isMenuInputDown(key, 2, false, 0)) << key;
+    EXPECT_FALSE(isMenuInputDown(ALLEGRO_KEY_ESCAPE, 2, false, 0));
+    EXPECT_FALSE(isMenuInputDown(ALLEGRO_KEY_A, 2, false, 0)) << "other keys have no controller button";
+    EXPECT_FALSE(isMenuInputDown(ALLEGRO_KEY_ENTER, 0, false, 0)) << "keyboard only";
+
+    pad->releaseAll();
+    pad->button2Down = true;
+    EXPECT_TRUE(isMenuInputDown(ALLEGRO_KEY_ESCAPE, 2, false, 0));
+    EXPECT_FALSE(isMenuInputDown(ALLEGRO_KEY_ESCAPE, 2, false, 1)) << "escape mode 1 asks for pause";
+    EXPECT_FALSE(isMenuInputDown(ALLEGRO_KEY_ESCAPE, 2, false, 2));
+    // A press of Escape is a press of button 2, once.
+    EXPECT_TRUE(isMenuInputPressed(ALLEGRO_KEY_ESCAPE, 2, false));
+    EXPECT_FALSE(isMenuInputPressed(ALLEGRO_KEY_ESCAPE, 2, false));
+
+    pad->releaseAll();
+    pad->pauseDown = true;
+    EXPECT_TRUE(isMenuInputDown(ALLEGRO_KEY_ESCAPE, 2, false, 1));
+    EXPECT_FALSE(isMenuInputDown(ALLEGRO_KEY_ESCAPE, 2, false, 0));
+    EXPECT_FALSE(isMenuInputPressed(ALLEGRO_KEY_ESCAPE, 2, false));
+
+    pad->releaseAll();
+    pad->hold(-1, 0);
+    EXPECT_TRUE(isMenuDirectionDown(ALLEGRO_KEY_LEFT, 2, false));
+    EXPECT_FALSE(isMenuDirectionDown(ALLEGRO_KEY_RIGHT, 2, false));
+    EXPECT_FALSE(isMenuDirectionDown(ALLEGRO_KEY_LEFT, 0, false));
+}
+
+TEST_F(MenuWidgets, TheMenuControlModeChoosesWhichControllersDriveTheMenu)
+{
+    FakePad& first = driver.addPad("First pad");
+    FakePad& second = driver.addPad("Second pad");
+    makeControls();
+    auto pressesEnter = [&](int mode) { return isMenuInputDown(ALLEGRO_KEY_ENTER, mode, false, 0); };
+
+    second.buttons[0] = 1;
+    EXPECT_FALSE(pressesEnter(0));
+    EXPECT_FALSE(pressesEnter(1)) << "mode 1 hears the first controller only";
+    EXPECT_TRUE(pressesEnter(2));
+    second.buttons[0] = 0;
+    first.buttons[0] = 1;
+    EXPECT_FALSE(pressesEnter(0));
+    EXPECT_TRUE(pressesEnter(1));
+    first.buttons[0] = 0;
+
+    // A menu moves and activates by a controller unless the mode is 0.
+    for (int mode : {0, 2}) {
+        SCOPED_TRACE(mode);
+        menuControlMode = mode;
+        int activations = 0;
+        auto menu = menuOf(1);
+        menu->addAction(100, "Second", [&] { ++activations; });
+        settle(*menu);
+        second.sticks[0].axis[1] = 1.0f;
+        step(*menu);
+        second.sticks[0].axis[1] = 0;
+        EXPECT_EQ(menu->selected, mode == 0 ? 0 : 1);
+        step(*menu, 10);
+        second.buttons[0] = 1;
+        step(*menu);
+        second.buttons[0] = 0;
+        step(*menu);
+        EXPECT_EQ(activations, mode == 0 ? 0 : 1);
+    }
+}
+
+TEST_F(MenuWidgets, DeleteLeftRightAndEnterReachTheActionEntrysCallbacks)
+{
+    TamwickMenu menu(&layout, noMenuCloseAction);
+    std::string trace;
+    auto entry = menu.addButtonAction(
+        0, "Replay 1", [&](CmdButtonAction&) { trace += 'A'; },
+        [&](CmdButtonAction& self) {
+            trace += 'D';
+            self.setLabel("Deleted");
+            self.action = nullptr;
+        });
+    entry->setOnLeft([&](CmdButtonAction&) { trace += 'L'; });
+    entry->setOnRight([&](CmdButtonAction&) { trace += 'R'; });
+    settle(menu);
+    // Each key is held for one update, then the menu waits its ten updates.
+    for (int key : {ALLEGRO_KEY_LEFT, ALLEGRO_KEY_RIGHT, ALLEGRO_KEY_ENTER, ALLEGRO_KEY_DELETE,
+                    ALLEGRO_KEY_ENTER}) {
+        held = {key};
+        step(menu);
+        held.clear();
+        step(menu, 11);
+    }
+    EXPECT_EQ(trace, "LRAD") << "the emptied action does nothing";
+    EXPECT_EQ(entry->labelText(), "Deleted");
+    // Delete is the keyboard's alone and counts once however long it is held.
+    held = {ALLEGRO_KEY_DELETE};
+    step(menu, 40);
+    held.clear();
+    step(menu, 11);
+    EXPECT_EQ(trace, "LRADD");
+
+    // An entry without callbacks takes every press quietly.
+    entry->onLeft = entry->onRight = entry->onDelete = nullptr;
+    entry->pressLeft();
+    entry->pressRight();
+    entry->pressDelete();
+    entry->activate();
+    EXPECT_EQ(trace, "LRADD");
+}
+
+TEST_F(MenuWidgets, ALayoutsOwnKeyRepeatPacesLeftAndRightOnly)
+{
+    layout.keyRepeat = 2;
+    TamwickMenu menu(&layout, noMenuCloseAction);
+    int value = 0;
+    menu.addInt(0, "Red", &value, 0, 255, 1);
+    menu.addAction(0, "Back", [] {});
+    settle(menu);
+    held = {ALLEGRO_KEY_RIGHT};
+    step(menu, 20);
+    EXPECT_EQ(value, 10) << "at once, then every second update";
+    held = {ALLEGRO_KEY_DOWN};
+    step(menu, 2);
+    EXPECT_EQ(menu.selected, 1);
+    step(menu, 8);
+    EXPECT_EQ(menu.selected, 1) << "up and down keep the shared interval";
+    step(menu);
+    EXPECT_EQ(menu.selected, 0);
+}
+
+// Drawn into a memory bitmap with Allegro's built-in font.
+class MenuDrawing : public MenuWidgets {
+protected:
+    void SetUp() override
+    {
+        MenuWidgets::SetUp();
+        ensureAllegroSystem();
+        if (!al_is_primitives_addon_initialized())
+            al_init_primitives_addon();
+        if (!al_is_font_addon_initialized())
+            al_init_font_addon();
+        font = al_create_builtin_font();
+        ASSERT_NE(font, nullptr);
+        layout.font = font;
+        canvas = std::make_unique<BitmapWrapper>(1920, 1080, false);
+        ASSERT_NE(canvas->bitmap, nullptr);
+    }
+    void TearDown() override
+    {
+        canvas.reset();
+        al_destroy_font(font);
+        MenuWidgets::TearDown();
+    }
+    // How many pixels of the rows from y1 to y2 have the colour.
+    int count(int y1, int y2, int r, int g, int b, int x1 = 0, int x2 = 1919)
+    {
+        int n = 0;
+        for (int y = y1; y <= y2; ++y)
+            for (int x = x1; x <= x2; ++x) {
+                unsigned char pr, pg, pb;
+                al_unmap_rgb(al_get_pixel(canvas->bitmap, x, y), &pr, &pg, &pb);
+                n += pr == r && pg == g && pb == b;
+            }
+        return n;
+    }
+
+    ALLEGRO_FONT* font = nullptr;
+    std::unique_ptr<BitmapWrapper> canvas;
+};
+
+TEST_F(MenuDrawing, TheSelectionBandTheEntryColoursAndNothingAboveTheTop)
+{
+    const RGB gold{255, 200, 0};
+    TamwickMenu menu(&layout, noMenuCloseAction);
+    menu.addHeading(280, "Heading");
+    menu.addAction(300, "Plain", [] {});
+    menu.addAction(300, "Gold", [] {}, {}, &gold);
+    int n = 7;
+    menu.addInt(300, "Number", &n, 0, 9, 1);
+    menu.update(1079);
+    menu.draw(*canvas);
+
+    // The selected "Plain" (y 348 to 399) lies on a grey band the canvas wide.
+    EXPECT_EQ(count(350, 350, 64, 64, 64, 0, 299), 300);
+    EXPECT_EQ(count(350, 350, 64, 64, 64, 1800, 1918), 119);
+    EXPECT_EQ(count(300, 346, 64, 64, 64), 0);
+    EXPECT_GT(count(348, 399, 200, 255, 200), 0);
+    // Headings are dimmer; a colour of the entry's own wins.
+    EXPECT_GT(count(300, 347, 150, 200, 150), 0);
+    EXPECT_EQ(count(300, 347, 200, 255, 200), 0);
+    EXPECT_GT(count(400, 440, 255, 200, 0), 0);
+    EXPECT_EQ(count(400, 440, 200, 255, 200), 0);
+    // "Number: 7" is wider than "Number" alone would be: the value follows a colon.
+    EXPECT_GT(count(444, 490, 200, 255, 200, 300 + 3 + 8 * 8, 300 + 3 + 9 * 8 + 7), 0);
+    EXPECT_EQ(count(0, 299, 64, 64, 64) + count(0, 299, 200, 255, 200), 0);
+
+    // Text mode 0 draws the band only.
+    al_set_target_bitmap(canvas->bitmap);
+    al_clear_to_color(al_map_rgb(0, 0, 0));
+    menu.textMode = 0;
+    menu.draw(*canvas);
+    EXPECT_EQ(count(300, 500, 200, 255, 200) + count(300, 500, 255, 200, 0), 0);
+    EXPECT_GT(count(350, 350, 64, 64, 64), 0);
+}
+
+TEST_F(MenuDrawing, ArrowsShowWhereEntriesLieOutOfSight)
+{
+    auto menu = menuOf(30);
+    for (auto& b : menu->buttons)
+        static_cast<CmdButtonText&>(*b).x = 300;
+    menu->selected = 25;
+    menu->update(1079);
+    ASSERT_TRUE(menu->moreAbove);
+    ASSERT_TRUE(menu->moreBelow);
+    menu->draw(*canvas);
+    // Arrows stand 100 pixels left of the entries: up at the top, down at the bottom.
+    EXPECT_GT(count(305, 345, 200, 255, 200, 180, 220), 100);
+    EXPECT_GT(count(1035, 1075, 200, 255, 200, 180, 220), 100);
+    // Entries scrolled above the top are clipped away.
+    EXPECT_EQ(count(0, 299, 200, 255, 200), 0);
+}
+
+TEST_F(MenuWidgets, AConfigurationSwitchIsWrittenAtOnce)
+{
+    ensureAllegroSystem();
+    TempDataHome home;
+    std::filesystem::create_directories(home.dataFolder());
+    configPath = (home.dataFolder() / "tamwick.cfg").string();
+    config = al_create_config();
+    ConfigOptionWrapper<bool> option("other", "testSwitch", "Test switch", false);
+    TamwickMenu menu(&layout, noMenuCloseAction);
+    auto entry = addEntry(option, &menu, 0);
+    EXPECT_EQ(entry->labelText(), "Test switch: Off");
+    EXPECT_EQ(entry->valueText(), "");
+    entry->activate();
+    EXPECT_EQ(entry->labelText(), "Test switch: On");
+    EXPECT_NE(readFile(configPath).find("testSwitch=1"), std::string::npos);
+    entry->pressLeft();
+    EXPECT_EQ(entry->labelText(), "Test switch: Off");
+    EXPECT_NE(readFile(configPath).find("testSwitch=0"), std::string::npos);
+    entry->pressRight();
+    EXPECT_TRUE(option.get());
+    al_destroy_config(config);
+    config = nullptr;
 }
 
 }

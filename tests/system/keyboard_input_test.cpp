@@ -4,6 +4,7 @@
 #include <chrono>
 #include <thread>
 
+#include "support/past_first_run.h"
 #include "support/program_runner.h"
 #include "support/temp_folder.h"
 #include "support/x11_keys.h"
@@ -17,6 +18,8 @@ TEST(KeyboardInput, KeysSentToTheWindowReachTheMenu)
     if (!haveDisplay())
         GTEST_SKIP() << "needs an X server";
     TempDataHome home;
+    // Straight to the main menu, which one Escape closes.
+    writePastFirstRunConfig(home);
     const std::filesystem::path logFile = home.dataFolder() / "tamwick.log";
     // Log lines reach the program's output as they are written; the log file
     // is flushed only now and then.

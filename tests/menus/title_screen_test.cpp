@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <allegro5/allegro.h>
+
+#include "menu_fixture.h"
+#include "menus/main_menu.h"
+
+namespace {
+
+// The title screen without a display: its update drives the stack and the
+// queue; entry positions are those of a 1920-pixel-wide screen.
+class TitleScreenTest : public MenuFixture {
+protected:
+    // A menu of one entry that asks to go back.
+    std::unique_ptr<TamwickMenu> backOnly()
+    {
+        auto m = std::make_unique<TamwickMenu>(&defaultMenuLayout, noMenuCloseAction);
+        title.context.addBack(*m);
+        return m;
+    }
+    void update(int n = 1)
+    {
+        for (int i = 0; i < n; ++i)
+            title.update();
+    }
+    // Holds the key for one update, then lets the menu wait out its pause.
+    void tap(int key)
+    {
+        held = {key};
+        update();
+        held.clear();
+        update(11);
+    }
+    std::vector<std::string> selections()
+    {
+        std::vector<std::string> found;
+        for (const std::string& line : log.lines())
+            if (line.rfind("Menu selection: ", 0) == 0)
+                found.push_back(line.substr(16));
+        return found;
+    }
+
+    TitleScreen title{1920};
+};
+
+TEST_F(TitleScreenTest, KeyboardEscapeClosesEveryMenuButAControllersButton2OnlySubmenus)
+{
+    auto pad = addController();
+    title.context.pending.push_back(backOnly());
+    update();
+    ASSERT_EQ(title.context.stack.size(), 1u);
+    title.context.push(backOnly());
+
+    pad->button2Down = true;
+    update(3);
+    EXPECT_EQ(title.context.stack.size(), 1u) << "one press closes one submenu";
+    update(3);
+    EXPECT_EQ(title.context.stack.size(), 1u) << "and never the last menu";
+    pad->button2Down = false;
+    update();
+
+    held = {ALLEGRO_KEY_ESCAPE};
+    update();
+    EXPECT_TRUE(title.context.stack.empty());
+    EXPECT_TRUE(title.done()) << "nothing left to show";
+}
+
+TEST_F(TitleScreenTest, AHeldEscapeClosesOneMenuOnly)
+{
+    title.context.pending.push_back(backOnly());
+    update();
+    title.context.push(backOnly());
+    title.context.push(backOnly());
+    held = {ALLEGRO_KEY_ESCAPE};
+    update(20);
+    EXPECT_EQ(title.context.stack.size(), 2u);
+}
+
+TEST_F(TitleScreenTest, TheFirstRunPromptShowsAloneThenTheMainMenu)
+{
+    title.queueStartMenus(true);
+    EXPECT_EQ(title.context.pending.size(), 2u);
+    update();
+    EXPECT_TRUE(title.firstStart);
+    EXPECT_EQ(title.context.stack.size(), 1u);
+    title.context.backRequested = true;   // the prompt's "Done"
+    update();
+    EXPECT_FALSE(title.firstStart) << "the queue's last menu shows";
+    ASSERT_EQ(title.context.stack.size(), 1u);
+    EXPECT_EQ(title.context.stack.back()->buttons[0]->labelText(), "Start Game");
+    EXPECT_NE(title.context.menuMusic, nullptr) << "the main menu starts the menu music";
+
+    TitleScreen later(1920);
+    later.queueStartMenus(false);
+    EXPECT_EQ(later.context.pending.size(), 1u);
+    EXPECT_FALSE(later.firstStart);
+}
+
+TEST_F(TitleScreenTest, TheMainMenuListsItsEntriesInOrderAndBackKeepsItsSelection)
+{
+    title.queueStartMenus(false);
+    update(11);
+    for (int i = 0; i < 5; ++i)
+        tap(ALLEGRO_KEY_DOWN);
+    EXPECT_EQ(selections(), (std::vector<std::string>{"Start Game", "View Replays", "Settings", "Credits",
+                                                       "Quit to desktop", "Start Game"}));
+    for (const auto& entry : title.context.stack.back()->buttons)
+        EXPECT_EQ(static_cast<CmdButtonText&>(*entry).x, 760);
+
+    // Into "Start Game", up past its heading to "Back", and back out.
+    tap(ALLEGRO_KEY_ENTER);
+    ASSERT_EQ(title.context.stack.size(), 2u);
+    update(10);
+    tap(ALLEGRO_KEY_UP);
+    tap(ALLEGRO_KEY_ENTER);
+    EXPECT_EQ(title.context.stack.size(), 1u);
+    EXPECT_EQ(title.context.stack.back()->selected, 0);
+    const auto all = selections();
+    EXPECT_EQ(std::vector<std::string>(all.begin() + 6, all.end()),
+              (std::vector<std::string>{"Classic", "Back", "Start Game"}));
+}
+
+TEST_F(TitleScreenTest, AGameNeedsAtLeastTwoPlayers)
+{
+    gameOptions.numPlayers = 1;
+    update();
+    EXPECT_EQ(gameOptions.numPlayers, 2);
+    gameOptions.numPlayers = 5;
+    update();
+    EXPECT_EQ(gameOptions.numPlayers, 5);
+}
+
+}
