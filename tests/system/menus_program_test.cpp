@@ -25,10 +25,6 @@ bool isBand(const Pixel& p)
 {
     return p == Pixel{64, 64, 64};
 }
-bool isBlack(const Pixel& p)
-{
-    return p == Pixel{0, 0, 0};
-}
 bool isWhite(const Pixel& p)
 {
     return p == Pixel{255, 255, 255};
