@@ -11,6 +11,7 @@
 
 #include "support/placeholder_assets.h"
 #include "support/program_runner.h"
+#include "support/screenshot_pixels.h"
 #include "support/temp_folder.h"
 #include "support/x11_keys.h"
 
@@ -26,23 +27,8 @@ const std::vector<std::string> shutdownLines = {"Shut down sound", "Destroying s
 // sprites (the parade's first player is painted pure red).
 bool showsRecolouredMenu(const fs::path& shot)
 {
-    ensurePlaceholderWriter();
-    ALLEGRO_STATE state;
-    al_store_state(&state, ALLEGRO_STATE_NEW_BITMAP_PARAMETERS);
-    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
-    ALLEGRO_BITMAP* bitmap = al_load_bitmap(shot.string().c_str());
-    al_restore_state(&state);
-    if (!bitmap)
-        return false;
-    int background = 0, red = 0;
-    for (int y = 0; y < al_get_bitmap_height(bitmap); y += 2)
-        for (int x = 0; x < al_get_bitmap_width(bitmap); x += 2) {
-            unsigned char r, g, b;
-            al_unmap_rgb(al_get_pixel(bitmap, x, y), &r, &g, &b);
-            background += r == 20 && g == 20 && b == 60;
-            red += r == 255 && g == 0 && b == 0;
-        }
-    al_destroy_bitmap(bitmap);
+    const int background = countPixels(shot, [](auto r, auto g, auto b) { return r == 20 && g == 20 && b == 60; });
+    const int red = countPixels(shot, [](auto r, auto g, auto b) { return r == 255 && g == 0 && b == 0; });
     return background > 10000 && red > 50;
 }
 
