@@ -2,8 +2,10 @@
 
 #include <allegro5/allegro.h>
 
+#include "frame/config.h"
 #include "menu_fixture.h"
 #include "menus/main_menu.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -11,6 +13,21 @@ namespace {
 // queue; entry positions are those of a 1920-pixel-wide screen.
 class TitleScreenTest : public MenuFixture {
 protected:
+    // The first-run prompt writes its answers to the configuration at once.
+    void SetUp() override
+    {
+        MenuFixture::SetUp();
+        std::filesystem::create_directories(home.dataFolder());
+        configPath = (home.dataFolder() / "tamwick.cfg").string();
+        config = al_create_config();
+    }
+    void TearDown() override
+    {
+        al_destroy_config(config);
+        config = nullptr;
+        configPath.clear();
+        MenuFixture::TearDown();
+    }
     // A menu of one entry that asks to go back.
     std::unique_ptr<TamwickMenu> backOnly()
     {
@@ -40,6 +57,7 @@ protected:
         return found;
     }
 
+    TempDataHome home;
     TitleScreen title{1920};
 };
 

@@ -21,6 +21,7 @@
 #include "media/sprites.h"
 #include "support/allegro_environment.h"
 #include "support/placeholder_assets.h"
+#include "support/screen_capture.h"
 #include "support/temp_folder.h"
 #include "support/working_folder.h"
 
@@ -96,9 +97,7 @@ void makeArenaCanvas(int cellsWide, int cellsHigh)
 
 fs::path saveCanvasScreenshot(const std::string& name)
 {
-    const fs::path folder = fs::path(TAMWICK_RUN_DIR).parent_path() / "screenshots";
-    fs::create_directories(folder);
-    const fs::path path = folder / (name + ".png");
+    const fs::path path = screenshotFile(name + ".png");
     if (!screenBitmap || !al_save_bitmap(path.string().c_str(), screenBitmap->bitmap))
         throw std::runtime_error("cannot save " + path.string());
     return path;

@@ -5,6 +5,13 @@
 
 #include "support/placeholder_assets.h"
 
+std::filesystem::path screenshotFile(const std::string& name)
+{
+    const std::filesystem::path folder = std::filesystem::path(TAMWICK_RUN_DIR).parent_path() / "screenshots";
+    std::filesystem::create_directories(folder);
+    return folder / name;
+}
+
 bool captureScreen(const std::filesystem::path& path)
 {
     // The root window: asked for one window, import raises it and may wait

@@ -2,9 +2,14 @@
 #include <allegro5/allegro.h>
 #include <array>
 #include <filesystem>
+#include <string>
 
 // Pictures of the X server's screen (the whole root window, ImageMagick's
 // import), read back for tests of the real program.
+
+// Where the tests keep pictures worth looking at: `name` in the build folder's
+// "screenshots" folder, which is made when missing.
+std::filesystem::path screenshotFile(const std::string& name);
 
 // Writes the screen to `path` as a PNG; false when import failed.
 bool captureScreen(const std::filesystem::path& path);

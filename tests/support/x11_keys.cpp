@@ -13,8 +13,8 @@ int run(const std::string& command)
     return std::system((command + " >/dev/null 2>&1").c_str());
 }
 
-const char* const focusWindow =
-    "w=$(xdotool search --name '^Tamwick$' | head -n 1); [ -n \"$w\" ] && xdotool windowfocus --sync $w; ";
+const char* const tamwickWindow = "w=$(xdotool search --name '^Tamwick$' 2>/dev/null | head -n 1); ";
+const std::string focusWindow = tamwickWindow + std::string("[ -n \"$w\" ] && xdotool windowfocus --sync $w; ");
 
 }
 
@@ -32,12 +32,22 @@ bool waitForWindow(int timeoutSeconds)
 
 void keyDown(const std::string& key)
 {
-    run(focusWindow + std::string("xdotool keydown ") + key);
+    run(focusWindow + ("xdotool keydown ") + key);
 }
 
 void keyUp(const std::string& key)
 {
-    run(focusWindow + std::string("xdotool keyup ") + key);
+    run(focusWindow + ("xdotool keyup ") + key);
+}
+
+void windowKeyDown(const std::string& key)
+{
+    run(tamwickWindow + std::string("[ -n \"$w\" ] && xdotool keydown --window $w ") + key);
+}
+
+void windowKeyUp(const std::string& key)
+{
+    run(tamwickWindow + std::string("xdotool keyup ") + key + "; [ -n \"$w\" ] && xdotool keyup --window $w " + key);
 }
 
 void holdKeyUntilExit(int pid, const std::string& key, int timeoutSeconds)

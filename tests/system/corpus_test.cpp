@@ -5,7 +5,6 @@
 
 #include "session/verify_text.h"
 #include "support/program_runner.h"
-#include "support/replay_codec_probe.h"
 #include "support/temp_folder.h"
 #include "support/x11_keys.h"
 
@@ -49,8 +48,6 @@ protected:
     {
         if (!haveDisplay())
             GTEST_SKIP() << "needs an X server";
-        if (!replayCodecPresent())
-            GTEST_SKIP() << "needs the replay codec";
     }
 };
 

@@ -107,8 +107,6 @@ TEST(MenusProgram, AFirstRunPlaysARecordedGameFromTheMenusAndQuitsWhenConfirmed)
     if (!hasCompleteAssets(runFolder()))
         GTEST_SKIP() << "needs the generated assets";
     TempDataHome home;
-    const fs::path screenshots = runFolder().parent_path() / "screenshots";
-    fs::create_directories(screenshots);
 
     struct Seen {
         bool focused = false, promptAlone = false, mainMenu = false, startGameMenu = false;
@@ -136,10 +134,11 @@ TEST(MenusProgram, AFirstRunPlaysARecordedGameFromTheMenusAndQuitsWhenConfirmed)
         if (!waitForWindow() || !keys.waitFor("Title screen ready") || !(seen.focused = keys.focus()))
             return;
 
-        // The first run asks about the photographs, alone on a black screen.
+        // The first run asks about the photographs, alone on a black screen:
+        // three lines of explanation, the band on the first switch below them.
         seen.promptAlone = screenShows(
-            [](const ScreenImage& s) { return bandOnEntry(s, 0) && versionPixels(s) == 0; }, keys,
-            screenshots / "first_run_prompt.png");
+            [](const ScreenImage& s) { return bandOnEntry(s, 3) && versionPixels(s) == 0; }, keys,
+            screenshotFile("first_run_prompt.png"));
         // Its last entry, "Done", leads to the main menu.
         for (int i = 0; i < 30 && keys.selection() != "Done"; ++i)
             keys.press("Up", "UP");
@@ -147,7 +146,7 @@ TEST(MenusProgram, AFirstRunPlaysARecordedGameFromTheMenusAndQuitsWhenConfirmed)
             return;
         seen.mainMenu = screenShows(
             [](const ScreenImage& s) { return bandOnEntry(s, 0) && versionPixels(s) > 20; }, keys,
-            screenshots / "main_menu.png");
+            screenshotFile("main_menu.png"));
 
         // Down through every entry, round to "Start Game".
         const std::size_t walkStart = keys.selections().size() - 1;
@@ -160,7 +159,7 @@ TEST(MenusProgram, AFirstRunPlaysARecordedGameFromTheMenusAndQuitsWhenConfirmed)
             return;
         seen.startGameMenu = screenShows(
             [](const ScreenImage& s) { return bandOnEntry(s, 1) && !bandOnEntry(s, 0); }, keys,
-            screenshots / "start_game_menu.png");
+            screenshotFile("start_game_menu.png"));
 
         // Classic: the join screen; the third and fourth keyboard layouts join.
         seen.joinScreen = keys.press("Return", "ENTER", "playerJoinScreen");
@@ -175,7 +174,7 @@ TEST(MenusProgram, AFirstRunPlaysARecordedGameFromTheMenusAndQuitsWhenConfirmed)
                                   };
                                   return joined(2) && joined(3) && !joined(1);
                               },
-                              keys, screenshots / "join_screen.png");
+                              keys, screenshotFile("join_screen.png"));
         seen.gameStarted = keys.press("space", "SPACE", "Begin game");
         seen.gameEnded = keys.waitFor("Game ended", 0, std::chrono::seconds(120));
 

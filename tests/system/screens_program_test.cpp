@@ -13,7 +13,6 @@
 #include <thread>
 
 #include "support/program_runner.h"
-#include "support/replay_codec_probe.h"
 #include "support/temp_folder.h"
 #include "support/x11_keys.h"
 
@@ -151,8 +150,6 @@ TEST_F(ScreensProgram, AWholeGameOfTwoKeyboardPlayersEndsInTheTrophyRoomAndRetur
 
 TEST_F(ScreensProgram, QuittingFromThePauseMenuLeavesAReplayThatPlaysBack)
 {
-    if (!replayCodecPresent())
-        GTEST_SKIP() << "needs the replay codec";
     ProgramResult result = runScreens({"game", "0", "5"}, [&](int pid) {
         if (!waitForWindow())
             return;

@@ -65,7 +65,7 @@ TEST(ProgramDisplay, StartsWithSoundAndMusicShowsTheMenuAndShutsDownInOrder)
     // Straight to the main menu, which one Escape closes.
     writePastFirstRunConfig(home);
     ProgramFolder folder;
-    const fs::path shot = runFolder().parent_path() / "menu_screenshot.png";
+    const fs::path shot = screenshotFile("startup_menu.png");
     bool menuSeen = false;
     ProgramOptions o;
     o.workingFolder = folder.path();

@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+
+#include "frame/file_stream.h"
+#include "frame/settings.h"
+#include "menus/replay_list_menu.h"
+#include "session/replay_folder.h"
+#include "session/replay_header.h"
+#include "support/log_capture.h"
+#include "support/replay_playback.h"
+#include "support/round_fixture.h"
+#include "menu_test_environment.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+// A replays folder of hand-made files: readable headers, a file from a
+// future version and names that are not replays.
+class ReplayList : public RoundTest {
+protected:
+    void SetUp() override
+    {
+        RoundTest::SetUp();
+        showReplayTestOptions = false;
+    }
+
+    fs::path folder() { return getReplaysFolder(); }
+    // A readable header of a `mode` round of four players, written at the given time.
+    fs::path replay(int number, int mode, int minute)
+    {
+        resetRoundState();
+        makeArena(19, 11);
+        for (int i = 0; i < 4; ++i)
+            addPlayer(i, {1 + i, 1});
+        gameOptions.gameMode = mode;
+        gameOptions.numPlayers = 4;
+        resolveReplayRoundOptions(1);
+        const fs::path path = folder() / (std::to_string(number) + ".1.1.2.replay");
+        {
+            std::ofstream out(path, std::ios::binary);
+            serialiseSetup(out);
+        }
+        stamp(path, minute);
+        return path;
+    }
+    fs::path futureReplay(int number, int minute)
+    {
+        const fs::path path = folder() / (std::to_string(number) + ".1.1.3.replay");
+        {
+            std::ofstream out(path, std::ios::binary);
+            File::writeInt32(out, 0x1001003);
+        }
+        stamp(path, minute);
+        return path;
+    }
+    static void stamp(const fs::path& path, int minute)
+    {
+        using namespace std::chrono;
+        const sys_seconds at = sys_days{year{2021} / 12 / 9} + hours{13} + minutes{minute};
+        fs::last_write_time(path, file_clock::from_sys(at));
+    }
+    static void companions(const fs::path& path)
+    {
+        writeFile(path.string() + ".verify", "text");
+        writeFile(path.string() + ".verifyZ", "packed");
+    }
+    std::unique_ptr<TamwickMenu> list() { return viewReplaysMenu(env.context); }
+
+    MenuTestEnvironment env;
+};
+
+TEST_F(ReplayList, LabelsErrorEntriesAndOddNames)
+{
+    replay(3, 2, 5);
+    futureReplay(4, 6);
+    // Names that are not replays are passed over, and the list goes on.
+    writeFile(folder() / "x.replay", "");
+    writeFile(folder() / "notes.txt", "");
+    fs::create_directories(folder() / "7.1.1.2.replay");
+    writeFile(folder() / "99999999999999.1.1.2.replay", "");
+
+    auto menu = list();
+    const Texts texts = env.texts(*menu);
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0], "4 - Error - select for details - 0kB");
+    EXPECT_EQ(texts[1].rfind("3 - 2021/12/9 13:05 - Battle Royale - 4 players - 1.1.2 - ", 0), 0u) << texts[1];
+    EXPECT_EQ(texts[2], "Back");
+    EXPECT_EQ(static_cast<CmdButtonText&>(*menu->buttons[0]).x, 960 - 380);
+    EXPECT_EQ(menu->layout, &listMenuLayout);
+
+    // The error entry explains itself instead of playing.
+    env.tap(*menu, ALLEGRO_KEY_ENTER);
+    ASSERT_EQ(env.messages.size(), 1u);
+    EXPECT_EQ(env.messages[0].lines,
+              (Texts{"Error:", "Replay from future version of game: 1.1.3", "Press ENTER to exit"}));
+    EXPECT_EQ(env.messages[0].key, ALLEGRO_KEY_ENTER);
+    EXPECT_EQ(env.messages[0].secondKey, -1);
+    EXPECT_TRUE(env.games.empty());
+
+    env.choose(*menu, "3 - ");
+    ASSERT_EQ(env.games.size(), 1u);
+    EXPECT_EQ(env.games[0].path, (folder() / "3.1.1.2.replay").string());
+    EXPECT_FALSE(env.games[0].fast);
+    EXPECT_FALSE(env.games[0].skipResults);
+    EXPECT_EQ(env.texts(*menu), texts) << "playing leaves the list as it was";
+
+    env.choose(*menu, "Back");
+    EXPECT_TRUE(env.context.backRequested);
+}
+
+TEST_F(ReplayList, AnEmptyFolderListsBackAloneAndTheTestEntryComesFirst)
+{
+    EXPECT_EQ(env.texts(*list()), Texts{"Back"});
+    showReplayTestOptions = true;
+    EXPECT_EQ(env.texts(*list()), (Texts{"Test all replays", "Back"}));
+}
+
+// Deleting asks first; a confirmed deletion removes the replay and whichever
+// companions exist, and leaves an inert "DELETED" line in its place.
+TEST_F(ReplayList, DeletingAsksRemovesTheFilesAndLeavesAnInertLine)
+{
+    const fs::path withCompanions = folder() / "1.1.1.2.replay";
+    writeFile(withCompanions, "x");
+    companions(withCompanions);
+    stamp(withCompanions, 2);
+    const fs::path alone = folder() / "2.1.1.2.replay";
+    writeFile(alone, "x");
+    stamp(alone, 1);
+    auto menu = list();
+    const Texts before = env.texts(*menu);
+    ASSERT_EQ(before.size(), 3u);
+
+    env.answers = {false};
+    env.tap(*menu, ALLEGRO_KEY_DELETE);
+    ASSERT_EQ(env.messages.size(), 1u);
+    EXPECT_EQ(env.messages[0].lines,
+              Texts{"Confirm deletion of replay: Y or bomb button to confirm, ESC or Button 2 to cancel"});
+    EXPECT_EQ(env.messages[0].key, ALLEGRO_KEY_Y);
+    EXPECT_EQ(env.messages[0].secondKey, ALLEGRO_KEY_ESCAPE);
+    EXPECT_TRUE(fs::exists(withCompanions));
+    EXPECT_EQ(env.texts(*menu), before);
+
+    env.answers = {true};
+    env.tap(*menu, ALLEGRO_KEY_DELETE);
+    EXPECT_FALSE(fs::exists(withCompanions));
+    EXPECT_FALSE(fs::exists(withCompanions.string() + ".verify"));
+    EXPECT_FALSE(fs::exists(withCompanions.string() + ".verifyZ"));
+    EXPECT_EQ(env.textOf(*menu, 0), "DELETED");
+    EXPECT_TRUE(fs::exists(alone));
+
+    const std::size_t messages = env.messages.size();
+    env.tap(*menu, ALLEGRO_KEY_ENTER);
+    env.tap(*menu, ALLEGRO_KEY_DELETE);
+    EXPECT_EQ(env.messages.size(), messages) << "a deleted entry does nothing";
+    EXPECT_TRUE(env.games.empty());
+
+    env.select(*menu, "2 - ");
+    env.tap(*menu, ALLEGRO_KEY_DELETE);
+    EXPECT_FALSE(fs::exists(alone));
+    EXPECT_EQ(env.texts(*menu), (Texts{"DELETED", "DELETED", "Back"}));
+}
+
+// A deletion that fails for another reason than a missing file is reported;
+// the entry keeps its label and can be tried again.
+TEST_F(ReplayList, AFailedDeletionIsShownAndTheEntryKept)
+{
+    const fs::path path = folder() / "5.1.1.2.replay";
+    writeFile(path, "x");
+    auto menu = list();
+    const std::string label = env.textOf(*menu, 0);
+    // Replaced, after listing, by a folder that is not empty.
+    fs::remove(path);
+    fs::create_directories(path / "inside");
+
+    LogCapture log;
+    env.answers = {true, true};
+    env.tap(*menu, ALLEGRO_KEY_DELETE);
+    ASSERT_EQ(env.messages.size(), 2u);
+    const Texts& error = env.messages[1].lines;
+    ASSERT_EQ(error.size(), 4u);
+    EXPECT_EQ(error[0], "Error:");
+    EXPECT_EQ(error[1], "Could not delete " + path.string());
+    EXPECT_EQ(error[3], "Press ENTER to exit");
+    EXPECT_EQ(env.messages[1].key, ALLEGRO_KEY_ENTER);
+    EXPECT_EQ(env.textOf(*menu, 0), label);
+    EXPECT_TRUE(anyLineStartsWith(log.lines(), "Could not delete " + path.string()));
+
+    fs::remove_all(path);
+    env.answers = {true};
+    env.tap(*menu, ALLEGRO_KEY_DELETE);
+    EXPECT_EQ(env.textOf(*menu, 0), "DELETED");
+}
+
+// Every readable replay plays fast without results, newest first, until one
+// is quit; the time it took is logged.
+TEST_F(ReplayList, TestAllReplaysPlaysEveryReadableReplayAndLogsTheTime)
+{
+    replay(1, 0, 1);
+    futureReplay(2, 2);
+    replay(3, 5, 3);
+    replay(4, 1, 4);
+    showReplayTestOptions = true;
+    auto menu = list();
+    EXPECT_EQ(env.textOf(*menu, 0), "Test all replays");
+
+    LogCapture log;
+    env.tap(*menu, ALLEGRO_KEY_ENTER);
+    ASSERT_EQ(env.games.size(), 3u);
+    EXPECT_EQ(env.games[0].path, (folder() / "4.1.1.2.replay").string());
+    EXPECT_EQ(env.games[1].path, (folder() / "3.1.1.2.replay").string());
+    EXPECT_EQ(env.games[2].path, (folder() / "1.1.1.2.replay").string());
+    EXPECT_TRUE(env.games[0].fast);
+    EXPECT_TRUE(env.games[0].skipResults);
+    EXPECT_TRUE(env.messages.empty()) << "replays with errors are passed over silently";
+    EXPECT_TRUE(anyLineStartsWith(log.lines(), "Test all replays: "));
+
+    env.games.clear();
+    env.gameResults = {false, true};
+    env.tap(*menu, ALLEGRO_KEY_ENTER);
+    EXPECT_EQ(env.games.size(), 2u) << "a quit replay stops the test";
+}
+
+}
