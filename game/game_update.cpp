@@ -194,14 +194,14 @@ void Game::update(bool& roundOver, bool& replayEnded, const std::shared_ptr<Musi
     using enum UpdateStep;
     runStep(*this, Auction, &Game::updateAuction);                     // auction_rules.cpp
     reachStep(Players);
-    updatePlayers(replayEnded);                                         // player_update.cpp
+    updatePlayers(replayEnded);                                         // Player::update, player_update.cpp
     if (isMode(GameMode::CaptureTheFlag))
-        runStep(*this, Flags, &Game::updateFlags);                      // flag.cpp
+        runStep(*this, Flags, &Game::updateFlags);                      // Flag::update, flag.cpp
     // Once a second of game time at every update rate.
     if (isMode(GameMode::KingOfTheHill) && frameCounter % gameOptions.updateRate == 0)
         runStep(*this, KingOfTheHill, &Game::updateKingOfTheHill);
     runStep(*this, Bombs, &Game::updateBombs);                         // bombs.cpp
-    runStep(*this, Explosions, &Game::updateExplosions);               // bombs.cpp
+    runStep(*this, Explosions, &Game::updateExplosions);               // explosions.cpp
     runStep(*this, PlayerDeaths, &Game::checkPlayerDeaths);            // player_deaths.cpp
     runStep(*this, ShrinkingArena, &Game::updateShrinkingArena);       // shrinking_arena.cpp
     if (isMode(GameMode::SnakeHunter)) {

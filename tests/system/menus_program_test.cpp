@@ -1,6 +1,6 @@
 // The real program under an X server, driven through its menus with keys sent
 // to its window: the first-run prompt, the main menu, a recorded game of two
-// keyboard players, and the quit confirmation.
+// keyboard players, the credits, and the quit confirmation.
 #include <gtest/gtest.h>
 
 #include <signal.h>
@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "support/key_driver.h"
+#include "support/past_first_run.h"
 #include "support/placeholder_assets.h"
 #include "support/program_runner.h"
 #include "support/screen_capture.h"
@@ -224,4 +225,41 @@ TEST(MenusProgram, AFirstRunPlaysARecordedGameFromTheMenusAndQuitsWhenConfirmed)
     ProgramResult verified = runProgram(verify);
     EXPECT_EQ(verified.exitStatus, 0) << verified.output;
     EXPECT_NE(verified.output.find("VERIFIED " + replays[0].string()), std::string::npos) << verified.output;
+}
+
+TEST(MenusProgram, EscapeLeavesTheCreditsForTheMainMenu)
+{
+    if (!haveDisplay())
+        GTEST_SKIP() << "needs an X server";
+    if (!hasCompleteAssets(runFolder()))
+        GTEST_SKIP() << "needs the generated assets";
+    TempDataHome home;
+    writePastFirstRunConfig(home);
+
+    bool creditsShown = false, creditsClosed = false, menuStayed = false, exited = false;
+    ProgramOptions options;
+    options.env["XDG_DATA_HOME"] = home.folder().str();
+    options.timeout = std::chrono::seconds(120);
+    options.whileRunning = [&](int pid) {
+        KeyDriver keys(pid);
+        if (!waitForWindow() || !keys.waitFor("Title screen ready") || !keys.focus() || !selectDown(keys, "Credits"))
+            return;
+        creditsShown = keys.press("Return", "ENTER", "Credits shown");
+        creditsClosed = creditsShown && keys.press("Escape", "ESCAPE", "Credits closed");
+        // The Escape that closed the credits closes nothing more: the main
+        // menu still answers, on the entry that opened them.
+        menuStayed = creditsClosed && keys.running() && keys.selection() == "Credits" &&
+                     selectDown(keys, "Quit to desktop");
+        exited = menuStayed && keys.press("Return", "ENTER", "Message screen: Confirm quit to desktop") &&
+                 keys.holdUntilExit("Return");
+        if (!exited)
+            kill(pid, SIGKILL);
+    };
+    ProgramResult result = runProgram(options);
+    ASSERT_FALSE(result.timedOut) << result.output;
+    EXPECT_TRUE(creditsShown) << result.output;
+    EXPECT_TRUE(creditsClosed) << result.output;
+    EXPECT_TRUE(menuStayed) << result.output;
+    EXPECT_TRUE(exited) << result.output;
+    EXPECT_EQ(result.exitStatus, 0) << result.output;
 }
