@@ -40,8 +40,6 @@ std::vector<std::string> outputLines(const std::string& output, const std::strin
     return found;
 }
 
-// Needs the replay codec (the header, round block and verify text) to have
-// landed: until then every playback fails, and the tests skip.
 class Corpus : public ::testing::Test {
 protected:
     void SetUp() override
