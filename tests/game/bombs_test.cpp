@@ -216,10 +216,12 @@ TEST_F(Bombs, RemoteAndDetonatorBombsWaitForTheirOwnerAndDoNotCountAsLaid)
     owner->specialBombOut = true;
     placeBomb({1, 1}, owner, 3, BombState::RemoteControl);
     placeBomb({5, 3}, owner, 0, BombState::Detonator);
+    placeBomb({7, 1}, owner, 10);   // the owner's normal bombs burn meanwhile
+    owner->bombsOut = 1;
     runFrames(50);
+    EXPECT_FALSE(bombGrid.at(7, 1).isLive());
     EXPECT_EQ(bombGrid.at(1, 1).fuse, 3);
     EXPECT_EQ(bombGrid.at(5, 3).fuse, 0);
-    EXPECT_TRUE(game->flames.empty());
 
     owner->specialBombOut = false;
     runFrames(1);

@@ -137,6 +137,7 @@ TEST_F(GameUpdate, AReplayEndingInsideThePlayerLoopSkipsTheLaterPlayers)
     EXPECT_TRUE(replayEnded);
     EXPECT_EQ(second->x, 32);
     EXPECT_EQ(log.lines(), std::vector<std::string>{"EOF (p->update)"});
+    EXPECT_EQ(steps.back(), S::RoundEnd);   // the rest of the frame still runs
 
     // The end byte read where a player number belongs ends it the same way.
     auto more = replayBytes(std::string("\0\0w", 3));

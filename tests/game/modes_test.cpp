@@ -44,6 +44,7 @@ TEST_F(Modes, ClassicEndsWithOneHumanLeftStanding)
     gameOptions.numPlayers = 3;
     a->dead = true;
     EXPECT_FALSE(g.isRoundOver());
+    EXPECT_EQ(g.countDeadPlayers(), 1);
     b->dead = c->dead = true;   // all dying in the same frame ends it too
     EXPECT_TRUE(g.isRoundOver());
 

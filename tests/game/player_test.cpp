@@ -20,15 +20,18 @@ TEST_F(PlayerRecord, ANewRoundResetsTheRoundButKeepsTheGame)
     p->range = 7;
     p->dead = true;
     p->snakeLength = 5;
+    p->trailTimer = 9;
     p->snakeBody = {{40, 40, 0}, {300, 300, 0}};   // cells of the last arena
+    p->flyingSprites.push_back(makeFlyingSprite({}, 0, 0, 0.2f, 1, 0));
     gameOptions.initialPlayerSpeed = 3;
     gameOptions.updateRateMultiplier = 2;
     p->resetForRound(true);
     EXPECT_EQ((std::array{p->coins, p->roundWins, p->team, p->kills, p->range, p->speed, p->walkTimer,
-                          p->snakeLength}),
-              (std::array{30, 2, 0, 0, 2, 3, 20, 0}));
+                          p->snakeLength, p->trailTimer}),
+              (std::array{30, 2, 0, 0, 2, 3, 20, 0, 9}));
     EXPECT_FALSE(p->dead);
     EXPECT_TRUE(p->snakeBody.empty());
+    EXPECT_TRUE(p->flyingSprites.empty());
     EXPECT_TRUE(p->fireLatched);
 }
 
@@ -119,6 +122,11 @@ TEST_F(PlayerRecord, TheShieldBlinksOnlyWhileItsCountdownRuns)
     EXPECT_EQ(p->shieldLook(), 2);
     frameCounter = 24;
     EXPECT_EQ(p->shieldLook(), 1);
+    p->snakeLength = 4;
+    EXPECT_EQ(p->shieldLook(), 2);
+    frameCounter = 5;
+    EXPECT_EQ(p->shieldLook(), 0);
+    frameCounter = 0;
     p->dead = true;
     EXPECT_EQ(p->shieldLook(), 0);
 }
