@@ -1,28 +1,11 @@
+#include <array>
+
 #include "rules_scenario.h"
 
 namespace {
 
 using Bombs = RulesScenario;
 using Set = std::set<std::pair<int, int>>;
-
-TEST_F(Bombs, AFuseOfFGoesOffInPassFPlusOneAndFreesTheOwnersBomb)
-{
-    makeArena(7, 5);
-    startGame();
-    auto owner = makeOwner();
-    owner->bombsOut = 2;
-    placeBomb({1, 1}, owner, 0);
-    placeBomb({5, 3}, owner, 2);
-
-    runFrames(1);
-    EXPECT_FALSE(bombGrid.at(1, 1).isLive());
-    EXPECT_EQ(owner->bombsOut, 1);
-    runFrames(1);
-    EXPECT_TRUE(bombGrid.at(5, 3).isLive());
-    runFrames(1);
-    EXPECT_FALSE(bombGrid.at(5, 3).isLive());
-    EXPECT_EQ(owner->bombsOut, 0);
-}
 
 TEST_F(Bombs, ThreeWavesPerDirectionFollowOneCellApartAndScaleWithTheMultiplier)
 {
@@ -33,9 +16,12 @@ TEST_F(Bombs, ThreeWavesPerDirectionFollowOneCellApartAndScaleWithTheMultiplier)
         gameOptions.updateRateMultiplier = mult;
         startGame();
         auto owner = makeOwner(2);
+        owner->bombsOut = 2;
         placeBomb({3, 3}, owner, 0);
+        placeBomb({1, 5}, owner, 2);   // a fuse of f goes off in pass f + 1
 
         runFrames(1);
+        EXPECT_EQ(owner->bombsOut, 1);
         ASSERT_EQ(game->flames.size(), 12u);
         EXPECT_EQ(game->nextFlameGroup, 4);
         // Left, up, down, right: the head next to the bomb, the others on it.
@@ -43,24 +29,28 @@ TEST_F(Bombs, ThreeWavesPerDirectionFollowOneCellApartAndScaleWithTheMultiplier)
         for (std::size_t i = 0; i < 12; ++i) {
             const Flame& f = game->flames[i];
             const Vector2 step = steps[i / 3];
-            const bool head = i % 3 == 0;
             EXPECT_EQ(f.group, int(i / 3));
             EXPECT_EQ(f.wave, int(i % 3) + 1);
             EXPECT_EQ(Vector2(f.dx, f.dy), step);
-            EXPECT_EQ(Vector2(f.x, f.y), head ? Vector2(3, 3) + step : Vector2(3, 3));
+            EXPECT_EQ(Vector2(f.x, f.y), i % 3 == 0 ? Vector2(3, 3) + step : Vector2(3, 3));
             EXPECT_EQ(f.timer, (f.wave == 3 ? 8 : 4) * mult - 1);
         }
+        runFrames(1);
+        EXPECT_TRUE(bombGrid.at(1, 5).isLive());
+        runFrames(1);
+        EXPECT_FALSE(bombGrid.at(1, 5).isLive());
+        EXPECT_EQ(owner->bombsOut, 0);
 
-        // The bomb's cell burns until the third wave leaves it.
-        runFrames(8 * mult - 2);
+        // The bomb's cell burns until the third wave leaves it; the last wave
+        // passes the range after 16 frames (times the multiplier).
+        runFrames(8 * mult - 4);
         EXPECT_TRUE(game->hasFlameAt({3, 3}));
         runFrames(1);
         EXPECT_FALSE(game->hasFlameAt({3, 3}));
-        // The last wave passes the range after 16 frames (times the multiplier).
         runFrames(8 * mult - 1);
-        EXPECT_FALSE(game->flames.empty());
+        EXPECT_GT(flamesOfGroup(0), 0);
         runFrames(1);
-        EXPECT_TRUE(game->flames.empty());
+        EXPECT_EQ(flamesOfGroup(0), 0);
     }
 }
 
@@ -73,14 +63,11 @@ TEST_F(Bombs, FlamesReachTheRangeAndStopAtWallsAndBlocksWearingOneBlockPerDirect
                "#........#",
                "##########"});
     startGame();
-    auto owner = makeOwner(3);
-    placeBomb({4, 3}, owner, 0);
-
+    placeBomb({4, 3}, makeOwner(3), 0);
     runFrames(1);
     // The head next to the bomb breaks the block in the explosion's frame.
     EXPECT_EQ(grid.at(3, 3), Square::Crumbling);
-    const Set seen = flameCellsOver(20);
-    EXPECT_EQ(seen, (Set{{4, 3}, {5, 3}, {4, 2}, {4, 4}}));
+    EXPECT_EQ(flameCellsOver(20), (Set{{4, 3}, {5, 3}, {4, 2}, {4, 4}}));
     EXPECT_EQ(grid.at(2, 3), Square::Block);
     EXPECT_EQ(grid.at(6, 3), Square::Wall);
     EXPECT_EQ(grid.at(4, 1), Square::ToughBlock + 1);
@@ -88,54 +75,38 @@ TEST_F(Bombs, FlamesReachTheRangeAndStopAtWallsAndBlocksWearingOneBlockPerDirect
     EXPECT_EQ(grid.at(3, 3), Square::Empty);
 }
 
-TEST_F(Bombs, ABrokenBlockCrumblesForTwentyFramesAndCrumblingBlocksStopFlames)
+TEST_F(Bombs, BlocksCrumbleForTwentyFramesToughOnesWearAndCrumblingOnesStopFlames)
 {
-    makeArena(9, 5);
-    startGame();
-    auto owner = makeOwner(2);
-    grid.at(2, 2) = Square::Block;
-    placeBomb({3, 2}, owner, 0);
-    runFrames(20);
-    EXPECT_EQ(grid.at(2, 2), 29);
-    runFrames(1);
-    EXPECT_EQ(grid.at(2, 2), Square::Empty);
-
-    // A block already crumbling starts again and keeps the flame out.
-    grid.at(6, 2) = 15;
-    powerupGrid.at(5, 2) = 6;
-    placeBomb({7, 2}, owner, 0);
-    runFrames(1);
-    EXPECT_EQ(grid.at(6, 2), Square::Crumbling);
-    EXPECT_FALSE(flameCellsOver(16).count({5, 2}));
-    EXPECT_EQ(powerupGrid.at(5, 2), 6);
-}
-
-TEST_F(Bombs, HeadsWearToughBlocksOnAndRestartCrumbling)
-{
-    makeArena(7, 5);
+    makeArena(11, 5);
     startGame();
     grid.at(2, 2) = Square::ToughBlock + 1;
     grid.at(4, 2) = Square::ToughBlockLast;
     grid.at(3, 1) = 45;
     grid.at(3, 3) = 22;
     placeBomb({3, 2}, makeOwner(2), 0);
+    // A block already crumbling starts again and keeps the flame out.
+    grid.at(8, 2) = 15;
+    powerupGrid.at(7, 2) = 6;
+    placeBomb({9, 2}, makeOwner(2), 0);
     runFrames(1);
     EXPECT_EQ(grid.at(2, 2), Square::ToughBlockLast);
     EXPECT_EQ(grid.at(4, 2), Square::ToughCrumbling);
     EXPECT_EQ(grid.at(3, 1), Square::ToughCrumbling);
     EXPECT_EQ(grid.at(3, 3), Square::Crumbling);
-    runFrames(20);
+    EXPECT_EQ(grid.at(8, 2), Square::Crumbling);
+    EXPECT_FALSE(flameCellsOver(19).count({7, 2}));
+    EXPECT_EQ(grid.at(3, 3), 29);
+    runFrames(1);
+    EXPECT_EQ(grid.at(3, 3), Square::Empty);
     EXPECT_EQ(grid.at(4, 2), Square::Empty);
     EXPECT_EQ(grid.at(2, 2), Square::ToughBlockLast);
+    EXPECT_EQ(powerupGrid.at(7, 2), 6);
 }
 
 TEST_F(Bombs, FlamesBurnPowerupsInRangeAndUncoverThoseUnderBlocks)
 {
-    makeArena({"#########",
-               "#.......#",
-               "#.B.....#",
-               "#.......#",
-               "#########"});
+    makeArena(9, 5);
+    grid.at(2, 2) = Square::Block;
     powerupGrid.at(2, 2) = 7;   // under the block
     powerupGrid.at(1, 2) = 5;   // behind it
     powerupGrid.at(5, 2) = 3;   // in range
@@ -145,11 +116,9 @@ TEST_F(Bombs, FlamesBurnPowerupsInRangeAndUncoverThoseUnderBlocks)
     placeBomb({3, 2}, makeOwner(2), 0);
     runFrames(30);
     EXPECT_EQ(grid.at(2, 2), Square::Empty);
-    EXPECT_EQ(powerupGrid.at(2, 2), 7);
-    EXPECT_EQ(powerupGrid.at(1, 2), 5);
-    EXPECT_EQ(powerupGrid.at(5, 2), 0);
-    EXPECT_EQ(powerupGrid.at(6, 2), 4);
-    EXPECT_EQ(powerupGrid.at(3, 1), 0);
+    EXPECT_EQ((std::array{powerupGrid.at(2, 2), powerupGrid.at(1, 2), powerupGrid.at(5, 2),
+                          powerupGrid.at(6, 2), powerupGrid.at(3, 1)}),
+              (std::array{7, 5, 0, 4, 0}));
 }
 
 TEST_F(Bombs, AnAnnihilatorPassesBlocksWearingThemAndSparesPowerupsButNotWalls)
@@ -168,11 +137,8 @@ TEST_F(Bombs, AnAnnihilatorPassesBlocksWearingThemAndSparesPowerupsButNotWalls)
     runFrames(1);
     EXPECT_EQ(grid.at(2, 2), Square::Crumbling);
     const Set seen = flameCellsOver(20);
-    EXPECT_TRUE(seen.count({2, 2}));
-    EXPECT_TRUE(seen.count({1, 2}));
-    EXPECT_TRUE(seen.count({5, 2}));
-    EXPECT_FALSE(seen.count({6, 2}));
-    EXPECT_FALSE(seen.count({0, 2}));
+    EXPECT_TRUE(seen.count({1, 2}) && seen.count({5, 2}));
+    EXPECT_FALSE(seen.count({6, 2}) || seen.count({0, 2}));
     EXPECT_EQ(powerupGrid.at(1, 2), 5);
     EXPECT_EQ(powerupGrid.at(4, 2), 3);
     EXPECT_EQ(grid.at(6, 2), Square::Wall);
@@ -190,8 +156,7 @@ TEST_F(Bombs, AnUltraBombAlsoSendsFlamesAlongTheDiagonals)
     runFrames(1);
     EXPECT_EQ(game->nextFlameGroup, 8);
     EXPECT_EQ(game->flames.size(), 24u);
-    EXPECT_EQ(game->flames[0].x, 2);
-    EXPECT_EQ(game->flames[0].y, 2);
+    EXPECT_EQ(Vector2(game->flames[0].x, game->flames[0].y), Vector2(2, 2));
     const Set seen = flameCellsOver(16);
     for (auto corner : {std::pair{1, 1}, {5, 5}, {1, 5}, {5, 1}, {1, 3}, {5, 3}})
         EXPECT_TRUE(seen.count(corner)) << corner.first << "," << corner.second;
@@ -199,12 +164,7 @@ TEST_F(Bombs, AnUltraBombAlsoSendsFlamesAlongTheDiagonals)
 
 TEST_F(Bombs, HeadsOutsideTheInteriorAreNotLaidAndFlamesLeavingTheArenaTakeTheirDirection)
 {
-    // No border walls: flames may run out of the arena.
-    makeArena({".....",
-               ".....",
-               ".....",
-               ".....",
-               "....."});
+    makeArena(std::vector<std::string>(5, "....."));   // no border walls
     startGame();
     placeBomb({1, 1}, makeOwner(3), 0);
     runFrames(1);
@@ -216,7 +176,6 @@ TEST_F(Bombs, HeadsOutsideTheInteriorAreNotLaidAndFlamesLeavingTheArenaTakeTheir
     // When the second wave leaves the arena the third goes with it.
     runFrames(4);
     EXPECT_EQ(flamesOfGroup(0), 0);
-    EXPECT_FALSE(game->hasFlameAt({0, 1}));
     EXPECT_EQ(flamesOfGroup(3), 3);
 }
 
@@ -228,24 +187,20 @@ TEST_F(Bombs, AChainReactionSetsTheFuseToThreeFramesTimesTheMultiplier)
         makeArena(9, 5);
         gameOptions.updateRateMultiplier = mult;
         startGame();
-        auto first = makeOwner(2);
-        auto second = makeOwner(2);
-        placeBomb({2, 2}, first, 0);
+        placeBomb({2, 2}, makeOwner(2), 0);
         // A remote-control bomb waiting for its owner is set off too.
+        auto second = makeOwner(2);
         second->specialBombOut = true;
         placeBomb({4, 2}, second, 90, BombState::RemoteControl);
 
         // The head reaches the second bomb at its first advance.
-        const int reach = 4 * mult - 1;
-        runFrames(reach);
+        runFrames(4 * mult - 1);
         EXPECT_EQ(flamesOfGroup(3), 3);
         runFrames(1);
         EXPECT_EQ(flamesOfGroup(3), 0);   // the whole direction went into the bomb
-        const Bomb& hit = bombGrid.at(4, 2);
-        EXPECT_EQ(hit.fuse, 3 * mult);
-        EXPECT_EQ(hit.state, BombState::Normal);
+        EXPECT_EQ(bombGrid.at(4, 2).fuse, 3 * mult);
+        EXPECT_EQ(bombGrid.at(4, 2).state, BombState::Normal);
         EXPECT_FALSE(second->specialBombOut);
-
         runFrames(3 * mult);
         EXPECT_TRUE(bombGrid.at(4, 2).isLive());
         runFrames(1);
@@ -261,16 +216,12 @@ TEST_F(Bombs, RemoteAndDetonatorBombsWaitForTheirOwnerAndDoNotCountAsLaid)
     owner->specialBombOut = true;
     placeBomb({1, 1}, owner, 3, BombState::RemoteControl);
     placeBomb({5, 3}, owner, 0, BombState::Detonator);
-    // The owner's normal bombs burn meanwhile.
-    placeBomb({7, 1}, owner, 10);
+    placeBomb({7, 1}, owner, 10);   // the owner's normal bombs burn meanwhile
     owner->bombsOut = 1;
-    runFrames(11);
+    runFrames(50);
     EXPECT_FALSE(bombGrid.at(7, 1).isLive());
-    EXPECT_EQ(owner->bombsOut, 0);
-    runFrames(39);
     EXPECT_EQ(bombGrid.at(1, 1).fuse, 3);
     EXPECT_EQ(bombGrid.at(5, 3).fuse, 0);
-    EXPECT_TRUE(game->flames.empty());
 
     owner->specialBombOut = false;
     runFrames(1);
@@ -280,22 +231,14 @@ TEST_F(Bombs, RemoteAndDetonatorBombsWaitForTheirOwnerAndDoNotCountAsLaid)
     EXPECT_TRUE(bombGrid.at(1, 1).isLive());
     runFrames(1);
     EXPECT_FALSE(bombGrid.at(1, 1).isLive());
-    EXPECT_EQ(owner->bombsOut, -2);
-}
 
-TEST_F(Bombs, AWallOfTheShrinkingArenaSetsOffTheBombBeneathIt)
-{
-    makeArena(7, 5);
-    startGame();
-    auto owner = makeOwner(2);
+    // A wall of the shrinking arena sets off the bomb beneath it.
     owner->specialBombOut = true;
     placeBomb({3, 2}, owner, 90, BombState::RemoteControl);
-    runFrames(1);
     grid.at(3, 2) = Square::OuterWall;
     runFrames(1);
     EXPECT_FALSE(bombGrid.at(3, 2).isLive());
     EXPECT_FALSE(owner->specialBombOut);
-    EXPECT_FALSE(game->flames.empty());
 }
 
 TEST_F(Bombs, AMovingBombStepsEveryThreeFramesTimesTheMultiplierWithoutBurning)
@@ -306,17 +249,14 @@ TEST_F(Bombs, AMovingBombStepsEveryThreeFramesTimesTheMultiplierWithoutBurning)
         makeArena(10, 5);
         gameOptions.updateRateMultiplier = mult;
         startGame();
-        Bomb& rocket = placeBomb({2, 2}, makeOwner(2), 90, BombState::Moving);
-        rocket.direction = Facing::Right;
-        Bomb& upward = placeBomb({7, 3}, makeOwner(2), 90, BombState::Moving);
-        upward.direction = Facing::Up;
+        placeBomb({2, 2}, makeOwner(2), 90, BombState::Moving).direction = Facing::Right;
+        placeBomb({7, 3}, makeOwner(2), 90, BombState::Moving).direction = Facing::Up;
         runFrames(3 * mult - 1);
         EXPECT_TRUE(bombGrid.at(2, 2).isLive());
         runFrames(1);
         EXPECT_FALSE(bombGrid.at(2, 2).isLive());
         EXPECT_TRUE(bombGrid.at(7, 2).isLive());
         const Bomb& moved = bombGrid.at(3, 2);
-        EXPECT_TRUE(moved.isLive());
         EXPECT_EQ(moved.fuse, 90);
         EXPECT_EQ(moved.moveCounter, 0);
         EXPECT_EQ(moved.state, BombState::Moving);
@@ -343,8 +283,7 @@ TEST_F(Bombs, AMovingBombStopsInFrontOfAnythingButItsOwnerAndBurnsOn)
         case SnakeAhead: makeSnake(other, 4, {{8, 3}, {4, 2}}); break;
         case OwnerAhead: owner->x = 4 * 32; owner->y = 2 * 32; break;
         }
-        Bomb& rocket = placeBomb({2, 2}, owner, 5, BombState::Moving);
-        rocket.direction = Facing::Right;
+        placeBomb({2, 2}, owner, 5, BombState::Moving).direction = Facing::Right;
         rulesFrames(6);
         if (obstacle == OwnerAhead) {
             EXPECT_TRUE(bombGrid.at(4, 2).isLive());
@@ -354,10 +293,6 @@ TEST_F(Bombs, AMovingBombStopsInFrontOfAnythingButItsOwnerAndBurnsOn)
         ASSERT_TRUE(stopped.isLive());
         EXPECT_EQ(stopped.state, BombState::Normal);
         EXPECT_EQ(stopped.fuse, 5);
-        rulesFrames(5);
-        EXPECT_TRUE(bombGrid.at(3, 2).isLive());
-        rulesFrames(1);
-        EXPECT_FALSE(bombGrid.at(3, 2).isLive());
     }
 }
 
@@ -368,11 +303,9 @@ TEST_F(Bombs, OlderReplaysLetABombMoveAgainWhenItsScanReachesItInTheSameFrame)
         resetRoundState();
         makeArena(10, 5);
         startGame(replayOfVersion(version));
-        Bomb& rocket = placeBomb({2, 2}, makeOwner(2), 90, BombState::Moving);
-        rocket.direction = Facing::Right;
+        placeBomb({2, 2}, makeOwner(2), 90, BombState::Moving).direction = Facing::Right;
         rulesFrames(5);
-        const int expectedX = version < 0x5f00f ? 4 : 3;
-        EXPECT_TRUE(bombGrid.at(expectedX, 2).isLive());
+        EXPECT_TRUE(bombGrid.at(version < 0x5f00f ? 4 : 3, 2).isLive());
     }
 }
 
@@ -395,7 +328,6 @@ TEST_F(Bombs, OlderReplaysLayAllWavesOnTheBombWithUnscaledTimers)
     EXPECT_EQ(game->flames[1].distance, 0);
     rulesFrames(1);
     EXPECT_EQ(game->flames[1].distance, 1);
-    EXPECT_EQ(game->flames[0].distance, 1);
 }
 
 TEST_F(Bombs, ABlockedHeadRemovesItsDirectionInOldReplaysAndRetiresItLater)
@@ -415,11 +347,8 @@ TEST_F(Bombs, ABlockedHeadRemovesItsDirectionInOldReplaysAndRetiresItLater)
         }
         // The waves behind the head burn where they stand until they advance.
         ASSERT_EQ(flamesOfGroup(0), 2);
-        for (const Flame& f : game->flames) {
-            if (f.group == 0) {
-                EXPECT_EQ(f.distance, 999);
-            }
-        }
+        for (const Flame& f : game->flames)
+            EXPECT_TRUE(f.group != 0 || f.distance == 999);
         const int secondAdvance = version < 0x5f01c ? 4 : 3;
         rulesFrames(secondAdvance - 1);
         EXPECT_EQ(flamesOfGroup(0), 2);
@@ -442,12 +371,10 @@ TEST_F(Bombs, BombsAndFlamesOfAPlayerWhoLeftTheGameAreDropped)
     runFrames(1);
     ASSERT_FALSE(game->flames.empty());
     leaver.reset();
-
     runFrames(1);
     EXPECT_TRUE(game->flames.empty());
     runFrames(20);
     EXPECT_TRUE(game->flames.empty());
-    EXPECT_FALSE(bombGrid.at(3, 2).isLive());
     EXPECT_TRUE(bombGrid.at(3, 2).owner.expired());
     EXPECT_FALSE(bystander->dead);
 }

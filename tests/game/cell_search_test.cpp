@@ -27,8 +27,7 @@ TEST_F(CellSearch, BestCellScansRowsOuterAndKeepsTheFirstOfEqualScores)
                "#....#",
                "######"});
     Game& g = startGame();
-    // Walls of both kinds only: nothing.
-    EXPECT_EQ(g.findBestCellInRect({0, 0}, {1, 1}, scores({})), std::nullopt);
+    EXPECT_EQ(g.findBestCellInRect({0, 0}, {1, 1}, scores({})), std::nullopt);   // walls only
     // All equal, even below zero: the first free cell of the top row.
     EXPECT_EQ(g.findBestCellInRect({0, 0}, {5, 4}, scores({}, -1)), (Vector2{2, 1}));
     // (4, 1) comes before (1, 2) when rows are the outer loop.

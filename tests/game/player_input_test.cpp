@@ -93,62 +93,39 @@ TEST_F(PlayerInput, TheEndByteInPlaceOfAPlayerEndsTheRound)
     EXPECT_GT(p->x, 96);
 }
 
-TEST_F(PlayerInput, BadRecordsFailTheirChecks)
-{
-    makeArena(7, 7);
-    auto p = addPlayer(2, {3, 3});
-    struct Case {
-        std::string records;
-        std::string text;
-    };
-    const Case cases[] = {
-        {std::string("\x03\x00", 2), "Assertion failed: 'dummyCurPlayer == num' at line 373\nreplayInput pos 1\n"},
-        {std::string("\x02\x02", 2), "Assertion failed: 'abs(xDir) < 2' at line 379\nreplayInput pos 2\n"},
-        {std::string("\x02\x08", 2), "Assertion failed: 'abs(yDir) < 2' at line 383\nreplayInput pos 2\n"},
-    };
-    for (const Case& c : cases) {
-        startGame(playingContext(c.records));
-        EXPECT_EQ(thrownBy([&] { update(p); }), c.text);
-    }
-}
-
-TEST_F(PlayerInput, DeadPlayersHaveRecordsAndVerifyLinesOnlyInOldReplays)
-{
-    makeArena(7, 7);
-    auto p = addPlayer(1, {3, 3});
-    p->dead = true;
-    // From 0.95.10 on nothing is read for a dead player.
-    startGame(playingContext("", 0x5f00a, ""));
-    EXPECT_NO_THROW(update(p));
-    startGame(playingContext(std::string("\x01\x00", 2), 0x5f009, "1\n96\n96\n"));
-    update(p);
-    EXPECT_EQ(in->tellg(), 2);
-}
-
-TEST_F(PlayerInput, TheVerifyTextIsCheckedLineByLine)
+TEST_F(PlayerInput, BadRecordsAndVerifyLinesFailTheirChecks)
 {
     makeArena(7, 7);
     auto p = addPlayer(1, {3, 3});
     const std::string still("\x01\x00", 2);
     struct Case {
+        std::string records;
         const char* verifyText;
         std::string text;
     };
     const Case cases[] = {
-        {"1\n96\n96\n", ""},
-        {"", "replayData.inputVerify->good()' at line 907"},
-        {"2\n96\n96\n", "verifyPlayer == num' at line 908"},
-        {"1\n97\n96\n", "verifyX == x' at line 911"},
-        {"1\n96\n95\n", "verifyY == y' at line 914"},
+        {std::string("\x03\x00", 2), nullptr, "dummyCurPlayer == num' at line 373\nreplayInput pos 1"},
+        {std::string("\x01\x02", 2), nullptr, "abs(xDir) < 2' at line 379\nreplayInput pos 2"},
+        {std::string("\x01\x08", 2), nullptr, "abs(yDir) < 2' at line 383\nreplayInput pos 2"},
+        {still, "1\n96\n96\n", ""},
+        {still, "", "replayData.inputVerify->good()' at line 907\nreplayInput pos 2"},
+        {still, "2\n96\n96\n", "verifyPlayer == num' at line 908\nreplayInput pos 2"},
+        {still, "1\n97\n96\n", "verifyX == x' at line 911\nreplayInput pos 2"},
+        {still, "1\n96\n95\n", "verifyY == y' at line 914\nreplayInput pos 2"},
     };
     for (const Case& c : cases) {
-        startGame(playingContext(still, replayOutputVersion, c.verifyText));
-        const std::string thrown = thrownBy([&] { update(p); });
-        if (c.text.empty())
-            EXPECT_EQ(thrown, "nothing thrown");
-        else
-            EXPECT_EQ(thrown, "Assertion failed: '" + c.text + "\nreplayInput pos 2\n");
+        startGame(playingContext(c.records, replayOutputVersion, c.verifyText));
+        EXPECT_EQ(thrownBy([&] { update(p); }),
+                  c.text.empty() ? "nothing thrown" : "Assertion failed: '" + c.text + "\n");
     }
+
+    // Dead players have records and verify lines only before 0.95.10.
+    p->dead = true;
+    startGame(playingContext("", 0x5f00a, ""));
+    EXPECT_NO_THROW(update(p));
+    startGame(playingContext(still, 0x5f009, "1\n96\n96\n"));
+    update(p);
+    EXPECT_EQ(in->tellg(), 2);
 }
 
 TEST_F(PlayerInput, ASnakesVerifyLineHoldsItsLengthAndBody)
@@ -171,15 +148,14 @@ TEST_F(PlayerInput, ASnakesVerifyLineHoldsItsLengthAndBody)
     EXPECT_EQ(verify.str(), "3\n128\n128\n2 128 112 128 96\n");
 
     const std::string record("\x03\x00", 2);
-    startGame(playingContext(record, replayOutputVersion, "3\n128\n128\n3 128 112 128 96\n"));
-    EXPECT_EQ(thrownBy([&] { update(p); }),
-              "Assertion failed: 'snakeLength == verifyLength' at line 920\nreplayInput pos 2\n");
-    startGame(playingContext(record, replayOutputVersion, "3\n128\n128\n2 128 112 129 96\n"));
-    EXPECT_EQ(thrownBy([&] { update(p); }),
-              "Assertion failed: 'verifyX == get<0>(part)' at line 925\nreplayInput pos 2\n");
-    startGame(playingContext(record, replayOutputVersion, "3\n128\n128\n2 128 112 128 95\n"));
-    EXPECT_EQ(thrownBy([&] { update(p); }),
-              "Assertion failed: 'verifyY == get<1>(part)' at line 928\nreplayInput pos 2\n");
+    for (auto [line, failed] : {std::pair{"3 128 112 128 96", "snakeLength == verifyLength' at line 920"},
+                                {"2 128 112 129 96", "verifyX == get<0>(part)' at line 925"},
+                                {"2 128 112 128 95", "verifyY == get<1>(part)' at line 928"}}) {
+        const std::string verifyText = std::string("3\n128\n128\n") + line + "\n";
+        startGame(playingContext(record, replayOutputVersion, verifyText.c_str()));
+        EXPECT_EQ(thrownBy([&] { update(p); }),
+                  std::string("Assertion failed: '") + failed + "\nreplayInput pos 2\n");
+    }
     // Before 0.95.4 the verify text has no snake line.
     startGame(playingContext(record, 0x5f003, "3\n128\n128\n"));
     EXPECT_NO_THROW(update(p));

@@ -20,7 +20,7 @@ protected:
     std::shared_ptr<Player> p;
 };
 
-TEST_F(PlayerLife, Button2BidsOnARunningAuctionOncePerPress)
+TEST_F(PlayerLife, Button2BidsOnARunningAuctionOncePerPressUnlessHeld)
 {
     startGame();
     game->auction = std::make_unique<Auction>();
@@ -39,18 +39,16 @@ TEST_F(PlayerLife, Button2BidsOnARunningAuctionOncePerPress)
     controlsOf(p).button2Down = true;
     runFrames(1);
     EXPECT_EQ(game->auction->price, 2);
-}
 
-TEST_F(PlayerLife, AHeldPlayerFlashesButDoesNotBid)
-{
+    // A held player flashes but does not bid.
+    controlsOf(p).button2Down = false;
+    runFrames(1);
     p->coins = 5;
     p->held = true;
     controlsOf(p).button2Down = true;
-    startGame();
-    game->auction = std::make_unique<Auction>();
     runFrames(1);
     EXPECT_EQ(p->button2Flash, 60);
-    EXPECT_EQ(game->auction->price, 0);
+    EXPECT_EQ(game->auction->price, 2);
 }
 
 TEST_F(PlayerLife, ADeadPlayerRespawnsShieldedOnAClearedCrossInRespawningModes)
@@ -66,12 +64,20 @@ TEST_F(PlayerLife, ADeadPlayerRespawnsShieldedOnAClearedCrossInRespawningModes)
     EXPECT_TRUE(p->dead);
     runFrames(1);
     EXPECT_FALSE(p->dead);
-    EXPECT_EQ(p->x, 128);
-    EXPECT_EQ(p->y, 128);
-    EXPECT_TRUE(p->shielded);
+    EXPECT_EQ(Vector2(p->x, p->y), Vector2(128, 128));
     EXPECT_EQ(p->shieldTimer, 120);
     EXPECT_EQ(grid.at(4, 5), Square::Empty);
     EXPECT_EQ(grid.at(4, 2), Square::Wall);
+
+    // Never in Classic, nor for computer snakes.
+    for (int mode : {GameMode::Classic, GameMode::Deathmatch}) {
+        gameOptions.gameMode = mode;
+        p->isAI = mode == GameMode::Deathmatch;
+        p->dead = true;
+        p->respawnTimer = 1;
+        runFrames(1);
+        EXPECT_TRUE(p->dead) << mode;
+    }
 }
 
 TEST_F(PlayerLife, OldReplaysRespawnOntoABlockAsAGhost)
@@ -88,19 +94,6 @@ TEST_F(PlayerLife, OldReplaysRespawnOntoABlockAsAGhost)
     EXPECT_EQ(grid.at(4, 4), Square::Block);
 }
 
-TEST_F(PlayerLife, NoRespawnInClassicOrForComputerSnakes)
-{
-    p->dead = true;
-    p->respawnTimer = 1;
-    startGame();
-    runFrames(1);
-    EXPECT_TRUE(p->dead);
-    gameOptions.gameMode = GameMode::Deathmatch;
-    p->isAI = true;
-    runFrames(1);
-    EXPECT_TRUE(p->dead);
-}
-
 TEST_F(PlayerLife, ATeamMateCloseByRescuesAHeldPlayerInBattleRoyale)
 {
     gameOptions.gameMode = GameMode::BattleRoyale;
@@ -112,7 +105,6 @@ TEST_F(PlayerLife, ATeamMateCloseByRescuesAHeldPlayerInBattleRoyale)
     held->held = true;
     startGame();
     runFrames(179);
-    EXPECT_TRUE(held->held);
     EXPECT_EQ(held->rescueFrames, 179);
     runFrames(1);
     EXPECT_FALSE(held->held);
@@ -127,39 +119,18 @@ TEST_F(PlayerLife, ATeamMateCloseByRescuesAHeldPlayerInBattleRoyale)
     EXPECT_EQ(held->rescueFrames, 0);
 }
 
-TEST_F(PlayerLife, AHoldTimerReleasesByItself)
+TEST_F(PlayerLife, TimersRunOut)
 {
+    // A hold timer releases by itself.
     p->held = true;
     p->holdTimer = 2;
+    p->giveShield();
     startGame();
     runFrames(1);
     EXPECT_TRUE(p->held);
     runFrames(1);
     EXPECT_FALSE(p->held);
-}
-
-TEST_F(PlayerLife, AFrozenPlayerStandsAndTurnsEveryFiveFrames)
-{
-    p->stopTimer = 6;
-    p->facing = Facing::Down;
-    controlsOf(p).hold(1, 0);
-    controlsOf(p).fireDown = true;
-    startGame();
-    runFrames(6);
-    EXPECT_EQ(p->x, 128);
-    EXPECT_FALSE(bombGrid.at(4, 4).isLive());
-    // Turned at frames 0 and 5: down, left, up.
-    EXPECT_EQ(p->facing, Facing::Up);
-    EXPECT_EQ(p->stopTimer, 0);
-    runFrames(1);
-    EXPECT_GT(p->x, 128);
-}
-
-TEST_F(PlayerLife, AShieldCountsDownOnceItRunsAndEndsTheGhost)
-{
-    p->giveShield();
-    startGame();
-    runFrames(5);
+    // A shield counts down only once it runs, and ends the ghost with it.
     EXPECT_EQ(p->shieldTimer, 121);
     p->shieldTimer = 2;
     p->ghost = true;
@@ -169,27 +140,35 @@ TEST_F(PlayerLife, AShieldCountsDownOnceItRunsAndEndsTheGhost)
     EXPECT_FALSE(p->shielded);
     EXPECT_FALSE(p->ghost);
     EXPECT_EQ(p->shieldTimer, -1);
+
+    // A frozen player stands and turns every five frames: down, left, up.
+    p->stopTimer = 6;
+    p->facing = Facing::Down;
+    controlsOf(p).hold(1, 0);
+    controlsOf(p).fireDown = true;
+    runFrames(6);
+    EXPECT_EQ(p->x, 128);
+    EXPECT_FALSE(bombGrid.at(4, 4).isLive());
+    EXPECT_EQ(p->facing, Facing::Up);
+    EXPECT_EQ(p->stopTimer, 0);
+    runFrames(1);
+    EXPECT_GT(p->x, 128);
 }
 
-TEST_F(PlayerLife, ShrunkFlyingSpritesAreRemovedAndTheOthersKeepTheirOrder)
+TEST_F(PlayerLife, ShrunkFlyingSpritesGoAndTheMotionTrailKeepsTwentyPoints)
 {
     for (float scale : {1.0f, 0.005f, 0.5f}) {
         p->flyingSprites.push_back(makeFlyingSprite(p->getSpriteState({}, {}), 0, 0, 0.0f, 0.0f, 5));
         p->flyingSprites.back()->scale = scale;
     }
+    p->trailTimer = 30;
+    controlsOf(p).hold(1, 0);
     startGame();
     runFrames(1);
     ASSERT_EQ(p->flyingSprites.size(), 2u);
     EXPECT_EQ(p->flyingSprites[0]->scale, 1.0f);
     EXPECT_EQ(p->flyingSprites[1]->scale, 0.5f);
-}
-
-TEST_F(PlayerLife, TheMotionTrailKeepsTwentyPointsWhileItsTimerRuns)
-{
-    p->trailTimer = 30;
-    controlsOf(p).hold(1, 0);
-    startGame();
-    runFrames(25);
+    runFrames(24);
     ASSERT_EQ(p->trail.size(), 20u);
     EXPECT_EQ(p->trail.back().x, p->x - 2);
     runFrames(5);

@@ -7,16 +7,23 @@
 
 namespace {
 
+PackagedReplayData playingFrom(std::stringstream& bytes, int version = replayOutputVersion)
+{
+    PackagedReplayData playing;
+    playing.replayInput = &bytes;
+    playing.playing = true;
+    playing.replayInputVersion = version;
+    return playing;
+}
+
 TEST(ReplayRecords, TheInputByteHoldsTwoDirectionsFireAndButton2)
 {
     EXPECT_EQ(encodeInputByte({-1, -1, true, true}), 0x3F);
-    EXPECT_EQ(encodeInputByte({1, 0, false, false}), 0x01);
     EXPECT_EQ(encodeInputByte({0, 1, true, false}), 0x14);
     const InputRecord all = decodeInputByte(0x3F, true);
     EXPECT_EQ(all.xDir, -1);
     EXPECT_EQ(all.yDir, -1);
-    EXPECT_TRUE(all.fire);
-    EXPECT_TRUE(all.button2);
+    EXPECT_TRUE(all.fire && all.button2);
     EXPECT_FALSE(decodeInputByte(0x3F, false).button2);
     // The invalid two-bit value comes back for the caller to refuse; bits 6 and 7 mean nothing.
     EXPECT_EQ(decodeInputByte(0xC2, true).xDir, 2);
@@ -36,10 +43,7 @@ TEST(ReplayRecords, FrameRecordsReadBackAndCheckTheirTags)
     writeFlagScoreRecord(recording, 300);
     EXPECT_EQ(bytes.str(), std::string("\x82\x01" "A\x15" "B\x05" "\x0a" "\x2c\x01\x00\x00", 11));
 
-    PackagedReplayData playing;
-    playing.replayInput = &bytes;
-    playing.playing = true;
-    playing.replayInputVersion = replayOutputVersion;
+    PackagedReplayData playing = playingFrom(bytes);
     EXPECT_EQ(readRecordByte(playing), playerNumberByte(130));
     EXPECT_EQ(readRecordByte(playing), 0x01);
     EXPECT_EQ(readAuctionRecord(playing), 21);
@@ -57,25 +61,16 @@ TEST(ReplayRecords, FrameRecordsReadBackAndCheckTheirTags)
               "Assertion failed: 'c == 'B'' at line 1400\nreplayInput pos 1\n");
 }
 
-TEST(ReplayRecords, OldFilesKeepTheFlagScoreInOneUnsignedByte)
+TEST(ReplayRecords, OldFilesKeepTheFlagScoreInOneUnsignedByteAndShortReadsEndTheFile)
 {
-    std::stringstream bytes("\xC8");
-    PackagedReplayData playing;
-    playing.replayInput = &bytes;
-    playing.playing = true;
-    playing.replayInputVersion = 0x1000009;
+    std::stringstream old("\xC8");
+    PackagedReplayData playing = playingFrom(old, 0x1000009);
     EXPECT_EQ(readFlagScoreRecord(playing), 200);
-}
 
-TEST(ReplayRecords, AShortReadIsTheEndOfTheFileWhateverTheStreamsMask)
-{
-    std::stringstream bytes("\x01");
-    PackagedReplayData playing;
-    playing.replayInput = &bytes;
-    playing.playing = true;
-    playing.replayInputVersion = replayOutputVersion;
+    std::stringstream shortScore("\x01");
+    playing = playingFrom(shortScore);
     EXPECT_THROW(readFlagScoreRecord(playing), std::ios_base::failure);
-    EXPECT_TRUE(bytes.eof());
+    EXPECT_TRUE(shortScore.eof());
 
     PackagedReplayData none;
     EXPECT_EQ(thrownBy([&] { readRecordByte(none); }), "File not open for reading");

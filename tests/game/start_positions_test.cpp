@@ -106,18 +106,6 @@ TEST_F(StartPositions, BattleRoyaleTeamsPastTheEightBasesGetBasesOfTheirOwn)
     expectDistinctFreeCells(cells);
     EXPECT_EQ(cells[8], Vector2(29, 1));
     EXPECT_EQ(cells[14], Vector2(57, 17));
-    for (Vector2 base : {Vector2(1, 1), Vector2(57, 33), Vector2(1, 33), Vector2(57, 1), Vector2(29, 1),
-                         Vector2(29, 33), Vector2(1, 17), Vector2(57, 17)})
-        EXPECT_NE(cells[16], base);
-}
-
-TEST_F(StartPositions, BattleRoyaleRunsOutOfRoomAroundABase)
-{
-    makeArena(19, 11);
-    gameOptions.gameMode = GameMode::BattleRoyale;
-    playersInTeams({20, 1});
-    startGame();
-    EXPECT_THROW(game->getInitialPlayerPositions(), Game::PlayerPositionSetupError);
 }
 
 TEST_F(StartPositions, TwoTeamsFillTheirEdgeColumnsFromBothEnds)
@@ -128,13 +116,7 @@ TEST_F(StartPositions, TwoTeamsFillTheirEdgeColumnsFromBothEnds)
     // Listed alternately, as a quick start deals them.
     for (int i = 0; i < 6; ++i)
         addPlayer(i, {1, 1}, i % 2);
-    auto cells = positions();
-    EXPECT_EQ(cells[0], Vector2(1, 1));
-    EXPECT_EQ(cells[2], Vector2(1, 11));
-    EXPECT_EQ(cells[4], Vector2(1, 3));
-    EXPECT_EQ(cells[1], Vector2(25, 11));
-    EXPECT_EQ(cells[3], Vector2(25, 1));
-    EXPECT_EQ(cells[5], Vector2(25, 9));
+    EXPECT_EQ(first(positions(), 6), (std::vector<Vector2>{{1, 1}, {25, 11}, {1, 11}, {25, 1}, {1, 3}, {25, 9}}));
 }
 
 // The centre column belongs to neither team: width 27 reaches it exactly, and
@@ -180,38 +162,37 @@ TEST_F(StartPositions, ThreeOrFourTeamsSpreadFromTheMiddleOfTheirEdges)
                                    {1, 7}, {1, 9}, {1, 5}, {3, 7}, {25, 7}, {13, 1}, {15, 1}, {11, 1}, {13, 13}}));
 }
 
-TEST_F(StartPositions, CrowdedEdgeTeamsFailInsteadOfSharingACell)
-{
-    makeArena(19, 11);
-    gameOptions.gameMode = GameMode::Everything;
-    playersInTeams({12, 12, 12});
-    startGame();
-    EXPECT_THROW(game->getInitialPlayerPositions(), Game::PlayerPositionSetupError);
-}
-
-TEST_F(StartPositions, PlayersWithoutATeamOrBeyondTheCountAreHandled)
+TEST_F(StartPositions, PlayersWithoutATeamAreSpreadOutAndCrowdsFailInsteadOfSharingACell)
 {
     makeArena(27, 15);
     gameOptions.gameMode = GameMode::CaptureTheFlag;
     playersInTeams({2, 2});
     addPlayer(4, {1, 1}, -1);
-    auto cells = positions();
-    expectDistinctFreeCells(cells);
-    EXPECT_NE(cells[4], Vector2(0, 0));
-
+    expectDistinctFreeCells(positions());
     // Five teams have no edge layout: everyone is spread out by distance.
     resetRoundState();
     makeArena(27, 15);
     playersInTeams({2, 2, 2, 2, 2});
     expectDistinctFreeCells(positions());
 
-    // A team member past the player count has no entry to take.
-    resetRoundState();
-    makeArena(27, 15);
-    playersInTeams({2, 2});
-    gameOptions.numPlayers = 3;
-    startGame();
-    EXPECT_THROW(game->getInitialPlayerPositions(), Game::PlayerPositionSetupError);
+    struct Case {
+        int mode, w, h;
+        std::vector<int> perTeam;
+        int numPlayers;
+    };
+    for (const Case& c : {Case{GameMode::BattleRoyale, 19, 11, {20, 1}, 0},   // no room round a base
+                          Case{GameMode::Everything, 19, 11, {12, 12, 12}, 0},
+                          Case{GameMode::CaptureTheFlag, 27, 15, {2, 2}, 3}}) {   // a member past the count
+        SCOPED_TRACE(c.mode);
+        resetRoundState();
+        makeArena(c.w, c.h);
+        gameOptions.gameMode = c.mode;
+        playersInTeams(c.perTeam);
+        if (c.numPlayers)
+            gameOptions.numPlayers = c.numPlayers;
+        startGame();
+        EXPECT_THROW(game->getInitialPlayerPositions(), Game::PlayerPositionSetupError);
+    }
 }
 
 }
