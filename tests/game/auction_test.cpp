@@ -33,12 +33,6 @@ protected:
         bidder->coins = 3;
         addPlayer(1, {5, 3});
     }
-    void TearDown() override
-    {
-        screenWidth = screenHeight = 0;
-        RoundTest::TearDown();
-    }
-
     static void offerOnly(int powerup)
     {
         for (int id = 1; id < P::Count; ++id)

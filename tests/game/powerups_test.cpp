@@ -134,7 +134,6 @@ protected:
     {
         randomnessPauseScreen = nullptr;
         levelRng = savedEngine;
-        screenWidth = screenHeight = 0;
         RoundTest::TearDown();
     }
 
