@@ -52,6 +52,13 @@ protected:
                 snakes.push_back(p);
         return snakes;
     }
+    std::vector<float> scoresAt(const std::vector<Vector2>& cells)
+    {
+        std::vector<float> scores;
+        for (Vector2 cell : cells)
+            scores.push_back(aiSnakeSpawnScore(*game, cell));
+        return scores;
+    }
     PackagedReplayData playing(int version, const std::string& bytes)
     {
         return replays.emplace_back(bytes).playing(version);
@@ -114,9 +121,7 @@ TEST_F(AiSnakeSpawn, CellScores)
     // Every cell within three of the bomb scores 0; of the rest, (2, 3) is
     // farthest from the human.
     EXPECT_EQ(game->getAISnakeSpawnPos(), (Vector2{2, 3}));
-    EXPECT_FLOAT_EQ(aiSnakeSpawnScore(*game, {2, 3}), 5.0f);
-    EXPECT_FLOAT_EQ(aiSnakeSpawnScore(*game, {2, 2}), 0.0f);
-    EXPECT_FLOAT_EQ(aiSnakeSpawnScore(*game, {1, 1}), 0.0f);
+    EXPECT_EQ(scoresAt({{2, 3}, {2, 2}, {1, 1}}), (std::vector<float>{5, 0, 0}));
     begin(playing(0x60007, ""));
     EXPECT_EQ(game->getAISnakeSpawnPos(), (Vector2{5, 3}));
     begin(playing(0x60008, ""));
@@ -126,15 +131,12 @@ TEST_F(AiSnakeSpawn, CellScores)
     // snakes included, and with nobody alive every cell scores the most.
     bomb.clear();
     grid.at(3, 2) = Square::Wall;
-    EXPECT_FLOAT_EQ(aiSnakeSpawnScore(*game, {3, 2}), 0.0f);
     auto other = addPlayer(1, {4, 1});
     other->snakeLength = 2;
     other->snakeBody.emplace_back(4 * 32, 2 * 32, 0);
-    EXPECT_FLOAT_EQ(aiSnakeSpawnScore(*game, {4, 1}), 0.0f);
-    EXPECT_FLOAT_EQ(aiSnakeSpawnScore(*game, {4, 2}), 0.0f);
-    EXPECT_FLOAT_EQ(aiSnakeSpawnScore(*game, {5, 3}), 5.0f);
+    EXPECT_EQ(scoresAt({{3, 2}, {4, 1}, {4, 2}, {5, 3}}), (std::vector<float>{0, 0, 0, 5}));
     other->dead = human->dead = true;
-    EXPECT_FLOAT_EQ(aiSnakeSpawnScore(*game, {5, 3}), 3.4028235e38f);
+    EXPECT_EQ(scoresAt({{5, 3}}), std::vector<float>{3.4028235e38f});
 }
 
 // How many samples a spawn takes, told by the engine's state afterwards: with

@@ -111,11 +111,9 @@ TEST_F(Bonus, AnExtraBombEndsAWaitingRemoteBomb)
     taker->specialBombOut = true;
 
     pickUp(P::Bomb);
-    EXPECT_EQ(taker->bombCapacity, 2);
-    EXPECT_EQ(taker->bombType, BombType::Bomb);
-    EXPECT_FALSE(taker->specialBombOut);
-    EXPECT_EQ(bomb.state, BombState::Normal);
-    EXPECT_EQ(bomb.fuse, 90);
+    EXPECT_EQ(std::tuple(taker->bombCapacity, taker->bombType, taker->specialBombOut),
+              std::tuple(2, int(BombType::Bomb), false));
+    EXPECT_EQ(std::pair(bomb.state, bomb.fuse), std::pair(BombState::Normal, 90));
 
     gameOptions.bombPickupEndsRemote = false;
     pickUp(P::Timebomb);
@@ -131,9 +129,8 @@ TEST_F(Bonus, GhostAndShieldArmTheirTimersButNoGhostWhileTheArenaShrinks)
             taker->ghost = false;
             taker->shielded = true;
             pickUp(ghost);
-            EXPECT_TRUE(taker->ghost);
-            EXPECT_FALSE(taker->shielded);
-            EXPECT_EQ(taker->shieldTimer, 120 * multiplier + 1);
+            EXPECT_EQ(std::tuple(taker->ghost, taker->shielded, taker->shieldTimer),
+                      std::tuple(true, false, 120 * multiplier + 1));
             EXPECT_EQ(lastToast(), "Ghost");
             // A ghost picks nothing up until it is solid again.
             taker->ghost = false;
@@ -142,8 +139,7 @@ TEST_F(Bonus, GhostAndShieldArmTheirTimersButNoGhostWhileTheArenaShrinks)
             taker->shielded = false;
             taker->shieldTimer = 0;
             pickUp(shield);
-            EXPECT_TRUE(taker->shielded);
-            EXPECT_EQ(taker->shieldTimer, 120 * multiplier + 1);
+            EXPECT_EQ(std::pair(taker->shielded, taker->shieldTimer), std::pair(true, 120 * multiplier + 1));
             EXPECT_EQ(lastToast(), "Shield");
         }
     }
@@ -177,8 +173,7 @@ TEST_F(Bonus, DeathStaysOnTheArenaAndAShieldOnlyStartsToRunOut)
         gameOptions.updateRateMultiplier = multiplier;
         taker->giveShield();
         pickUp(P::Death);
-        EXPECT_FALSE(taker->dead);
-        EXPECT_EQ(taker->shieldTimer, 120 * multiplier);
+        EXPECT_EQ(std::pair(taker->dead, taker->shieldTimer), std::pair(false, 120 * multiplier));
         EXPECT_EQ(powerupUnderTaker(), P::Death);
         EXPECT_EQ(lastToast(), "Death");
     }

@@ -154,10 +154,8 @@ TEST_F(SnakeForm, EatsBlocksAndGrows)
     EXPECT_EQ(p->x, 32 + 63);
     EXPECT_EQ(grid.at(3, 1), Square::Block);
     step(p);
-    EXPECT_EQ(grid.at(3, 1), Square::Empty);
-    EXPECT_EQ(powerupGrid.at(3, 1), 0);
-    EXPECT_EQ(p->snakeLength, 5);
-    EXPECT_EQ(p->snakeBody.size(), 5u);
+    EXPECT_EQ(std::pair(grid.at(3, 1), powerupGrid.at(3, 1)), std::pair(int(Square::Empty), 0));
+    EXPECT_EQ(std::pair(p->snakeLength, p->snakeBody.size()), std::pair(5, std::size_t(5)));
 }
 
 TEST_F(SnakeForm, ATrappedSnakeBecomesHumanDazed)
@@ -171,9 +169,8 @@ TEST_F(SnakeForm, ATrappedSnakeBecomesHumanDazed)
     step(p, 100);
     EXPECT_FALSE(p->isSnake());
     EXPECT_EQ(p->x, 4 * 32);
-    EXPECT_TRUE(p->held);
-    EXPECT_TRUE(p->shielded);
-    EXPECT_EQ(std::tuple(p->holdTimer, p->shieldTimer, p->walkFrame), std::tuple(480, 240, 1));
+    EXPECT_EQ(std::tuple(p->held, p->shielded, p->holdTimer, p->shieldTimer, p->walkFrame),
+              std::tuple(true, true, 480, 240, 1));
     EXPECT_EQ(p->facing, Facing::Right);
     EXPECT_TRUE(p->snakeBody.empty());
     EXPECT_TRUE(p->headTrail.empty());
