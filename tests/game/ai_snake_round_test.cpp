@@ -2,15 +2,13 @@
 
 #include "frame/game_ids.h"
 #include "game/replay_records.h"
+#include "memory_replay.h"
 #include "support/round_fixture.h"
 
 namespace {
 
-// Computer snakes spawn, decide and move for a while with their choices and
-// speeds recorded; played back from the record, without a search, every
-// snake goes exactly the same way. The snakes are stepped here as the player
-// update steps them: one input record per living snake and frame, the
-// choice where one was made, else no direction.
+// Computer snakes stepped as the player update steps them: one input record
+// per living snake and frame, the choice where one was made, else no direction.
 class AiSnakeRound : public RoundTest {
 protected:
     using Trace = std::vector<std::vector<int>>;
@@ -86,10 +84,8 @@ protected:
 
 TEST_F(AiSnakeRound, PlaysBackTheSameWayFromItsRecord)
 {
-    std::stringstream bytes;
-    PackagedReplayData recording;
-    recording.recording = true;
-    recording.replayOutput = &bytes;
+    MemoryReplay replay;
+    const PackagedReplayData recording = replay.recording();
     setUpRound(recording);
     const Trace recorded = play(recording, 400);
     int spawned = 0;
@@ -98,16 +94,12 @@ TEST_F(AiSnakeRound, PlaysBackTheSameWayFromItsRecord)
     EXPECT_GE(spawned, 4);
     EXPECT_GE(player.back()->num, 129);
 
-    bytes.exceptions(std::ios::badbit | std::ios::failbit | std::ios::eofbit);
-    PackagedReplayData playing;
-    playing.playing = true;
-    playing.replayInput = &bytes;
-    playing.replayInputVersion = replayOutputVersion;
+    const PackagedReplayData playing = replay.playing();
     setUpRound(playing);
     gameOptions.resolvedGridBlocks.reset();   // playback never searches
     const Trace played = play(playing, 400);
     EXPECT_EQ(played, recorded);
-    EXPECT_EQ(std::size_t(bytes.tellg()), bytes.str().size());
+    EXPECT_EQ(std::size_t(replay.readPosition()), replay.bytes.str().size());
     EXPECT_FALSE(game->replayEndSeen);
 }
 

@@ -6,56 +6,38 @@
 #include "frame/game_ids.h"
 #include "game/arena_draw.h"
 
-TEST(BombFrames, TheFuseBurnsThroughFramesThreeToTwentyThree)
+TEST(BombFrames, TheFuseBurnsThroughItsFramesAndAMovingBombPointsItsWay)
 {
+    // {fuse, update-rate multiplier, sprite}: a full fuse lasts 90 frames a
+    // multiplier; past full it shows the first frame, burnt out the last.
+    const int cases[][3] = {{90, 1, SpriteId::FirstBombFuse}, {45, 1, 13}, {1, 1, SpriteId::LastBombFuse},
+                            {-5, 1, SpriteId::LastBombFuse}, {90, 2, 13}, {91, 1, SpriteId::FirstBombFuse},
+                            {180, 1, SpriteId::FirstBombFuse}, {100000, 1, SpriteId::FirstBombFuse}};
     Bomb bomb;
-    bomb.fuse = 90;
-    EXPECT_EQ(bombSprite(bomb, 1), SpriteId::FirstBombFuse);
-    bomb.fuse = 45;
-    EXPECT_EQ(bombSprite(bomb, 1), 13);
-    bomb.fuse = 1;
-    EXPECT_EQ(bombSprite(bomb, 1), SpriteId::LastBombFuse);
-    bomb.fuse = -5;
-    EXPECT_EQ(bombSprite(bomb, 1), SpriteId::LastBombFuse);
-    // At twice the rate a full fuse lasts twice as many frames.
-    bomb.fuse = 90;
-    EXPECT_EQ(bombSprite(bomb, 2), 13);
-}
-
-TEST(BombFrames, AFuseLongerThanAFullOneShowsTheFirstFrame)
-{
-    Bomb bomb;
-    for (int fuse : {91, 180, 100000}) {
+    for (const auto& [fuse, multiplier, sprite] : cases) {
         bomb.fuse = fuse;
-        EXPECT_EQ(bombSprite(bomb, 1), SpriteId::FirstBombFuse) << fuse;
+        EXPECT_EQ(bombSprite(bomb, multiplier), sprite) << fuse << " x" << multiplier;
     }
-}
-
-TEST(BombFrames, AMovingBombPointsItsWay)
-{
-    Bomb bomb;
     bomb.state = BombState::Moving;
     bomb.fuse = 200;
-    bomb.direction = Facing::Up;
-    EXPECT_EQ(bombSprite(bomb, 1), SpriteId::RocketUp);
-    bomb.direction = Facing::Left;
-    EXPECT_EQ(bombSprite(bomb, 1), SpriteId::RocketLeft);
-    bomb.direction = Facing(7);
-    EXPECT_EQ(bombSprite(bomb, 1), SpriteId::FirstBombFuse);
+    const std::pair<Facing, int> ways[] = {
+        {Facing::Up, SpriteId::RocketUp}, {Facing::Left, SpriteId::RocketLeft}, {Facing(7), SpriteId::FirstBombFuse}};
+    for (auto [way, sprite] : ways) {
+        bomb.direction = way;
+        EXPECT_EQ(bombSprite(bomb, 1), sprite) << int(way);
+    }
 }
 
 TEST(SquareSprites, KindsWithoutASpriteShowNothing)
 {
     for (int kind : {0, 7, 9, 30, 35, 39, 60, 61, 255, -1})
         EXPECT_EQ(squareSprite(kind), -1) << kind;
-    EXPECT_EQ(squareSprite(1), SpriteId::Block4);
-    EXPECT_EQ(squareSprite(2), SpriteId::Block3);
-    EXPECT_EQ(squareSprite(4), SpriteId::Wall3);
-    EXPECT_EQ(squareSprite(19), SpriteId::W3NDth1);
-    EXPECT_EQ(squareSprite(20), SpriteId::W3NDth2);
-    EXPECT_EQ(squareSprite(44), SpriteId::Wall3CrumbleNewDeath);
-    EXPECT_EQ(squareSprite(45), SpriteId::Wall3CrumbleNewDeath2);
-    EXPECT_EQ(squareSprite(59), SpriteId::Wall3CrumbleNewDeath4);
+    const std::pair<int, int> shown[] = {
+        {1, SpriteId::Block4},    {2, SpriteId::Block3},   {4, SpriteId::Wall3},
+        {19, SpriteId::W3NDth1},  {20, SpriteId::W3NDth2}, {44, SpriteId::Wall3CrumbleNewDeath},
+        {45, SpriteId::Wall3CrumbleNewDeath2}, {59, SpriteId::Wall3CrumbleNewDeath4}};
+    for (auto [kind, sprite] : shown)
+        EXPECT_EQ(squareSprite(kind), sprite) << kind;
 }
 
 TEST(CrawlerFrames, FastShrinkSpeedsAnimateWithoutFailing)

@@ -9,6 +9,7 @@
 #include "memory_replay.h"
 #include "support/log_capture.h"
 #include "support/round_fixture.h"
+#include "toast_expect.h"
 
 namespace {
 
@@ -30,24 +31,18 @@ protected:
         makeArena(7, 5);
         bidder = addPlayer(0, {1, 1});
         bidder->coins = 3;
-        other = addPlayer(1, {5, 3});
+        addPlayer(1, {5, 3});
     }
-    void TearDown() override
-    {
-        screenWidth = screenHeight = 0;
-        RoundTest::TearDown();
-    }
-
     static void offerOnly(int powerup)
     {
         for (int id = 1; id < P::Count; ++id)
             gameOptions.powerupsDisabled[std::size_t(id)] = id != powerup;
     }
     // What the bid step of the player update does on a press of Button2.
-    void bid(const std::shared_ptr<Player>& p)
+    void bid()
     {
         ++game->auction->price;
-        game->auction->highestBidder = p;
+        game->auction->highestBidder = bidder;
     }
     std::vector<std::string> toastTexts()
     {
@@ -63,7 +58,6 @@ protected:
     }
 
     std::shared_ptr<Player> bidder;
-    std::shared_ptr<Player> other;
 };
 
 TEST_F(AuctionTest, FromTheAnnouncementToTheWinner)
@@ -72,41 +66,30 @@ TEST_F(AuctionTest, FromTheAnnouncementToTheWinner)
     LogCapture log;
     runFrames(1);
     ASSERT_TRUE(game->auction);
-    EXPECT_EQ(game->auction->powerup, P::Range);
-    EXPECT_EQ(game->auction->price, 0);
+    EXPECT_EQ(std::tuple(game->auction->powerup, game->auction->price, game->auction->framesLeft, game->auctionTimer),
+              std::tuple(P::Range, 0, 540, 100));
     EXPECT_FALSE(game->auction->highestBidder);
-    EXPECT_EQ(game->auction->framesLeft, 540);
-    EXPECT_EQ(game->auctionTimer, 100);
     EXPECT_THAT(log.lines(), Contains("Auction: 2"));
 
     // The announcement rises from the bottom edge for as long as bids are
     // taken; only the player with coins is told which button bids.
     ASSERT_EQ(game->toasts.size(), 2u);
-    const auto& announcement = dynamic_cast<const TimedToast&>(*game->toasts.front());
-    EXPECT_EQ(announcement.text, "Auction: Extra Range x3");
-    EXPECT_EQ(announcement.x, 320);
-    EXPECT_EQ(announcement.y, 480 - 1);
-    EXPECT_EQ(announcement.dy, -1);
-    EXPECT_EQ(announcement.framesLeft, 540 - 1);
-    EXPECT_EQ(announcement.font, ToastFont::Large);
-    const auto& hint = dynamic_cast<const TimedToast&>(*game->toasts.back());
-    EXPECT_EQ(hint.text, "Bid: B");
-    EXPECT_EQ(hint.x, 48);
+    expectToast(*game->toasts.front(), "Auction: Extra Range x3", 320, 479, 0, -1, 539, ToastFont::Large);
+    EXPECT_EQ(game->toasts.back()->text, "Bid: B");
+    EXPECT_EQ(game->toasts.back()->x, 48);
 
-    bid(bidder);
-    bid(bidder);
+    bid();
+    bid();
     runFrames(539);
     ASSERT_TRUE(game->auction);
     EXPECT_EQ(bidder->range, 2);
     runFrames(1);
     EXPECT_FALSE(game->auction);
-    EXPECT_EQ(bidder->range, 5);
-    EXPECT_EQ(bidder->coins, 1);
+    EXPECT_EQ(std::pair(bidder->range, bidder->coins), std::pair(5, 1));
     EXPECT_FALSE(particles.empty());
     EXPECT_THAT(log.lines(), Contains("Player 0 wins auction"));
 
-    // The timer waited while the auction ran: the next one opens an interval
-    // after this one closed.
+    // The timer waited while the auction ran.
     runFrames(99);
     EXPECT_FALSE(game->auction);
     runFrames(1);
@@ -132,23 +115,19 @@ TEST_F(AuctionTest, TheOfferIsRecordedAndPlayedBack)
     EXPECT_EQ(game->auction->powerup, P::Range);
     EXPECT_EQ(played.readPosition(), 2);
     EXPECT_THAT(log.lines(), Contains("Get auction powerup from replay"));
-    // No bid hints while a replay plays; the announcement is shown.
+    // No bid hints while a replay plays.
     EXPECT_EQ(toastTexts(), std::vector<std::string>{"Auction: Extra Range x3"});
-
-    bid(bidder);
+    bid();
     runAuctionSteps(540);
     EXPECT_FALSE(game->auction);
-    EXPECT_EQ(bidder->range, 5);
-    EXPECT_EQ(bidder->coins, 2);
-}
+    EXPECT_EQ(std::pair(bidder->range, bidder->coins), std::pair(5, 2));
 
-TEST_F(AuctionTest, OlderReplaysSellOneOfEverything)
-{
-    MemoryReplay played(std::string("A\x01", 2));
-    startGame(played.playing(0x1000002));
+    // Older replays sell one of everything.
+    MemoryReplay old(std::string("A\x01", 2));
+    startGame(old.playing(0x1000002));
     runAuctionSteps(1);
     EXPECT_EQ(toastTexts(), std::vector<std::string>{"Auction: Extra Bomb"});
-    bid(bidder);
+    bid();
     runAuctionSteps(540);
     EXPECT_EQ(bidder->bombCapacity, 2);
 }
@@ -162,7 +141,7 @@ TEST_F(AuctionTest, LastsTwiceAsManyFramesAtTheFastRates)
     EXPECT_EQ(game->auction->framesLeft, 1080);
 }
 
-TEST_F(AuctionTest, NothingIsOfferedWhileNobodyCanBid)
+TEST_F(AuctionTest, NothingIsOfferedWhileNobodyCanBidOrThePoolIsEmpty)
 {
     bidder->coins = 0;
     MemoryReplay recorded;
@@ -173,33 +152,28 @@ TEST_F(AuctionTest, NothingIsOfferedWhileNobodyCanBid)
     EXPECT_EQ(game->auctionTimer, 100);
     EXPECT_EQ(recorded.bytes.str(), "");
 
-    // A ghost cannot bid either.
     bidder->coins = 3;
     bidder->ghost = true;
     game->auctionTimer = 1;
     runAuctionSteps(1);
     EXPECT_FALSE(game->auction);
 
-    // With auctions off nothing at all happens.
     bidder->ghost = false;
     gameOptions.resolvedAuctionInterval = 0;
     runAuctionSteps(10);
     EXPECT_FALSE(game->auction);
     EXPECT_EQ(game->auctionTimer, 100);
-}
 
-TEST_F(AuctionTest, AnEmptyPoolOffersNothingAndRestartsTheTimer)
-{
-    offerOnly(P::Cash);   // never sold at auction
-    MemoryReplay recorded;
-    startGame(recorded.recording());
+    // Cash is never sold at auction: an empty pool is recorded as 0.
+    gameOptions.resolvedAuctionInterval = 100;
+    offerOnly(P::Cash);
+    MemoryReplay empty;
+    startGame(empty.recording());
     runAuctionSteps(1);
     EXPECT_FALSE(game->auction);
     EXPECT_EQ(game->auctionTimer, 100);
-    EXPECT_EQ(recorded.bytes.str(), std::string("A\0", 2));
-    game.reset();
-
-    MemoryReplay played(recorded.bytes.str());
+    EXPECT_EQ(empty.bytes.str(), std::string("A\0", 2));
+    MemoryReplay played(empty.bytes.str());
     startGame(played.playing());
     runAuctionSteps(1);
     EXPECT_FALSE(game->auction);
@@ -213,15 +187,13 @@ TEST_F(AuctionTest, ABidderWhoCannotTakeThePrizeAtTheCloseGetsNothingAndKeepsThe
         game->auctionTimer = 0;
         runAuctionSteps(1);
         ASSERT_TRUE(game->auction);
-        bid(bidder);
+        bid();
         (*bidder).*state = true;
         runAuctionSteps(540);
         EXPECT_FALSE(game->auction);
-        EXPECT_EQ(bidder->range, 2);
-        EXPECT_EQ(bidder->coins, 3);
+        EXPECT_EQ(std::pair(bidder->range, bidder->coins), std::pair(2, 3));
         (*bidder).*state = false;
     }
-
     // Nobody bid: nothing is sold.
     game->auctionTimer = 0;
     runAuctionSteps(541);
@@ -229,31 +201,28 @@ TEST_F(AuctionTest, ABidderWhoCannotTakeThePrizeAtTheCloseGetsNothingAndKeepsThe
     EXPECT_EQ(bidder->range, 2);
 }
 
-TEST_F(AuctionTest, AReplayCutInsideTheRecordEndsQuietly)
+TEST_F(AuctionTest, CutEndedOrCorruptReplays)
 {
-    MemoryReplay played("A");
-    startGame(played.playing());
-    LogCapture log;
-    EXPECT_NO_THROW(runFrames(1));
-    EXPECT_TRUE(replayEnded);
-    EXPECT_FALSE(game->auction);
-    EXPECT_THAT(log.lines(), Contains("EOF (read auction)"));
-}
-
-TEST_F(AuctionTest, NoRecordIsReadOnceTheReplayHasEnded)
-{
-    MemoryReplay played(std::string("A\x02", 2));
-    startGame(played.playing());
-    game->replayEndSeen = true;
-    LogCapture log;
-    runAuctionSteps(1);
-    EXPECT_FALSE(game->auction);
-    EXPECT_EQ(played.readPosition(), 0);
-    EXPECT_THAT(log.lines(), Not(Contains("Get auction powerup from replay")));
-}
-
-TEST_F(AuctionTest, ACorruptRecordIsAClearError)
-{
+    {
+        MemoryReplay played("A");
+        startGame(played.playing());
+        LogCapture log;
+        EXPECT_NO_THROW(runFrames(1));
+        EXPECT_TRUE(replayEnded);
+        EXPECT_FALSE(game->auction);
+        EXPECT_THAT(log.lines(), Contains("EOF (read auction)"));
+    }
+    {
+        // No record is read once the replay has ended.
+        MemoryReplay played(std::string("A\x02", 2));
+        startGame(played.playing());
+        game->replayEndSeen = true;
+        LogCapture log;
+        runAuctionSteps(1);
+        EXPECT_FALSE(game->auction);
+        EXPECT_EQ(played.readPosition(), 0);
+        EXPECT_THAT(log.lines(), Not(Contains("Get auction powerup from replay")));
+    }
     const std::pair<std::string, std::string> cases[] = {
         {std::string("B\x02", 2), "Assertion failed: 'c == 'A'' at line 1564\nreplayInput pos 1\n"},
         {std::string("A\x30", 2), "Invalid replay: auction powerup 48"},

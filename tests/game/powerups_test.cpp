@@ -10,6 +10,7 @@
 #include "game/game_options.h"
 #include "game/powerup_pools.h"
 #include "support/round_fixture.h"
+#include "toast_expect.h"
 
 namespace {
 
@@ -18,8 +19,7 @@ protected:
     void SetUp() override
     {
         RoundTest::SetUp();
-        savedLootboxes = lootboxesEnabled;
-        lootboxesEnabled = true;
+        savedLootboxes = std::exchange(lootboxesEnabled, true);
         startGame();
     }
     void TearDown() override
@@ -28,9 +28,8 @@ protected:
         RoundTest::TearDown();
     }
 
-    // Draws many times and checks that each id turns up as often as its share
-    // of the weights says (within six standard deviations), and that ids
-    // without weight never turn up.
+    // Each id turns up as often as its share of the weights says (within six
+    // standard deviations); ids without weight never turn up.
     void expectDrawsFollow(bool auction, const std::map<int, int>& weights)
     {
         constexpr int draws = 100000;
@@ -44,9 +43,7 @@ protected:
             EXPECT_TRUE(weights.count(id)) << "powerup " << id << " drawn " << count << " times";
         for (auto [id, weight] : weights) {
             const double p = double(weight) / total;
-            const double expected = draws * p;
-            const double spread = 6 * std::sqrt(draws * p * (1 - p)) + 1;
-            EXPECT_NEAR(counts[id], expected, spread) << "powerup " << id;
+            EXPECT_NEAR(counts[id], draws * p, 6 * std::sqrt(draws * p * (1 - p)) + 1) << "powerup " << id;
         }
     }
 
@@ -67,27 +64,24 @@ const std::map<int, int> auctionWeights{
     {P::Snake, 1},  {P::Annhiliator, 2}, {P::Flamethrower, 1}, {P::RocketLauncher, 1}, {P::QuestionFastIgnition, 4},
     {P::UltraBomb, 2}};
 
-std::map<int, int> without(std::map<int, int> weights, int id)
+std::map<int, int> without(std::map<int, int> weights, std::initializer_list<int> ids)
 {
-    weights.erase(id);
+    for (int id : ids)
+        weights.erase(id);
     return weights;
 }
 
-TEST_F(PowerupDraw, BothPoolsDrawByTheirWeights)
+TEST_F(PowerupDraw, BothPoolsDrawByTheirWeightsAndSnakeHunterMakesTheRemoteRare)
 {
     EXPECT_EQ(normalPowerupPool, normalWeights);
     EXPECT_EQ(auctionPowerupPool, auctionWeights);
     expectDrawsFollow(false, normalWeights);
     expectDrawsFollow(true, auctionWeights);
-}
 
-TEST_F(PowerupDraw, SnakeHunterMakesTheRemoteControlRareInBothPools)
-{
     gameOptions.gameMode = GameMode::SnakeHunter;
     auto normal = normalWeights;
     auto auction = auctionWeights;
-    normal[P::Controller] = 1;
-    auction[P::Controller] = 1;
+    normal[P::Controller] = auction[P::Controller] = 1;
     expectDrawsFollow(false, normal);
     expectDrawsFollow(true, auction);
 }
@@ -97,11 +91,9 @@ TEST_F(PowerupDraw, CashIsOnlyInTheBlocksWhenItCanBeSpent)
     // Nothing to spend it on: no loot boxes and no auctions.
     lootboxesEnabled = false;
     gameOptions.resolvedAuctionInterval = 0;
-    expectDrawsFollow(false, without(normalWeights, P::Cash));
-
+    expectDrawsFollow(false, without(normalWeights, {P::Cash}));
     gameOptions.keepCashInPlay = true;
     expectDrawsFollow(false, normalWeights);
-
     gameOptions.keepCashInPlay = false;
     gameOptions.resolvedAuctionInterval = 1800;
     expectDrawsFollow(false, normalWeights);
@@ -109,15 +101,13 @@ TEST_F(PowerupDraw, CashIsOnlyInTheBlocksWhenItCanBeSpent)
 
 TEST_F(PowerupDraw, SwitchedOffPowerupsAreNeverDrawn)
 {
-    gameOptions.powerupsDisabled[P::Bomb] = true;
-    gameOptions.powerupsDisabled[P::UltraBomb] = true;
-    expectDrawsFollow(false, without(without(normalWeights, P::Bomb), P::UltraBomb));
+    gameOptions.powerupsDisabled[P::Bomb] = gameOptions.powerupsDisabled[P::UltraBomb] = true;
+    expectDrawsFollow(false, without(normalWeights, {P::Bomb, P::UltraBomb}));
 
     for (int id = 1; id < P::Count; ++id)
         gameOptions.powerupsDisabled[std::size_t(id)] = id != P::Stop;
     for (int i = 0; i < 50; ++i)
         EXPECT_EQ(game->randomPowerupType(false), P::Stop);
-
     gameOptions.powerupsDisabled[P::Stop] = true;
     EXPECT_EQ(game->randomPowerupType(false), P::None);
     EXPECT_EQ(game->randomPowerupType(true), P::None);
@@ -135,8 +125,7 @@ protected:
     void SetUp() override
     {
         RoundTest::SetUp();
-        savedEngine = levelRng;
-        levelRng.seed(5489);
+        savedEngine = std::exchange(levelRng, std::mt19937(5489));
         screenWidth = 640;
         screenHeight = 480;
         startGame();
@@ -145,23 +134,13 @@ protected:
     {
         randomnessPauseScreen = nullptr;
         levelRng = savedEngine;
-        screenWidth = screenHeight = 0;
         RoundTest::TearDown();
     }
 
     std::mt19937 savedEngine;
 };
 
-TEST_F(RandomnessIncrease, NeverRisesWhenTheIncreaseIsZero)
-{
-    gameOptions.randomnessIncrease = 0;
-    for (int i = 0; i < 200; ++i)
-        incrementRandomness(*game);
-    EXPECT_EQ(gameOptions.randomness, 0);
-    EXPECT_TRUE(game->toasts.empty());
-}
-
-TEST_F(RandomnessIncrease, RisesAboutOneTimeInFiveAtTheDefaultIncrease)
+TEST_F(RandomnessIncrease, RisesAboutOneTimeInFiveAtTheDefaultAndNeverAtZero)
 {
     int rises = 0;
     for (int i = 0; i < 2000; ++i) {
@@ -171,6 +150,13 @@ TEST_F(RandomnessIncrease, RisesAboutOneTimeInFiveAtTheDefaultIncrease)
     }
     EXPECT_GT(rises, 300);
     EXPECT_LT(rises, 500);
+
+    gameOptions.randomness = 0;
+    gameOptions.randomnessIncrease = 0;
+    for (int i = 0; i < 200; ++i)
+        incrementRandomness(*game);
+    EXPECT_EQ(gameOptions.randomness, 0);
+    EXPECT_TRUE(game->toasts.empty());
 }
 
 TEST_F(RandomnessIncrease, ShowsItsToastDuringThePause)
@@ -184,12 +170,7 @@ TEST_F(RandomnessIncrease, ShowsItsToastDuringThePause)
     incrementRandomness(*game);
     EXPECT_EQ(gameOptions.randomness, 1);
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, "Randomness up!");
-    EXPECT_EQ(seen[0].x, 320);
-    EXPECT_EQ(seen[0].y, 480);
-    EXPECT_EQ(seen[0].dy, -5);
-    EXPECT_EQ(seen[0].framesLeft, 120);
-    EXPECT_EQ(seen[0].font, ToastFont::Large);
+    expectToast(seen[0], "Randomness up!", 320, 480, 0, -5, 120, ToastFont::Large);
 
     // Without a screen the pause still runs its 120 updates: the toast is gone.
     randomnessPauseScreen = nullptr;

@@ -8,6 +8,8 @@
 
 namespace {
 
+using Rows = std::vector<std::string>;
+
 // A 7 x 7 arena (5 x 5 floor) that starts to shrink 3 frames into the round,
 // one step every 2 frames.
 class ShrinkingArena : public RoundTest {
@@ -20,12 +22,14 @@ protected:
         gameOptions.resolvedShrinkSpeed = 2;
     }
 
-    // Runs to the end of the warning: the frame on which the crawlers appear.
+    // The waiting phase takes 3 frames, the warning 500 more; the frame on
+    // which the timer reaches -500 already adds the crawlers.
+    static constexpr int lastWarningFrame = 3 + 500;
     void runToCrawlers() { runFrames(lastWarningFrame); }
 
-    std::vector<std::string> rows()
+    Rows rows()
     {
-        std::vector<std::string> out;
+        Rows out;
         for (int y = 0; y < grid_squares_y; ++y) {
             std::string row;
             for (int x = 0; x < grid_squares_x; ++x)
@@ -34,10 +38,6 @@ protected:
         }
         return out;
     }
-
-    // The waiting phase takes 3 frames; the warning 500 more, and the frame on
-    // which the timer reaches -500 already adds the crawlers.
-    static constexpr int lastWarningFrame = 3 + 500;
 };
 
 bool sameCrawler(const ShrinkCrawler& a, const ShrinkCrawler& b)
@@ -47,23 +47,19 @@ bool sameCrawler(const ShrinkCrawler& a, const ShrinkCrawler& b)
 
 TEST_F(ShrinkingArena, WaitsWarnsForFiveHundredFramesThenCrawls)
 {
+    // The warning is not scaled by the update-rate multiplier.
     for (int multiplier : {1, 2}) {
-        // The warning is not scaled by the update-rate multiplier.
         gameOptions.updateRateMultiplier = multiplier;
-        makeArena(7, 7);
         startGame();
         runFrames(2);
         EXPECT_EQ(game->shrinkPhase, 0);
         runFrames(1);
-        EXPECT_EQ(game->shrinkPhase, 1);
-        EXPECT_EQ(game->shrinkTimer, 0);
+        EXPECT_EQ(std::pair(game->shrinkPhase, game->shrinkTimer), std::pair(1, 0));
         runFrames(lastWarningFrame - 1 - 3);
-        EXPECT_EQ(game->shrinkPhase, 1);
-        EXPECT_EQ(game->shrinkTimer, -499);
+        EXPECT_EQ(std::pair(game->shrinkPhase, game->shrinkTimer), std::pair(1, -499));
         EXPECT_TRUE(game->shrinkCrawlers.empty());
         runFrames(1);
-        EXPECT_EQ(game->shrinkPhase, 2);
-        EXPECT_EQ(game->shrinkTimer, -500);
+        EXPECT_EQ(std::pair(game->shrinkPhase, game->shrinkTimer), std::pair(2, -500));
         EXPECT_EQ(game->shrinkCrawlers.size(), 1u);
         EXPECT_EQ(game->shrinkStepTimer, 2);
     }
@@ -83,8 +79,7 @@ TEST_F(ShrinkingArena, EachStyleLaysItsFirstCellsOnTheSecondFrameOfShrinking)
          {{1, 5, 0, -1}, {5, 1, 0, 1}, {5, 5, -1, 0}, {1, 1, 1, 0}},
          {{1, 4, 0, -1}, {5, 2, 0, 1}, {4, 5, -1, 0}, {2, 1, 1, 0}}},
     };
-    const std::vector<std::string> untouched{"#######", "#.....#", "#.....#", "#.....#",
-                                             "#.....#", "#.....#", "#######"};
+    const Rows untouched{"#######", "#.....#", "#.....#", "#.....#", "#.....#", "#.....#", "#######"};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.style);
         makeArena(7, 7);
@@ -109,7 +104,7 @@ TEST_F(ShrinkingArena, EachStyleLaysItsFirstCellsOnTheSecondFrameOfShrinking)
     }
 }
 
-TEST_F(ShrinkingArena, OneCrawlerSpiralsInwardUntilTheArenaIsClosed)
+TEST_F(ShrinkingArena, OneCrawlerSpiralsInwardAndFourCloseTheArenaTogether)
 {
     gameOptions.resolvedShrinkStyle = 1;
     startGame();
@@ -117,36 +112,28 @@ TEST_F(ShrinkingArena, OneCrawlerSpiralsInwardUntilTheArenaIsClosed)
     // 25 floor cells, one every 2 frames from the second frame of shrinking.
     runFrames(1 + 24 * 2);
     EXPECT_EQ(game->shrinkPhase, 2);
-    EXPECT_EQ(rows(), (std::vector<std::string>{"#######", "#######", "#######", "###.###", "#######",
-                                                 "#######", "#######"}));
+    EXPECT_EQ(rows(), (Rows{"#######", "#######", "#######", "###.###", "#######", "#######", "#######"}));
     // With only the middle cell left, the arena already counts as closed.
     EXPECT_TRUE(game->isArenaFullyShrunk());
     runFrames(1);
     EXPECT_EQ(game->shrinkPhase, 3);
-    EXPECT_EQ(rows(), std::vector<std::string>(7, "#######"));
+    EXPECT_EQ(rows(), Rows(7, "#######"));
     // The crawler is kept on the last cell it laid, in the middle row.
-    EXPECT_EQ(game->shrinkCrawlers[0].x, 3);
-    EXPECT_EQ(game->shrinkCrawlers[0].y, 3);
+    EXPECT_EQ(std::pair(game->shrinkCrawlers[0].x, game->shrinkCrawlers[0].y), std::pair(3, 3));
     EXPECT_TRUE(game->isArenaFullyShrunk());
-
     runFrames(100);
     EXPECT_EQ(game->shrinkPhase, 3);
-}
 
-TEST_F(ShrinkingArena, FourCrawlersCloseTheArenaTogether)
-{
+    makeArena(7, 7);
     gameOptions.resolvedShrinkStyle = 3;
     startGame();
     runToCrawlers();
     int frames = 0;
-    while (game->shrinkPhase == 2 && frames < 100) {
+    for (; game->shrinkPhase == 2 && frames < 100; ++frames)
         runFrames(1);
-        ++frames;
-    }
     EXPECT_EQ(game->shrinkPhase, 3);
-    EXPECT_EQ(rows(), std::vector<std::string>(7, "#######"));
-    // A step every 2 frames: the outer ring takes four, the inner ring two,
-    // the middle cell the seventh.
+    EXPECT_EQ(rows(), Rows(7, "#######"));
+    // The outer ring takes four steps, the inner ring two, the middle cell the seventh.
     EXPECT_EQ(frames, 7 * 2);
 }
 
@@ -163,24 +150,14 @@ TEST_F(ShrinkingArena, CrawlersOfTheClosingStepStillLayTheirCells)
     EXPECT_EQ(game->shrinkPhase, 3);
     EXPECT_EQ(grid.at(1, 1), Square::OuterWall);
     EXPECT_EQ(grid.at(4, 2), Square::OuterWall);
-    EXPECT_EQ(game->shrinkCrawlers[0].y, 1);
-    EXPECT_EQ(game->shrinkCrawlers[1].y, 3);
+    EXPECT_EQ(std::pair(game->shrinkCrawlers[0].y, game->shrinkCrawlers[1].y), std::pair(1, 3));
 }
 
-TEST_F(ShrinkingArena, ACrawlerPushesATeamHomeInward)
+TEST_F(ShrinkingArena, CrawlersStartAGhostsShieldRunningAndPushTeamHomesInward)
 {
     teams.emplace_back(Vector2{1, 5}, Vector2{1, 0});
     teams.emplace_back(Vector2{3, 3}, Vector2{0, 1});
     gameOptions.resolvedShrinkStyle = 3;
-    startGame();
-    runToCrawlers();
-    runFrames(2);
-    EXPECT_EQ(teams[0].home, (Vector2{2, 5}));
-    EXPECT_EQ(teams[1].home, (Vector2{3, 3}));
-}
-
-TEST_F(ShrinkingArena, AGhostsShieldStartsToRunOutWhenTheCrawlersAppear)
-{
     auto p = addPlayer(0, {3, 3});
     p->ghost = true;
     p->shieldTimer = 121;
@@ -190,12 +167,15 @@ TEST_F(ShrinkingArena, AGhostsShieldStartsToRunOutWhenTheCrawlersAppear)
     startGame();
     runToCrawlers();
     // Armed timers wait at 121; the ghost's now counts down, the shield's waits.
-    EXPECT_EQ(p->shieldTimer, 120);
-    EXPECT_EQ(q->shieldTimer, 121);
+    EXPECT_EQ(std::pair(p->shieldTimer, q->shieldTimer), std::pair(120, 121));
+    runFrames(2);
+    EXPECT_EQ(teams[0].home, (Vector2{2, 5}));
+    EXPECT_EQ(teams[1].home, (Vector2{3, 3}));
 }
 
-TEST_F(ShrinkingArena, WithShrinkingSwitchedOffTheWarningEndsButNoWallIsLaid)
+TEST_F(ShrinkingArena, SwitchedOffOrForbiddenShrinkingLaysNoWall)
 {
+    // Switched off, the warning still ends.
     gameOptions.arenaShrinks = false;
     auto p = addPlayer(0, {3, 3});
     p->ghost = true;
@@ -209,15 +189,13 @@ TEST_F(ShrinkingArena, WithShrinkingSwitchedOffTheWarningEndsButNoWallIsLaid)
     EXPECT_TRUE(game->shrinkCrawlers.empty());
     EXPECT_EQ(rows()[1], "#.....#");
     EXPECT_FALSE(game->isArenaFullyShrunk());
-}
 
-TEST_F(ShrinkingArena, NeverLeavesTheWarningWhenTheRoundForbidsShrinking)
-{
+    // A round that forbids shrinking never leaves the warning.
+    gameOptions.arenaShrinks = true;
     startGame();
     game->shrinkAllowed = false;
     runFrames(2000);
-    EXPECT_EQ(game->shrinkPhase, 1);
-    EXPECT_EQ(game->shrinkTimer, 0);
+    EXPECT_EQ(std::pair(game->shrinkPhase, game->shrinkTimer), std::pair(1, 0));
 }
 
 TEST_F(ShrinkingArena, FullyShrunkNeedsACrawlerInTheMiddleRowBetweenWalls)
