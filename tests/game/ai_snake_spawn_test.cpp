@@ -153,8 +153,9 @@ TEST_F(AiSnakeSpawn, SampleCountsFollowTheReplayVersion)
         }
         const auto cell = game->getAISnakeSpawnPos();
         EXPECT_TRUE(game->rng == expected) << std::hex << version;
-        if (samples == 0)
+        if (samples == 0) {
             EXPECT_EQ(cell, (Vector2{3, 2}));
+        }
     }
 }
 
