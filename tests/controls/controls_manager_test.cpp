@@ -73,6 +73,13 @@ TEST_F(ControlsManagerTest, WithoutControllersOnlyTheFourLayouts)
     EXPECT_EQ(m.controls.size(), 4u);
 }
 
+TEST_F(ControlsManagerTest, FailedDriverInstallIsReported)
+{
+    driver.installFails = true;
+    EXPECT_EQ(thrownBy([] { ControlsManager m; }), "al_install_joystick failed");
+    EXPECT_EQ(controlsManagerInstance, nullptr);
+}
+
 TEST_F(ControlsManagerTest, ControllersComeFirstInDriverOrder)
 {
     FakePad& a = driver.addPad("Pad A", 2);
@@ -93,13 +100,6 @@ TEST_F(ControlsManagerTest, ControllersComeFirstInDriverOrder)
          "\tSticks:", "\t\tStick 1; Axes: X, Y", "\tButtons: Pad B button 0",
          "Init JoystickControls " + idOf(a), "Added controller: " + idOf(a),
          "Init JoystickControls " + idOf(b), "Added controller: " + idOf(b)}));
-}
-
-TEST_F(ControlsManagerTest, FailedDriverInstallIsReported)
-{
-    driver.installFails = true;
-    EXPECT_EQ(thrownBy([] { ControlsManager m; }), "al_install_joystick failed");
-    EXPECT_EQ(controlsManagerInstance, nullptr);
 }
 
 TEST_F(ControlsManagerTest, FirstFillStopsAtOneHundred)
@@ -139,8 +139,7 @@ TEST_F(ControlsManagerTest, UnpluggedControllerReturnsToThePlayerWhoKeptIt)
         lines, {"2 controllers detected:", "Added controller: " + idOf(a), "Player 3 regained controls"}));
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "Player 4 regained controls"), 0);
 
-    // The player's own object reads the device again; the manager has one
-    // fresh object for it, at the end of its list.
+    // The player's own object reads the device again; the manager adds a fresh one at the end.
     EXPECT_EQ(held[0].controls, kept);
     EXPECT_TRUE(kept->isActive());
     EXPECT_TRUE(kept->fire());
