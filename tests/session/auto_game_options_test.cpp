@@ -47,6 +47,14 @@ bool nudges(unsigned seed)
     return std::rand() % 6 > 0;
 }
 
+// The resolved level in the order of the options menu.
+std::vector<int> levelOf(const GameOptions& o)
+{
+    return {*o.resolvedArenaSize, *o.resolvedShrinkSpeed, *o.resolvedTimeBeforeShrinking, *o.resolvedShrinkStyle,
+            *o.resolvedWallDensity, *o.resolvedPowerupDensity, o.resolvedSnakePreparationTime,
+            o.resolvedSnakeSpawnInterval, o.resolvedAISnakeCount, o.resolvedMaxAISnakesAtOnce};
+}
+
 bool within(const std::optional<int>& v, int low, int high)
 {
     return v && *v >= low && *v <= high;
@@ -60,18 +68,10 @@ TEST(AutoGameOptions, ClassicTwoPlayersWithoutRandomness)
     for (unsigned seed : {5489u, 1u, 77u}) {
         Resolved r = resolve(allAuto(0, 2, 0), seed);
         const GameOptions& o = r.options;
-        EXPECT_EQ(o.resolvedArenaSize, 3);
         EXPECT_EQ(ArenaSizeTable.at(*o.resolvedArenaSize), Vector2(27, 15));
-        EXPECT_EQ(o.resolvedShrinkSpeed, 16);
-        EXPECT_EQ(o.resolvedTimeBeforeShrinking, 5400);
-        EXPECT_EQ(o.resolvedShrinkStyle, 1);
+        // size, shrink speed, wait, style, walls, powerups, preparation, interval, snakes, at once
+        EXPECT_EQ(levelOf(o), (std::vector{3, 16, 5400, 1, 70, 40, 600, 401, 5, 1}));
         EXPECT_EQ(o.resolvedGridBlocks, true);
-        EXPECT_EQ(o.resolvedWallDensity, 70);
-        EXPECT_EQ(o.resolvedPowerupDensity, 40);
-        EXPECT_EQ(o.resolvedSnakePreparationTime, 600);
-        EXPECT_EQ(o.resolvedSnakeSpawnInterval, 401);
-        EXPECT_EQ(o.resolvedAISnakeCount, 5);
-        EXPECT_EQ(o.resolvedMaxAISnakesAtOnce, 1);
         EXPECT_EQ(o.aiSearchDepth, 15);
         EXPECT_FALSE(o.resolvedRespawningWalls.enabled);
         EXPECT_TRUE(within(o.resolvedAuctionInterval, 1200, 2000));
@@ -162,17 +162,8 @@ TEST(AutoGameOptions, ChosenValuesAreTakenAndNotDescribed)
     o.auctions = 0;
     Resolved r = resolve(o);
     EXPECT_EQ(r.line, "");
-    EXPECT_EQ(r.options.resolvedArenaSize, 10);
-    EXPECT_EQ(r.options.resolvedShrinkSpeed, 60);
-    EXPECT_EQ(r.options.resolvedTimeBeforeShrinking, 7560);
-    EXPECT_EQ(r.options.resolvedShrinkStyle, 3);
+    EXPECT_EQ(levelOf(r.options), (std::vector{10, 60, 7560, 3, 50, 0, 1000, 199, 4, 3}));
     EXPECT_EQ(r.options.resolvedGridBlocks, true);
-    EXPECT_EQ(r.options.resolvedWallDensity, 50);
-    EXPECT_EQ(r.options.resolvedPowerupDensity, 0);
-    EXPECT_EQ(r.options.resolvedSnakePreparationTime, 1000);
-    EXPECT_EQ(r.options.resolvedSnakeSpawnInterval, 199);
-    EXPECT_EQ(r.options.resolvedAISnakeCount, 4);
-    EXPECT_EQ(r.options.resolvedMaxAISnakesAtOnce, 3);
     EXPECT_EQ(r.options.resolvedAuctionInterval, 0);
 
     o.gridBlocks = 1;
