@@ -107,7 +107,7 @@ TEST_F(ControlsManagerTest, FirstFillStopsAtOneHundred)
     for (int i = 0; i < 97; ++i)
         driver.addPad("Pad " + std::to_string(i), 1);
     ControlsManager m;
-    ASSERT_EQ(m.controls.size(), 100u);
+    ASSERT_EQ(m.controls.size(), 100u);   // the first fill stops there
     EXPECT_EQ(std::count_if(m.controls.begin(), m.controls.end(), isKeyboard), 3);
     EXPECT_EQ(dynamic_cast<KeyboardControls&>(*m.controls[97]).keys, m.layouts[0]);
 }
