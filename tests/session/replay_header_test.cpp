@@ -22,7 +22,7 @@ ReplayBytes currentOptions()
     b.flag(false);                             // arenaShrinks
     b.i8(3).i8(9);                             // initialPlayerSpeed, snailSeconds
     b.flag(true).flag(false).flag(false);      // releaseFireEndsRemote, remoteControlDelay, rocketDelay
-    b.flag(true).flag(true);                   // startAsSnake, startWithShield
+    b.flag(true).flag(false);                  // startAsSnake, startWithShield
     b.i8(7);                                   // maxPlayerSpeed
     b.i8(32);                                  // shrink speed
     b.i8(2);                                   // shrink style
@@ -72,7 +72,7 @@ TEST_F(ReplayHeader, ACurrentFileReadsBackToItsValues)
     EXPECT_EQ(bits({o.arenaShrinks, o.releaseFireEndsRemote, o.remoteControlDelay, o.rocketDelay, o.startAsSnake,
                     o.startWithShield, o.ctfCentreFlag, o.aiSnakesRespawnPlayers, o.bombPickupEndsRemote,
                     o.aiSnakeStun}),
-              "0100111000");
+              "0100101000");
     const EverythingModes& e = o.everythingModes;
     EXPECT_EQ(bits({e.battleRoyale, e.ctf, e.respawning, e.kingOfTheHill, e.snakeHunter}), "10101");
     EXPECT_EQ(o.resolvedShrinkSpeed, 32);
