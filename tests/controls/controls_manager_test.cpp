@@ -73,6 +73,13 @@ TEST_F(ControlsManagerTest, WithoutControllersOnlyTheFourLayouts)
     EXPECT_EQ(m.controls.size(), 4u);
 }
 
+TEST_F(ControlsManagerTest, FailedDriverInstallIsReported)
+{
+    driver.installFails = true;
+    EXPECT_EQ(thrownBy([] { ControlsManager m; }), "al_install_joystick failed");
+    EXPECT_EQ(controlsManagerInstance, nullptr);
+}
+
 TEST_F(ControlsManagerTest, ControllersComeFirstInDriverOrder)
 {
     FakePad& a = driver.addPad("Pad A", 2);
@@ -95,19 +102,12 @@ TEST_F(ControlsManagerTest, ControllersComeFirstInDriverOrder)
          "Init JoystickControls " + idOf(b), "Added controller: " + idOf(b)}));
 }
 
-TEST_F(ControlsManagerTest, FailedDriverInstallIsReported)
-{
-    driver.installFails = true;
-    EXPECT_EQ(thrownBy([] { ControlsManager m; }), "al_install_joystick failed");
-    EXPECT_EQ(controlsManagerInstance, nullptr);
-}
-
 TEST_F(ControlsManagerTest, FirstFillStopsAtOneHundred)
 {
     for (int i = 0; i < 97; ++i)
         driver.addPad("Pad " + std::to_string(i), 1);
     ControlsManager m;
-    ASSERT_EQ(m.controls.size(), 100u);
+    ASSERT_EQ(m.controls.size(), 100u);   // the first fill stops there
     EXPECT_EQ(std::count_if(m.controls.begin(), m.controls.end(), isKeyboard), 3);
     EXPECT_EQ(dynamic_cast<KeyboardControls&>(*m.controls[97]).keys, m.layouts[0]);
 }
@@ -139,8 +139,7 @@ TEST_F(ControlsManagerTest, UnpluggedControllerReturnsToThePlayerWhoKeptIt)
         lines, {"2 controllers detected:", "Added controller: " + idOf(a), "Player 3 regained controls"}));
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "Player 4 regained controls"), 0);
 
-    // The player's own object reads the device again; the manager has one
-    // fresh object for it, at the end of its list.
+    // The player's own object reads the device again; the manager adds a fresh one at the end.
     EXPECT_EQ(held[0].controls, kept);
     EXPECT_TRUE(kept->isActive());
     EXPECT_TRUE(kept->fire());

@@ -34,13 +34,10 @@ TEST_F(JoystickControlsTest, SticksPushBeyondHalfWay)
     pad.sticks[0].axis[1] = -0.5f;
     EXPECT_FALSE(c->up());
     pad.sticks[0].axis[1] = -0.51f;
-    EXPECT_TRUE(c->up());
-    EXPECT_FALSE(c->down());
+    EXPECT_TRUE(c->up() && !c->down());
     pad.sticks[0].axis[1] = 0;
-
     pad.sticks[0].axis[0] = 0.7f;
-    EXPECT_TRUE(c->right());
-    EXPECT_FALSE(c->left());
+    EXPECT_TRUE(c->right() && !c->left());
     pad.sticks[0].axis[0] = 0;
 
     // Every stick counts, not only the first; a stick without the axis does not.
@@ -93,8 +90,7 @@ TEST_F(JoystickControlsTest, ButtonsAndAxesOutsideTheDeviceReadNothing)
     EXPECT_FALSE(b->isAxisPushed(-1, 1.0f));
 
     JoystickControls none(nullptr, true);
-    EXPECT_FALSE(none.isActive());
-    EXPECT_FALSE(none.fire() || none.up() || none.left());
+    EXPECT_FALSE(none.isActive() || none.fire() || none.up() || none.left());
     EXPECT_EQ(none.name(), "");
 }
 

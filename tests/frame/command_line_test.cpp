@@ -23,19 +23,14 @@ protected:
     }
 };
 
-TEST_F(CommandLineTest, SwitchesSetTheirFlags)
+TEST_F(CommandLineTest, SwitchesSetTheirFlagsAndTheAdvanceLimitTakesTheNextArgument)
 {
     parse({"/fastForward", "/autoRandomControls"});
     EXPECT_TRUE(fastForward);
     EXPECT_TRUE(autoRandomControls);
     EXPECT_FALSE(diagnosticMode);
-    // "/diag" wins over "diagnostic=0" read from the configuration.
-    parse({"/diag"});
-    EXPECT_TRUE(diagnosticMode);
-}
 
-TEST_F(CommandLineTest, AdvanceLimitConsumesTheNextArgument)
-{
+    // The advance limit consumes the next argument, which is never read as a switch.
     parse({"/advanceLimit", "500", "/diag"});
     EXPECT_EQ(advanceLimit, 500);
     EXPECT_TRUE(diagnosticMode);
@@ -43,8 +38,6 @@ TEST_F(CommandLineTest, AdvanceLimitConsumesTheNextArgument)
     advanceLimit = 0;
     parse({"/advanceLimit"});
     EXPECT_EQ(advanceLimit, 0);
-
-    // The consumed argument is never read as a switch of its own.
     parse({"/advanceLimit", "/diag"});
     EXPECT_EQ(advanceLimit, 0);
 }

@@ -63,14 +63,12 @@ TEST_F(FileStreamTest, ClosedStreamsThrowWithTheValueInTheMessage)
     std::ifstream in(folder.path() / "nothing.bin", std::ios::binary);
     EXPECT_EQ(thrownBy([&] { File::readInt32(in); }), "File not open for reading");
     EXPECT_THROW(File::writeOptionalInt32(out, std::nullopt), std::bad_optional_access);
-}
 
-TEST_F(FileStreamTest, ShortReadsFollowTheStreamsExceptionMask)
-{
+    // Short reads follow the stream's exception mask.
     writeFile(path, "ab");
-    std::ifstream in(path, std::ios::binary);
-    in.exceptions(std::ios::badbit | std::ios::failbit | std::ios::eofbit);
-    EXPECT_THROW(File::readInt32(in), std::ios_base::failure);
+    std::ifstream shortFile(path, std::ios::binary);
+    shortFile.exceptions(std::ios::badbit | std::ios::failbit | std::ios::eofbit);
+    EXPECT_THROW(File::readInt32(shortFile), std::ios_base::failure);
 }
 
 TEST(ValueKey, FindsTheFacingOfAStepOrNamesTheMissingValue)

@@ -55,8 +55,7 @@ TEST_F(LogFileTest, LinesCarryTheFrameCounterAndPassTextThrough)
 
 TEST_F(LogFileTest, OverlongMessagesAreCutAtTheBufferSize)
 {
-    std::string huge(3 * logBufferSize, 'x');
-    logStdString(huge);
+    logStdString(std::string(3 * logBufferSize, 'x'));
     log("after\n");
     std::string text = contents();
     size_t firstLine = text.find("0: after");
@@ -67,18 +66,16 @@ TEST_F(LogFileTest, OverlongMessagesAreCutAtTheBufferSize)
 
 TEST_F(LogFileTest, ConcurrentLinesNeverInterleave)
 {
-    constexpr int threads = 8;
-    constexpr int linesPerThread = 500;
-    std::vector<std::thread> workers;
-    for (int t = 0; t < threads; ++t) {
-        workers.emplace_back([t] {
-            std::string body(40 + t, char('a' + t));
-            for (int i = 0; i < linesPerThread; ++i)
-                log("thread %d line %d %s\n", t, i, body.c_str());
-        });
+    constexpr int threads = 8, linesPerThread = 500;
+    {
+        std::vector<std::jthread> workers;
+        for (int t = 0; t < threads; ++t)
+            workers.emplace_back([t] {
+                std::string body(40 + t, char('a' + t));
+                for (int i = 0; i < linesPerThread; ++i)
+                    log("thread %d line %d %s\n", t, i, body.c_str());
+            });
     }
-    for (auto& w : workers)
-        w.join();
 
     std::vector<std::string> lines = logLines(contents());
     ASSERT_EQ(lines.size(), size_t(threads * linesPerThread));

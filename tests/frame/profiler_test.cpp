@@ -28,6 +28,11 @@ TEST_F(ProfilerTest, TimersMeasureFromTheirStartOrFromTheOrigin)
     // A timer never started counts from the origin and leaves no entry.
     EXPECT_DOUBLE_EQ(p.stopTimer("never"), 5.0025);
     EXPECT_FALSE(p.isTimerRunning("never"));
+
+    // An averaged stop without a record throws and erases the start.
+    p.startTimer("render2");
+    EXPECT_THROW(p.stopTimerAveraged("render2"), std::out_of_range);
+    EXPECT_FALSE(p.isTimerRunning("render2"));
 }
 
 TEST_F(ProfilerTest, RollingAveragesFollowTheirWindow)
@@ -47,14 +52,7 @@ TEST_F(ProfilerTest, RollingAveragesFollowTheirWindow)
     EXPECT_NEAR(stopAveraged("render1", 3), 0.003, 1e-7);
 }
 
-TEST_F(ProfilerTest, AveragedStopWithoutARecordThrowsAndErasesTheStart)
-{
-    p.startTimer("render2");
-    EXPECT_THROW(p.stopTimerAveraged("render2"), std::out_of_range);
-    EXPECT_FALSE(p.isTimerRunning("render2"));
-}
-
-TEST_F(ProfilerTest, SectionsAccumulateCountAndTotal)
+TEST_F(ProfilerTest, SectionsAccumulateAndLapsMeasureFromTheLastLap)
 {
     for (double ms : {1.0, 2.0, 3.0}) {
         beginSection("grid");
@@ -64,11 +62,9 @@ TEST_F(ProfilerTest, SectionsAccumulateCountAndTotal)
     const auto& total = p.sections().at("grid");
     EXPECT_EQ(total.count, 3);
     EXPECT_NEAR(total.totalSeconds, 0.006, 1e-9);
-}
 
-TEST_F(ProfilerTest, LapsMeasureFromTheLastLap)
-{
-    std::int64_t lap = p.startCount;
+    // Laps measure from the last lap.
+    std::int64_t lap = now;
     advanceMs(10);
     EXPECT_NEAR(p.lapSeconds(lap), 0.010f, 1e-6);
     advanceMs(5);

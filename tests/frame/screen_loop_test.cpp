@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "frame/app_globals.h"
 #include "frame/log.h"
 #include "frame/screen_loop.h"
@@ -37,21 +39,26 @@ protected:
     int renders = 0;
 };
 
-TEST_F(ScreenLoopTest, PendingTicksRunUpToFiveUpdatesAFrameAndTheRestIsDropped)
+// Up to five updates a frame, the rest dropped; done asked before each update;
+// blocked input consumes the ticks but still renders.
+TEST_F(ScreenLoopTest, PendingTicksRunUpToFiveUpdatesAFrame)
 {
-    for (auto [pending, expected] : {std::pair{3, "uuuR"}, {5, "uuuuuR"}, {8, "uuuuuR"}}) {
+    std::uint8_t blocked = 0;
+    inputBlockFlag = &blocked;
+    for (auto [pending, block, expected] : {std::tuple{3, 0, "uuuR"}, {5, 0, "uuuuuR"}, {8, 0, "uuuuuR"},
+                                            {3, 1, "R"}}) {
         trace.clear();
         renders = 0;
         pendingUpdates = pending;
+        blocked = std::uint8_t(block);
         run(1);
         EXPECT_EQ(trace, expected) << pending;
         EXPECT_EQ(pendingUpdates, 0);
         EXPECT_EQ(framesRendered, 1);
     }
-}
-
-TEST_F(ScreenLoopTest, DoneIsAskedBeforeEveryUpdate)
-{
+    blocked = 0;
+    trace.clear();
+    updates = renders = 0;
     pendingUpdates = 4;
     run(1, [&] { return updates == 2; });
     EXPECT_EQ(trace, "uu");
@@ -67,16 +74,6 @@ TEST_F(ScreenLoopTest, TimerTicksFeedTheUpdates)
     EXPECT_EQ(renders, 3);
     EXPECT_GE(updates, 3);
     EXPECT_GE(timerTicks, updates);
-}
-
-TEST_F(ScreenLoopTest, BlockedInputConsumesTicksButStillRenders)
-{
-    std::uint8_t blocked = 1;
-    inputBlockFlag = &blocked;
-    pendingUpdates = 3;
-    run(1);
-    EXPECT_EQ(trace, "R");
-    EXPECT_EQ(pendingUpdates, 0);
 }
 
 TEST_F(ScreenLoopTest, LeavingBeforeAnyTickLogsANonFiniteAverageWithoutFault)

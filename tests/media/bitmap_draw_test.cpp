@@ -47,7 +47,7 @@ TEST(BitmapDraw, AngleUnitsMakeAFullTurnAt255)
     EXPECT_EQ(angleToRadians(0.0f), 0.0f);
 }
 
-TEST_F(BitmapDrawTest, FlipMirrorsAndAlphaBelow255Tints)
+TEST_F(BitmapDrawTest, FlipMirrorsAlphaBelow255TintsAndTintsClamp)
 {
     drawBitmap(target_->bitmap, source_->bitmap, 0, 0, false, 255);
     drawBitmap(target_->bitmap, source_->bitmap, 0, 2, true, 255);
@@ -60,17 +60,14 @@ TEST_F(BitmapDrawTest, FlipMirrorsAndAlphaBelow255Tints)
     EXPECT_EQ(red(0, 4), 254);
     drawBitmapOnto(*source_, *target_, 4, 4, 0);
     EXPECT_EQ(red(4, 4), 0);
-}
 
-TEST_F(BitmapDrawTest, TintsOutsideTheByteRangeClampInsteadOfWrapping)
-{
-    // 256 would wrap to 0 and -1 to 255.
-    drawBitmapTinted(target_->bitmap, source_->bitmap, 0, 0, 256, 0, 0, 300);
-    EXPECT_EQ(red(0, 0), 255);
-    drawBitmapTinted(target_->bitmap, source_->bitmap, 0, 2, -1, 0, 0, 255);
-    EXPECT_EQ(red(0, 2), 0);
-    drawBitmap(target_->bitmap, source_->bitmap, 0, 4, false, 256);
-    EXPECT_EQ(red(0, 4), 255);
+    // Tints outside the byte range clamp instead of wrapping (256 to 0, -1 to 255).
+    drawBitmapTinted(target_->bitmap, source_->bitmap, 4, 0, 256, 0, 0, 300);
+    EXPECT_EQ(red(4, 0), 255);
+    drawBitmapTinted(target_->bitmap, source_->bitmap, 4, 2, -1, 0, 0, 255);
+    EXPECT_EQ(red(4, 2), 0);
+    drawBitmap(target_->bitmap, source_->bitmap, 0, 6, false, 256);
+    EXPECT_EQ(red(0, 6), 255);
 }
 
 TEST_F(BitmapDrawTest, MissingBitmapsDrawNothing)

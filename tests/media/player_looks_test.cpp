@@ -161,7 +161,7 @@ TEST_F(PlayerLookTest, DefaultLooksCycleThroughHeadsAndPalette)
     int head = 11;
     nextHeadIndex(head);
     EXPECT_EQ(head, 12);
-    nextHeadIndex(head);
+    nextHeadIndex(head);   // and round to the first
     EXPECT_EQ(head, 0);
 }
 
@@ -178,8 +178,7 @@ TEST_F(PlayerLookTest, ComputerLooksAvoidHumanHeadsAndColours)
     for (unsigned seed = 0; seed < 200; ++seed) {
         std::mt19937 rng(seed);
         PlayerLook look = randomUnusedPlayerLook(humans, rng);
-        // Nineteen checked draws find the one free head most of the time; the
-        // twentieth is kept whatever it is.
+        // Nineteen checked draws usually find the free head; the twentieth is kept whatever it is.
         EXPECT_TRUE(std::count(headPool.begin(), headPool.end(), look.head));
         freeHead += look.head == 10;
         EXPECT_EQ(look.variant, 0);

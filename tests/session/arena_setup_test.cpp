@@ -1,3 +1,4 @@
+#include <array>
 #include <cstdlib>
 #include <sstream>
 
@@ -35,10 +36,18 @@ protected:
                 n += grid.at(x, y) == kind;
         return n;
     }
+    static void expectSameCells(const CellLayer<int>& cells, const CellLayer<int>& powerups)
+    {
+        for (int x = 0; x < grid_squares_x; ++x)
+            for (int y = 0; y < grid_squares_y; ++y) {
+                ASSERT_EQ(grid.get(x, y), cells.get(x, y)) << x << "," << y;
+                ASSERT_EQ(powerupGrid.get(x, y), powerups.get(x, y)) << x << "," << y;
+            }
+    }
     PackagedReplayData replay;
 };
 
-TEST_F(ArenaSetup, GridBlocksStandOnEveryEvenInnerCell)
+TEST_F(ArenaSetup, GridBlocksStandOnEveryEvenInnerCellAndWallsAndPowerupsFollowTheirDensities)
 {
     gameOptions.resolvedGridBlocks = true;
     setUp({19, 11});
@@ -52,12 +61,7 @@ TEST_F(ArenaSetup, GridBlocksStandOnEveryEvenInnerCell)
         }
     }
     EXPECT_EQ(count(Square::Wall), 8 * 4);
-}
-
-TEST_F(ArenaSetup, WallsAndPowerupsFollowTheirDensities)
-{
-    setUp({19, 11});
-    EXPECT_EQ(count(Square::Block) + count(Square::ToughBlock), 0);
+    EXPECT_EQ(count(Square::Block) + count(Square::ToughBlock), 0);   // density zero
     for (int x = 0; x < 19; ++x)
         for (int y = 0; y < 11; ++y)
             EXPECT_EQ(powerupGrid.at(x, y), 0);
@@ -65,7 +69,6 @@ TEST_F(ArenaSetup, WallsAndPowerupsFollowTheirDensities)
     // Full density: every inner cell is a wall but the starts' crosses.
     gameOptions.resolvedWallDensity = 100;
     gameOptions.resolvedPowerupDensity = 100;
-    gameOptions.resolvedGridBlocks = true;
     addPlayer(0, {5, 5});
     setUp({19, 11});
     EXPECT_EQ(player[0]->x, 32);
@@ -94,11 +97,7 @@ TEST_F(ArenaSetup, TheSameDrawsGiveTheSameArenaAndAPlayedReplayDrawsNone)
     const CellLayer<int> firstPowerups = powerupGrid;
     std::srand(7);
     setUp({27, 15});
-    for (int x = 0; x < 27; ++x)
-        for (int y = 0; y < 15; ++y) {
-            ASSERT_EQ(grid.get(x, y), first.get(x, y));
-            ASSERT_EQ(powerupGrid.get(x, y), firstPowerups.get(x, y));
-        }
+    expectSameCells(first, firstPowerups);
 
     // Recorded, then played back: the cells and starts come from the file.
     std::stringstream file;
@@ -120,9 +119,7 @@ TEST_F(ArenaSetup, TheSameDrawsGiveTheSameArenaAndAPlayedReplayDrawsNone)
     EXPECT_EQ(std::rand(), expected);
     if (file.str().empty())
         return;   // the round block needs the replay codec
-    for (int x = 0; x < 27; ++x)
-        for (int y = 0; y < 15; ++y)
-            ASSERT_EQ(grid.get(x, y), first.get(x, y));
+    expectSameCells(first, firstPowerups);
     EXPECT_EQ(player[1]->x, 25 * 32);
 }
 
@@ -145,16 +142,12 @@ TEST_F(ArenaSetup, CaptureTheFlagBasesAndFlagsNeverPassTheFourthTeam)
     EXPECT_EQ(teams[3].inwardStep, Vector2(0, -1));
     EXPECT_EQ(teams[3].score, 0);
     EXPECT_EQ(teams[4].score, 5);
-    EXPECT_EQ(game->flags[1].x, 25 * 32);
-    EXPECT_EQ(game->flags[1].y, 7 * 32);
-    EXPECT_EQ(game->flags[1].team, 1);
+    EXPECT_EQ((std::array{game->flags[1].x, game->flags[1].y, game->flags[1].team}), (std::array{25 * 32, 7 * 32, 1}));
 
     gameOptions.ctfCentreFlag = true;
     setUp({27, 15});
     ASSERT_EQ(game->flags.size(), 1u);
-    EXPECT_EQ(game->flags[0].x, 13 * 32);
-    EXPECT_EQ(game->flags[0].y, 7 * 32);
-    EXPECT_EQ(game->flags[0].team, -1);
+    EXPECT_EQ((std::array{game->flags[0].x, game->flags[0].y, game->flags[0].team}), (std::array{13 * 32, 7 * 32, -1}));
     EXPECT_EQ(redOf(game->flags[0].colour), 255);
     EXPECT_EQ(blueOf(game->flags[0].colour), 255);
 }
@@ -166,10 +159,8 @@ TEST_F(ArenaSetup, TheHillAndTheJoinScreensEmptyArena)
     teams.emplace_back(Vector2{}, Vector2{});
     teams.emplace_back(Vector2{}, Vector2{});
     setUp({27, 15});
-    EXPECT_EQ(game->hillArea.x0, 10);
-    EXPECT_EQ(game->hillArea.y0, 5);
-    EXPECT_EQ(game->hillArea.x1, 16);
-    EXPECT_EQ(game->hillArea.y1, 9);
+    EXPECT_EQ((std::array{game->hillArea.x0, game->hillArea.y0, game->hillArea.x1, game->hillArea.y1}),
+              (std::array{10, 5, 16, 9}));
     EXPECT_TRUE(game->flags.empty());
 
     gameOptions.resolvedWallDensity = 100;

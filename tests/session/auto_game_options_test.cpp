@@ -47,6 +47,19 @@ bool nudges(unsigned seed)
     return std::rand() % 6 > 0;
 }
 
+// The resolved level in the order of the options menu.
+std::vector<int> levelOf(const GameOptions& o)
+{
+    return {*o.resolvedArenaSize, *o.resolvedShrinkSpeed, *o.resolvedTimeBeforeShrinking, *o.resolvedShrinkStyle,
+            *o.resolvedWallDensity, *o.resolvedPowerupDensity, o.resolvedSnakePreparationTime,
+            o.resolvedSnakeSpawnInterval, o.resolvedAISnakeCount, o.resolvedMaxAISnakesAtOnce};
+}
+
+bool within(const std::optional<int>& v, int low, int high)
+{
+    return v && *v >= low && *v <= high;
+}
+
 }
 
 TEST(AutoGameOptions, ClassicTwoPlayersWithoutRandomness)
@@ -55,23 +68,13 @@ TEST(AutoGameOptions, ClassicTwoPlayersWithoutRandomness)
     for (unsigned seed : {5489u, 1u, 77u}) {
         Resolved r = resolve(allAuto(0, 2, 0), seed);
         const GameOptions& o = r.options;
-        EXPECT_EQ(o.resolvedArenaSize, 3);
         EXPECT_EQ(ArenaSizeTable.at(*o.resolvedArenaSize), Vector2(27, 15));
-        EXPECT_EQ(o.resolvedShrinkSpeed, 16);
-        EXPECT_EQ(o.resolvedTimeBeforeShrinking, 5400);
-        EXPECT_EQ(o.resolvedShrinkStyle, 1);
+        // size, shrink speed, wait, style, walls, powerups, preparation, interval, snakes, at once
+        EXPECT_EQ(levelOf(o), (std::vector{3, 16, 5400, 1, 70, 40, 600, 401, 5, 1}));
         EXPECT_EQ(o.resolvedGridBlocks, true);
-        EXPECT_EQ(o.resolvedWallDensity, 70);
-        EXPECT_EQ(o.resolvedPowerupDensity, 40);
-        EXPECT_EQ(o.resolvedSnakePreparationTime, 600);
-        EXPECT_EQ(o.resolvedSnakeSpawnInterval, 401);
-        EXPECT_EQ(o.resolvedAISnakeCount, 5);
-        EXPECT_EQ(o.resolvedMaxAISnakesAtOnce, 1);
         EXPECT_EQ(o.aiSearchDepth, 15);
         EXPECT_FALSE(o.resolvedRespawningWalls.enabled);
-        ASSERT_TRUE(o.resolvedAuctionInterval);
-        EXPECT_GE(*o.resolvedAuctionInterval, 1200);
-        EXPECT_LE(*o.resolvedAuctionInterval, 2000);
+        EXPECT_TRUE(within(o.resolvedAuctionInterval, 1200, 2000));
         EXPECT_EQ(r.line, "Size: Normal   SSpeed: Normal    TimeBeforeS: Normal     SStyle: Classic    "
                           "GB: true   WallPb: 70   BonusPb: 40   SnakeInterval (unmod): 401  "
                           "nSnakes: 5   ");
@@ -80,10 +83,8 @@ TEST(AutoGameOptions, ClassicTwoPlayersWithoutRandomness)
 
 TEST(AutoGameOptions, ArenaSizeFollowsThePlayerCountTables)
 {
-    // Without randomness: Classic and Deathmatch change size at 9, 24, 64 and 100
-    // players, the team modes and Snake Hunter at 6, 16, 40 and 100. From size 5
-    // up the size is one smaller when rand() % 6 > 0. More players than any
-    // window admits take the largest arena instead of searching for ever.
+    // From size 5 up the size is one smaller when rand() % 6 > 0; more players
+    // than any window admits take the largest arena instead of searching for ever.
     struct Case {
         int mode, players, size;
     };
@@ -96,8 +97,6 @@ TEST(AutoGameOptions, ArenaSizeFollowsThePlayerCountTables)
         for (const Case& c : cases)
             EXPECT_EQ(arenaSize(c.mode, c.players, 0, seed), c.size > 4 && nudges(seed) ? c.size - 1 : c.size)
                 << "mode " << c.mode << ", " << c.players << " players, seed " << seed;
-        // One player fits only the tiny arena; it grows to 3 when rand() % 6 > 0,
-        // and always in Snake Hunter.
         EXPECT_EQ(arenaSize(0, 1, 0, seed), nudges(seed) ? 3 : 1);
         EXPECT_EQ(arenaSize(4, 1, 0, seed), 3);
         for (int mode = 0; mode < gameModeCount; ++mode)
@@ -127,13 +126,14 @@ TEST(AutoGameOptions, SnakeHunterAndLargeArenasWithoutRandomness)
     EXPECT_TRUE(o.resolvedRespawningWalls.enabled);
     EXPECT_EQ(o.resolvedRespawningWalls.stopLimit, 50);
 
-    // Large arenas wait the normal time.
-    GameOptions huge = allAuto(4, 2, 0);
-    huge.arenaSize = 6;
-    EXPECT_EQ(resolve(huge).options.resolvedTimeBeforeShrinking, 5400);
+    // The long wait holds up to size 5; larger arenas wait the normal time.
+    GameOptions sized = allAuto(4, 2, 0);
+    for (auto [size, wait] : {std::pair{5, 7560}, std::pair{6, 5400}}) {
+        sized.arenaSize = size;
+        EXPECT_EQ(resolve(sized).options.resolvedTimeBeforeShrinking, wait) << size;
+    }
 
-    // Everything mirrors the shrinking while it includes Snake Hunter, and so
-    // does a chosen arena size of 5 or more.
+    // Mirrored shrinking: Everything with Snake Hunter, or a chosen size of 5 or more.
     GameOptions everything = allAuto(6, 2, 0);
     EXPECT_EQ(resolve(everything).options.resolvedShrinkStyle, 2);
     everything.everythingModes.snakeHunter = false;
@@ -162,48 +162,32 @@ TEST(AutoGameOptions, ChosenValuesAreTakenAndNotDescribed)
     o.auctions = 0;
     Resolved r = resolve(o);
     EXPECT_EQ(r.line, "");
-    EXPECT_EQ(r.options.resolvedArenaSize, 10);
-    EXPECT_EQ(r.options.resolvedShrinkSpeed, 60);
-    EXPECT_EQ(r.options.resolvedTimeBeforeShrinking, 7560);
-    EXPECT_EQ(r.options.resolvedShrinkStyle, 3);
+    EXPECT_EQ(levelOf(r.options), (std::vector{10, 60, 7560, 3, 50, 0, 1000, 199, 4, 3}));
     EXPECT_EQ(r.options.resolvedGridBlocks, true);
-    EXPECT_EQ(r.options.resolvedWallDensity, 50);
-    EXPECT_EQ(r.options.resolvedPowerupDensity, 0);
-    EXPECT_EQ(r.options.resolvedSnakePreparationTime, 1000);
-    EXPECT_EQ(r.options.resolvedSnakeSpawnInterval, 199);
-    EXPECT_EQ(r.options.resolvedAISnakeCount, 4);
-    EXPECT_EQ(r.options.resolvedMaxAISnakesAtOnce, 3);
     EXPECT_EQ(r.options.resolvedAuctionInterval, 0);
 
     o.gridBlocks = 1;
     EXPECT_EQ(resolve(o).options.resolvedGridBlocks, false);
     EXPECT_EQ(resolve(o).options.aiSearchDepth, 5);
-}
 
-TEST(AutoGameOptions, TwoSnakesAtOnceInBigArenas)
-{
     // Six players: nine snakes. In a large arena two come at once, five times less often.
-    GameOptions o = allAuto(0, 6, 0);
+    o = allAuto(0, 6, 0);
     o.arenaSize = 4;
-    Resolved r = resolve(o);
+    r = resolve(o);
     EXPECT_EQ(r.options.resolvedAISnakeCount, 9);
     EXPECT_EQ(r.options.resolvedMaxAISnakesAtOnce, 2);
     EXPECT_EQ(r.options.resolvedSnakeSpawnInterval, 400);
     EXPECT_NE(r.line.find("SnakeInterval (unmod): 80   nSnakes: 9    SnakeInterval (mod): 400 "),
               std::string::npos);
 
-    // The longer interval never exceeds 501 frames.
-    o.updateRateMultiplier = 2;
+    o.updateRateMultiplier = 2;   // the longer interval never exceeds 501 frames
     EXPECT_EQ(resolve(o).options.resolvedSnakeSpawnInterval, 501);
-
-    // A chosen interval is kept.
     o.updateRateMultiplier = 1;
     o.aiSnakeSpawnInterval = 5;
     r = resolve(o);
     EXPECT_EQ(r.options.resolvedMaxAISnakesAtOnce, 2);
     EXPECT_EQ(r.options.resolvedSnakeSpawnInterval, 501);
 
-    // Normal arena, or five snakes: one at a time.
     EXPECT_EQ(resolve(allAuto(0, 6, 0)).options.resolvedMaxAISnakesAtOnce, 1);
     o = allAuto(0, 2, 0);
     o.arenaSize = 5;
@@ -220,32 +204,22 @@ TEST(AutoGameOptions, RandomValuesStayInRangeAndADoubleRateDoublesDurations)
                 o.auctions = 1 + int(seed % 3);
                 const GameOptions r = resolve(o, seed, seed).options;
                 // Never a wide arena, and at low randomness no crowd in a small one.
-                EXPECT_GE(*r.resolvedArenaSize, 1);
-                EXPECT_LE(*r.resolvedArenaSize, 8);
-                if (randomness < 2 && o.numPlayers > 16) {
-                    EXPECT_GE(*r.resolvedArenaSize, 4) << o.numPlayers;
-                }
+                EXPECT_TRUE(within(r.resolvedArenaSize, randomness < 2 && o.numPlayers > 16 ? 4 : 1, 8));
                 EXPECT_TRUE(std::set<int>({60, 32, 16, 8, 4, 2}).count(*r.resolvedShrinkSpeed));
-                EXPECT_GE(*r.resolvedTimeBeforeShrinking, 1080);
-                EXPECT_LE(*r.resolvedTimeBeforeShrinking, 7560);
-                EXPECT_GE(*r.resolvedShrinkStyle, 1);
-                EXPECT_LE(*r.resolvedShrinkStyle, randomness == 2 ? 3 : 2);
-                EXPECT_GE(*r.resolvedWallDensity, 0);
-                EXPECT_LE(*r.resolvedWallDensity, 100);
-                EXPECT_GE(*r.resolvedPowerupDensity, 0);
-                EXPECT_LE(*r.resolvedPowerupDensity, 100);
+                EXPECT_TRUE(within(r.resolvedTimeBeforeShrinking, 1080, 7560));
+                EXPECT_TRUE(within(r.resolvedShrinkStyle, 1, randomness == 2 ? 3 : 2));
+                EXPECT_TRUE(within(r.resolvedWallDensity, 0, 100));
+                EXPECT_TRUE(within(r.resolvedPowerupDensity, 0, 100));
                 const int low[] = {0, 800, 1200, 2000}, high[] = {0, 1200, 2000, 3000};
-                EXPECT_GE(*r.resolvedAuctionInterval, low[o.auctions]);
-                EXPECT_LE(*r.resolvedAuctionInterval, high[o.auctions]);
+                EXPECT_TRUE(within(r.resolvedAuctionInterval, low[o.auctions], high[o.auctions]));
                 EXPECT_EQ(r.aiSearchDepth, *r.resolvedGridBlocks ? 15 : 5);
 
-                // Twice the update rate: the same level, durations in twice the frames.
+                // Twice the update rate: the same level, durations in twice the frames,
+                // except the wait cut short for the fastest shrinking, which a doubled rate never reaches.
                 o.updateRateMultiplier = 2;
                 const GameOptions doubled = resolve(o, seed, seed).options;
                 EXPECT_EQ(doubled.resolvedArenaSize, r.resolvedArenaSize);
                 EXPECT_EQ(*doubled.resolvedShrinkSpeed, 2 * *r.resolvedShrinkSpeed);
-                // The shortest wait is cut from a long one only for the fastest
-                // shrinking in frames, which a doubled rate never reaches.
                 if (*r.resolvedShrinkSpeed >= 3) {
                     EXPECT_EQ(*doubled.resolvedTimeBeforeShrinking, 2 * *r.resolvedTimeBeforeShrinking);
                 }
@@ -257,7 +231,6 @@ TEST(AutoGameOptions, RandomValuesStayInRangeAndADoubleRateDoublesDurations)
                 sizes.insert(*r.resolvedArenaSize);
                 styles.insert(*r.resolvedShrinkStyle);
             }
-    // Randomness really varies the level.
     EXPECT_GE(sizes.size(), 4u);
     EXPECT_EQ(styles, (std::set<int>{1, 2, 3}));
 }
@@ -275,7 +248,6 @@ TEST(AutoGameOptions, OpenArenasWithRespawningWallsAtHighRandomness)
             continue;
         }
         ++openArenas;
-        // Snake Hunter's walls, each limit possibly doubled and the interval possibly halved.
         EXPECT_TRUE(walls.enabled);
         EXPECT_TRUE(walls.interval == 10 || walls.interval == 5);
         EXPECT_TRUE(walls.stopLimit == 50 || walls.stopLimit == 100);
@@ -309,7 +281,6 @@ TEST(AutoGameOptions, LiveOptionsDrawFromTheLevelEngine)
     const GameOptions first = gameOptions;
     EXPECT_NE(levelRng, std::mt19937(5489));
 
-    // The same state gives the same level.
     Resolved again = resolve(allAuto(2, 5, 2), 5489, 3);
     EXPECT_EQ(first.resolvedArenaSize, again.options.resolvedArenaSize);
     EXPECT_EQ(first.resolvedShrinkSpeed, again.options.resolvedShrinkSpeed);

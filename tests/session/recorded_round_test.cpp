@@ -99,37 +99,27 @@ TEST_F(RecordedRound, RecordingTheSameRoundTwiceGivesTheSameBytes)
     EXPECT_EQ(verifyText(), firstVerify);
 }
 
-TEST_F(RecordedRound, AChangedInputByteFailsTheVerifyCheckAtItsLine)
+// A frame record is the player number and the input byte, for each player.
+TEST_F(RecordedRound, AChangedFrameRecordFailsItsCheckAtItsLineAndACutOneEndsQuietly)
 {
     recordRound();
     const std::string verify = verifyText();
-    std::string bytes = replayBytes();
+    const std::string bytes = replayBytes();
     // Frame 3, player 0 walks right (input 0x01); make it stand still.
     const std::size_t input = frameRecordsStart() + 3 * 4 + 1;
-    ASSERT_EQ(bytes[input - 1], 0);
-    ASSERT_EQ(bytes[input], 0x01);
-    bytes[input] = 0x00;
-    Playback playback = playBack(bytes, &verify);
-    EXPECT_EQ(playback.error, assertionText("verifyX == x", 911) + "replayInput pos " +
-                                  std::to_string(input + 1) + "\n");
-}
+    ASSERT_EQ(bytes.substr(input - 1, 2), std::string("\x00\x01", 2));
+    std::string changed = bytes;
+    changed[input] = 0x00;
+    EXPECT_EQ(playBack(changed, &verify).error,
+              assertionText("verifyX == x", 911) + "replayInput pos " + std::to_string(input + 1) + "\n");
 
-TEST_F(RecordedRound, AChangedPlayerByteFailsTheRecordCheck)
-{
-    recordRound();
-    std::string bytes = replayBytes();
     const std::size_t number = frameRecordsStart() + 5 * 4 + 2;
     ASSERT_EQ(bytes[number], 1);
-    bytes[number] = 0;
-    Playback playback = playBack(bytes, nullptr);
-    EXPECT_EQ(playback.error, assertionText("dummyCurPlayer == num", 373) + "replayInput pos " +
-                                  std::to_string(number + 1) + "\n");
-}
+    changed = bytes;
+    changed[number] = 0;
+    EXPECT_EQ(playBack(changed, nullptr).error,
+              assertionText("dummyCurPlayer == num", 373) + "replayInput pos " + std::to_string(number + 1) + "\n");
 
-TEST_F(RecordedRound, AReplayCutInsideAFrameEndsQuietly)
-{
-    recordRound();
-    const std::string bytes = replayBytes();
     // Cut after player 0's record of frame 20: the frame's reads meet the end of the file.
     Playback playback = playBack(bytes.substr(0, frameRecordsStart() + 20 * 4 + 2), nullptr);
     EXPECT_EQ(playback.error, "");

@@ -1,5 +1,17 @@
 #pragma once
+#include <initializer_list>
+#include <string>
+
 #include "support/replay_bytes.h"
+
+// Switches read back, as a string of 0s and 1s, so one line checks a row of them.
+inline std::string bits(std::initializer_list<bool> values)
+{
+    std::string s;
+    for (bool v : values)
+        s += v ? '1' : '0';
+    return s;
+}
 
 // Which parts of the round block a file's version holds.
 enum class RoundBlock {

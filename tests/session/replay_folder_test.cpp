@@ -64,17 +64,13 @@ TEST_F(ReplayFolder, NewNamesFollowTheHighestNumberAndNeverTakeAStoredName)
 
 TEST_F(ReplayFolder, ListsNewestFirstWithSizesIncludingCompanions)
 {
-    file("1.1.1.2.replay", 1536);
     file("1.1.1.2.replay.verifyZ", 2048);
     file("1.1.1.2.replay.verify", 10);
-    file("2.1.1.2.replay", 1);
-    file("3.1.1.2.replay", 1);
-    file("4.1.1.2.replay", 1);
-    fs::last_write_time(folder() / "1.1.1.2.replay", at(2021, 12, 9, 13, 5));
-    fs::last_write_time(folder() / "2.1.1.2.replay", at(2021, 12, 9, 13, 5));
-    fs::last_write_time(folder() / "3.1.1.2.replay", at(2020, 1, 1, 0, 0));
-    // A clock set wrong leaves a file in the future: still simply the newest.
-    fs::last_write_time(folder() / "4.1.1.2.replay", at(2100, 1, 1, 0, 0));
+    // Ties go by number; a clock set wrong leaves a file in the future, still simply the newest.
+    const std::pair<int, fs::file_time_type> times[] = {
+        {1, at(2021, 12, 9, 13, 5)}, {2, at(2021, 12, 9, 13, 5)}, {3, at(2020, 1, 1, 0, 0)}, {4, at(2100, 1, 1, 0, 0)}};
+    for (auto [number, time] : times)
+        fs::last_write_time(file(std::to_string(number) + ".1.1.2.replay", number == 1 ? 1536 : 1), time);
     auto list = getAllReplays(false);
     EXPECT_EQ(numbers(list), (std::vector<int>{4, 2, 1, 3}));
     EXPECT_EQ(list[2].totalSize, 1536u + 2048u + 10u);
@@ -92,11 +88,8 @@ TEST_F(ReplayFolder, FileTimesAreShownInUtc)
         setenv("TZ", zone, 1);
         tzset();
         const CalendarTime t = utcCalendarTime(time);
-        EXPECT_EQ(t.year, 2021) << zone;
-        EXPECT_EQ(t.month, 12) << zone;
-        EXPECT_EQ(t.day, 9) << zone;
-        EXPECT_EQ(t.hour, 13) << zone;
-        EXPECT_EQ(t.minute, 5) << zone;
+        EXPECT_EQ((std::vector<int>{t.year, t.month, t.day, t.hour, t.minute}),
+                  (std::vector<int>{2021, 12, 9, 13, 5})) << zone;
     }
     if (old)
         setenv("TZ", previous.c_str(), 1);

@@ -22,7 +22,7 @@ ReplayBytes currentOptions()
     b.flag(false);                             // arenaShrinks
     b.i8(3).i8(9);                             // initialPlayerSpeed, snailSeconds
     b.flag(true).flag(false).flag(false);      // releaseFireEndsRemote, remoteControlDelay, rocketDelay
-    b.flag(true).flag(true);                   // startAsSnake, startWithShield
+    b.flag(true).flag(false);                  // startAsSnake, startWithShield
     b.i8(7);                                   // maxPlayerSpeed
     b.i8(32);                                  // shrink speed
     b.i8(2);                                   // shrink style
@@ -67,50 +67,29 @@ TEST_F(ReplayHeader, ACurrentFileReadsBackToItsValues)
 
     const GameOptions& o = gameOptions;
     EXPECT_EQ(playing.replayInputVersion, 0x1001002);
-    EXPECT_EQ(o.updateRate, 120);
-    EXPECT_EQ(o.numPlayers, 2);
-    EXPECT_EQ(grid_squares_x, 19);
-    EXPECT_EQ(grid_squares_y, 11);
-    EXPECT_FALSE(o.arenaShrinks);
-    EXPECT_EQ(o.initialPlayerSpeed, 3);
-    EXPECT_EQ(o.snailSeconds, 9);
-    EXPECT_TRUE(o.releaseFireEndsRemote);
-    EXPECT_FALSE(o.remoteControlDelay);
-    EXPECT_FALSE(o.rocketDelay);
-    EXPECT_TRUE(o.startAsSnake);
-    EXPECT_TRUE(o.startWithShield);
-    EXPECT_EQ(o.maxPlayerSpeed, 7);
+    EXPECT_EQ((std::vector{o.updateRate, o.numPlayers, grid_squares_x, grid_squares_y}), (std::vector{120, 2, 19, 11}));
+    EXPECT_EQ((std::vector{o.initialPlayerSpeed, o.snailSeconds, o.maxPlayerSpeed, o.gameMode}), (std::vector{3, 9, 7, 1}));
+    EXPECT_EQ(bits({o.arenaShrinks, o.releaseFireEndsRemote, o.remoteControlDelay, o.rocketDelay, o.startAsSnake,
+                    o.startWithShield, o.ctfCentreFlag, o.aiSnakesRespawnPlayers, o.bombPickupEndsRemote,
+                    o.aiSnakeStun}),
+              "0100101000");
+    const EverythingModes& e = o.everythingModes;
+    EXPECT_EQ(bits({e.battleRoyale, e.ctf, e.respawning, e.kingOfTheHill, e.snakeHunter}), "10101");
     EXPECT_EQ(o.resolvedShrinkSpeed, 32);
     EXPECT_EQ(o.resolvedShrinkStyle, 2);
-    EXPECT_EQ(o.gameMode, 1);
-    EXPECT_TRUE(o.ctfCentreFlag);
-    EXPECT_TRUE(o.everythingModes.battleRoyale);
-    EXPECT_FALSE(o.everythingModes.ctf);
-    EXPECT_TRUE(o.everythingModes.respawning);
-    EXPECT_FALSE(o.everythingModes.kingOfTheHill);
-    EXPECT_TRUE(o.everythingModes.snakeHunter);
-    EXPECT_EQ(o.killPoints, -56);   // 200 as a signed byte
-    EXPECT_EQ(o.aiSnakeHurtPoints, 3);
-    EXPECT_EQ(o.aiSnakeKillPoints, 4);
-    EXPECT_EQ(o.flagCapturePoints, 5);
-    EXPECT_EQ(o.resolvedAISnakeCount, 7);
-    EXPECT_EQ(o.resolvedMaxAISnakesAtOnce, 2);
-    EXPECT_EQ(o.resolvedSnakePreparationTime, 600);
-    EXPECT_EQ(o.resolvedSnakeSpawnInterval, 401);
-    EXPECT_FALSE(o.aiSnakesRespawnPlayers);
-    EXPECT_EQ(o.aiSnakeSpeed, 9);
-    EXPECT_FALSE(o.bombPickupEndsRemote);
-    EXPECT_TRUE(o.resolvedRespawningWalls.enabled);
-    EXPECT_EQ(o.resolvedRespawningWalls.interval, 11);
-    EXPECT_EQ(o.resolvedRespawningWalls.startLimit, 12);
-    EXPECT_EQ(o.resolvedRespawningWalls.stopLimit, 51);
-    EXPECT_EQ(o.resolvedRespawningWalls.minimumFreeCells, 101);
-    EXPECT_EQ(o.respawnTime, 7);
-    EXPECT_FALSE(o.aiSnakeStun);
-    EXPECT_EQ(o.aiSnakeStartLength, 6);
-    EXPECT_EQ(o.majorStunTime, 170);
-    EXPECT_EQ(o.minorStunTime, 110);
-    EXPECT_EQ(o.updateRateMultiplier, 2);
+    // The kill points are a signed byte: 200 reads as -56.
+    EXPECT_EQ((std::vector{o.killPoints, o.aiSnakeHurtPoints, o.aiSnakeKillPoints, o.flagCapturePoints}),
+              (std::vector{-56, 3, 4, 5}));
+    EXPECT_EQ((std::vector{o.resolvedAISnakeCount, o.resolvedMaxAISnakesAtOnce, o.resolvedSnakePreparationTime,
+                           o.resolvedSnakeSpawnInterval}),
+              (std::vector{7, 2, 600, 401}));
+    const RespawningWallsSettings& walls = o.resolvedRespawningWalls;
+    EXPECT_TRUE(walls.enabled);
+    EXPECT_EQ((std::vector{walls.interval, walls.startLimit, walls.stopLimit, walls.minimumFreeCells}),
+              (std::vector{11, 12, 51, 101}));
+    EXPECT_EQ((std::vector{o.aiSnakeSpeed, o.respawnTime, o.aiSnakeStartLength, o.majorStunTime, o.minorStunTime,
+                           o.updateRateMultiplier}),
+              (std::vector{9, 7, 6, 170, 110, 2}));
     EXPECT_EQ(o.resolvedAuctionInterval, 1500);
     // What the header does not hold stays empty.
     EXPECT_FALSE(o.resolvedArenaSize);
@@ -121,15 +100,12 @@ TEST_F(ReplayHeader, ACurrentFileReadsBackToItsValues)
     EXPECT_EQ(redOf(teams[0].colour), 255);
     EXPECT_EQ(blueOf(teams[1].colour), 255);
     ASSERT_EQ(player.size(), 2u);
-    EXPECT_EQ(player[0]->num, 5);
-    EXPECT_EQ(player[0]->team, 0);
-    EXPECT_EQ(player[0]->look.head, 3);
-    EXPECT_EQ(blueOf(player[0]->look.colour), 30);
-    EXPECT_EQ(player[0]->coins, 7);
-    EXPECT_EQ(player[1]->num, 9);
-    EXPECT_EQ(player[1]->team, 1);
-    EXPECT_EQ(player[1]->look.head, 12);
-    EXPECT_EQ(player[1]->look.variant, 1);
+    EXPECT_EQ((std::vector{player[0]->num, player[0]->team, player[0]->look.head, player[0]->look.variant,
+                           blueOf(player[0]->look.colour), player[0]->coins}),
+              (std::vector{5, 0, 3, 0, 30, 7}));
+    EXPECT_EQ((std::vector{player[1]->num, player[1]->team, player[1]->look.head, player[1]->look.variant,
+                           greenOf(player[1]->look.colour), player[1]->coins}),
+              (std::vector{9, 1, 12, 1, 50, 0}));
     EXPECT_EQ(teams[1].members.at(0).lock(), player[1]);
 
     EXPECT_EQ(o.resolvedTimeBeforeShrinking, 5400);
@@ -140,8 +116,7 @@ TEST_F(ReplayHeader, ACurrentFileReadsBackToItsValues)
     EXPECT_EQ(grid.at(3, 2), Square::Block);
     EXPECT_EQ(powerupGrid.at(3, 2), 7);
     EXPECT_EQ(grid.at(4, 2), Square::Empty);
-    EXPECT_EQ(player[1]->x, 544);
-    EXPECT_EQ(player[1]->y, 288);
+    EXPECT_EQ((std::vector{player[1]->x, player[1]->y}), (std::vector{544, 288}));
     EXPECT_EQ(player[1]->startCell, (Vector2{17, 9}));
 }
 

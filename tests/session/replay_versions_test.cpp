@@ -32,19 +32,17 @@ protected:
     {
         const EverythingModes& e = gameOptions.everythingModes;
         EXPECT_FALSE(e.ctf || e.battleRoyale || e.kingOfTheHill || e.snakeHunter || e.respawning);
-        EXPECT_EQ(gameOptions.killPoints, 1);
-        EXPECT_EQ(gameOptions.aiSnakeHurtPoints, 1);
-        EXPECT_EQ(gameOptions.aiSnakeKillPoints, 1);
-        EXPECT_EQ(gameOptions.flagCapturePoints, 1);
+        const GameOptions& o = gameOptions;
+        EXPECT_EQ((std::vector{o.killPoints, o.aiSnakeHurtPoints, o.aiSnakeKillPoints, o.flagCapturePoints}),
+                  (std::vector{1, 1, 1, 1}));
     }
 
     static void expectLateDefaults()
     {
-        EXPECT_EQ(gameOptions.aiSnakeStartLength, 4);
-        EXPECT_EQ(gameOptions.majorStunTime, 180);
-        EXPECT_EQ(gameOptions.minorStunTime, 180);
-        EXPECT_EQ(gameOptions.updateRateMultiplier, 1);
-        EXPECT_EQ(gameOptions.resolvedAuctionInterval, 0);
+        const GameOptions& o = gameOptions;
+        EXPECT_EQ((std::vector{o.aiSnakeStartLength, o.majorStunTime, o.minorStunTime, o.updateRateMultiplier}),
+                  (std::vector{4, 180, 180, 1}));
+        EXPECT_EQ(o.resolvedAuctionInterval, 0);
     }
 };
 
@@ -59,19 +57,14 @@ TEST_F(ReplayVersions, Version4HasTeamsInEveryModeAndOnlyAGrid)
     b.text("***").append(roundBlock(RoundBlock::GridOnly));
     loadReplay(b.str());
 
-    EXPECT_EQ(gameOptions.updateRate, 60);
-    EXPECT_EQ(gameOptions.maxPlayerSpeed, 8);
-    EXPECT_EQ(gameOptions.resolvedShrinkStyle, 1);
-    EXPECT_EQ(gameOptions.resolvedTimeBeforeShrinking, 2160);
-    EXPECT_TRUE(gameOptions.ctfCentreFlag);
-    EXPECT_FALSE(gameOptions.startAsSnake);
-    EXPECT_EQ(gameOptions.resolvedAISnakeCount, -999);
-    EXPECT_FALSE(gameOptions.aiSnakesRespawnPlayers);
-    EXPECT_EQ(gameOptions.aiSnakeSpeed, 3);
-    EXPECT_FALSE(gameOptions.bombPickupEndsRemote);
-    EXPECT_FALSE(gameOptions.resolvedRespawningWalls.enabled);
-    EXPECT_EQ(gameOptions.respawnTime, 10);
-    EXPECT_FALSE(gameOptions.aiSnakeStun);
+    const GameOptions& o = gameOptions;
+    EXPECT_EQ((std::vector{o.updateRate, o.maxPlayerSpeed, *o.resolvedShrinkStyle, *o.resolvedTimeBeforeShrinking,
+                           o.resolvedAISnakeCount, o.aiSnakeSpeed, o.respawnTime}),
+              (std::vector{60, 8, 1, 2160, -999, 3, 10}));
+    // ctfCentreFlag, startAsSnake, aiSnakesRespawnPlayers, bombPickupEndsRemote, respawning walls, stun
+    EXPECT_EQ(bits({o.ctfCentreFlag, o.startAsSnake, o.aiSnakesRespawnPlayers, o.bombPickupEndsRemote,
+                    o.resolvedRespawningWalls.enabled, o.aiSnakeStun}),
+              "100000");
     expectEverythingDefaults();
     expectLateDefaults();
     ASSERT_EQ(teams.size(), 2u);
@@ -97,9 +90,7 @@ TEST_F(ReplayVersions, Version5ReadsTeamBytesAndStartPositions)
 
     EXPECT_EQ(gameOptions.resolvedTimeBeforeShrinking, 5400);
     ASSERT_EQ(player.size(), 3u);
-    EXPECT_EQ(player[0]->team, 0);
-    EXPECT_EQ(player[1]->team, 1);
-    EXPECT_EQ(player[2]->team, 0);
+    EXPECT_EQ((std::vector{player[0]->team, player[1]->team, player[2]->team}), (std::vector{0, 1, 0}));
     EXPECT_EQ(teams[0].members.size(), 2u);
     EXPECT_EQ(player[2]->y, 288);
 }
@@ -196,14 +187,11 @@ ReplayBytes version0_97_5()
 TEST_F(ReplayVersions, Version0_97_5TakesTheLaterRowsDefaults)
 {
     loadReplay(version0_97_5().str());
-    EXPECT_EQ(gameOptions.updateRate, 30);
-    EXPECT_EQ(gameOptions.maxPlayerSpeed, 7);
-    EXPECT_EQ(gameOptions.resolvedShrinkStyle, 3);
-    EXPECT_EQ(gameOptions.aiSnakeSpeed, 6);
-    EXPECT_TRUE(gameOptions.bombPickupEndsRemote);
-    EXPECT_EQ(gameOptions.resolvedRespawningWalls.minimumFreeCells, 100);
-    EXPECT_EQ(gameOptions.respawnTime, 12);
-    EXPECT_TRUE(gameOptions.aiSnakeStun);
+    const GameOptions& o = gameOptions;
+    EXPECT_EQ((std::vector{o.updateRate, o.maxPlayerSpeed, *o.resolvedShrinkStyle, o.aiSnakeSpeed,
+                           o.resolvedRespawningWalls.minimumFreeCells, o.respawnTime}),
+              (std::vector{30, 7, 3, 6, 100, 12}));
+    EXPECT_TRUE(o.bombPickupEndsRemote && o.aiSnakeStun);
     expectLateDefaults();
     expectEverythingDefaults();
 }
