@@ -37,19 +37,18 @@ TEST_F(AccessibilityMenus, EntriesValuesAndAnOutOfRangeBackground)
                             "motion options are not saved",
                             std::string("Auto-load on startup: ") + (autoLoad.get() ? "On" : "Off"), "Load", "Save",
                             "Reset to defaults", "Back"}));
-    // The gaps: half an entry's spacing before the slow motion entry, the
-    // save/load block and "Back".
-    auto y = [&](std::size_t i) { return static_cast<CmdButtonText&>(*top().buttons[i]).topY; };
-    EXPECT_EQ(y(10) - y(9), 48 + 24);
-    EXPECT_EQ(y(11) - y(10), 48 + 24);
-    EXPECT_EQ(y(18) - y(17), 48 + 24);
+    // Half a spacing more before the slow motion entry, the save/load block and "Back".
+    auto gap = [&](std::size_t i) {
+        return static_cast<CmdButtonText&>(*top().buttons[i]).topY -
+               static_cast<CmdButtonText&>(*top().buttons[i - 1]).topY;
+    };
+    EXPECT_EQ((std::vector<int>{gap(10), gap(11), gap(18)}), (std::vector<int>(3, 48 + 24)));
 
     env.select(top(), "In-game background colour");
     env.tap(top(), ALLEGRO_KEY_LEFT);
     EXPECT_EQ(env.textOf(top(), 1), "In-game background colour: Black");
     env.tap(top(), ALLEGRO_KEY_LEFT);
     EXPECT_EQ(env.textOf(top(), 1), "In-game background colour: Grey");
-
     // From an edited file: shown as the number, drawn, and stepped back in.
     accessibilitySettings.bgcol = 7;
     EXPECT_EQ(env.textOf(top(), 1), "In-game background colour: 7");
@@ -69,23 +68,19 @@ TEST_F(AccessibilityMenus, EntriesValuesAndAnOutOfRangeBackground)
     EXPECT_TRUE(env.savedKeys().empty()) << "changes stay in memory until Save";
 }
 
-// Save writes the seven keys at once, Load reads them back, Reset restores a
-// fresh install's choices (a green background, not black) and the team colours.
+// Reset restores a fresh install's choices: a green background, not black.
 TEST_F(AccessibilityMenus, SaveLoadResetAndAutoLoad)
 {
     accessibilityMenu(env.context);
     TamwickMenu& menu = top();
     accessibilitySettings = {3, 80, true, true, {1, 2, 3}, {4, 5, 6}, false};
     env.choose(menu, "Save");
-    const auto keys = env.savedKeys();
-    EXPECT_EQ(keys.at("accessibility/bgcol"), "3");
-    EXPECT_EQ(keys.at("accessibility/ghostOpacity"), "80");
-    EXPECT_EQ(keys.at("accessibility/outlineEnabled"), "1");
-    EXPECT_EQ(keys.at("accessibility/recolourBombs"), "1");
-    EXPECT_EQ(keys.at("accessibility/outlineCol"), "1 2 3");
-    EXPECT_EQ(keys.at("accessibility/newBombCol"), "4 5 6");
-    EXPECT_EQ(keys.at("accessibility/flashingEnabled"), "0");
-    EXPECT_EQ(keys.size(), 7u);
+    const std::map<std::string, std::string> saved{
+        {"accessibility/bgcol", "3"},         {"accessibility/ghostOpacity", "80"},
+        {"accessibility/outlineEnabled", "1"}, {"accessibility/recolourBombs", "1"},
+        {"accessibility/outlineCol", "1 2 3"}, {"accessibility/newBombCol", "4 5 6"},
+        {"accessibility/flashingEnabled", "0"}};
+    EXPECT_EQ(env.savedKeys(), saved);
 
     colours[0] = {9, 9, 9};
     paletteDirty = false;
@@ -100,7 +95,7 @@ TEST_F(AccessibilityMenus, SaveLoadResetAndAutoLoad)
     EXPECT_TRUE(accessibilitySettings.flashingEnabled);
     EXPECT_EQ(colours, defaultColours);
     EXPECT_TRUE(paletteDirty);
-    EXPECT_EQ(env.savedKeys().size(), 7u) << "a reset is not saved";
+    EXPECT_EQ(env.savedKeys(), saved) << "a reset is not saved";
 
     env.choose(menu, "Load");
     EXPECT_EQ(accessibilitySettings.bgcol, 3);
@@ -114,7 +109,6 @@ TEST_F(AccessibilityMenus, SaveLoadResetAndAutoLoad)
     autoLoad.set(autoLoadBefore);
 }
 
-// Each colour entry is drawn in the colour it edits.
 TEST_F(AccessibilityMenus, TeamAndPlayerColourListsAreDrawnInTheirColours)
 {
     teamColoursMenu(env.context);
@@ -153,8 +147,7 @@ TEST_F(AccessibilityMenus, TeamAndPlayerColourListsAreDrawnInTheirColours)
     EXPECT_EQ(static_cast<CmdButtonText&>(*top().buttons[2]).colour, &playerColours[0]);
 }
 
-// Rates are changed for the session only: the options, the multiplier and a
-// new timer at once, nothing written.
+// Rates change for the session only: options, multiplier and a new timer at once.
 TEST_F(AccessibilityMenus, UpdateRateMenusSetTheRateAndRestartTheTimer)
 {
     ensureAllegroSystem();

@@ -23,8 +23,7 @@ protected:
     std::map<int, int> savedVolumes;
 };
 
-// Every change is heard and written in the update that makes it, wraps
-// included; moving between entries writes nothing.
+// Every change is heard and written in the update that makes it, wraps included.
 TEST_F(AudioScreenTest, VolumesAreAppliedAndSavedWhileTheScreenIsOpen)
 {
     AudioScreen screen(&defaultMenuLayout, 760);
@@ -47,7 +46,7 @@ TEST_F(AudioScreenTest, VolumesAreAppliedAndSavedWhileTheScreenIsOpen)
     EXPECT_EQ(env.savedKeys().at("sound/musicVolume"), "100");
 
     tap(ALLEGRO_KEY_DOWN);
-    EXPECT_EQ(env.savedKeys().count("sound/soundEffectsVolume"), 0u);
+    EXPECT_EQ(env.savedKeys().count("sound/soundEffectsVolume"), 0u) << "moving writes nothing";
     tap(ALLEGRO_KEY_LEFT);
     EXPECT_EQ(getMixerVolume(effectsMixerKey), 50);
     EXPECT_EQ(env.savedKeys().at("sound/soundEffectsVolume"), "50");
@@ -67,7 +66,7 @@ TEST_F(AudioScreenTest, VolumesAreAppliedAndSavedWhileTheScreenIsOpen)
     EXPECT_TRUE(screen.done());
 }
 
-TEST_F(AudioScreenTest, BackClosesAndTheHeadingStaysOnScreen)
+TEST_F(AudioScreenTest, BackClosesWithoutWritingAndTheHeadingStaysOnScreen)
 {
     AudioScreen screen(&defaultMenuLayout, 10);
     EXPECT_EQ(static_cast<CmdButtonText&>(*screen.menu.buttons[0]).x, 0);

@@ -11,9 +11,9 @@ namespace {
 
 class ColourEditorTest : public ::testing::Test {
 protected:
-    void run(ColourEditor& editor, int updates)
+    static void run(ColourEditor& editor, int updates)
     {
-        for (int i = 0; i < updates; ++i)
+        while (updates-- > 0)
             editor.update(1079);
     }
     RGB sample(ColourEditor& editor)
@@ -26,8 +26,7 @@ protected:
     MenuTestEnvironment env;
 };
 
-// A held right arrow steps every two updates; Escape does nothing; "Reset"
-// returns to the colour; only "Apply & Back" stores the edit and leaves.
+// Escape does nothing; only "Apply & Back" stores the edit and leaves.
 TEST_F(ColourEditorTest, EditsWithTheArrowsAndLeavesOnlyByApplying)
 {
     ALLEGRO_COLOR colour = al_map_rgb(10, 20, 30);

@@ -44,18 +44,7 @@ protected:
         for (int i = 0; i < n; ++i)
             screen->update();
     }
-    // A controller presses fire for one update and lets go: a player joins.
-    std::shared_ptr<ScriptedControls> join()
-    {
-        auto pad = addController();
-        screen->controllersChanged();
-        pad->fireDown = true;
-        update();
-        pad->fireDown = false;
-        update();
-        return pad;
-    }
-    // `n` controllers, plugged in together, each joining.
+    // `n` controllers, plugged in together, each pressing fire once: players join.
     std::vector<std::shared_ptr<ScriptedControls>> joinAll(int n)
     {
         std::vector<std::shared_ptr<ScriptedControls>> pads;
@@ -70,13 +59,21 @@ protected:
         update();
         return pads;
     }
-    void pressSpace()
+    // Holds fire (or button 2) of the pad for one update.
+    void tapPad(const std::shared_ptr<ScriptedControls>& pad, bool ScriptedControls::*button)
     {
-        held = {ALLEGRO_KEY_SPACE};
+        (*pad).*button = true;
+        update();
+        (*pad).*button = false;
+    }
+    void press(int key)
+    {
+        held = {key};
         update();
         held.clear();
         update();
     }
+    void pressSpace() { press(ALLEGRO_KEY_SPACE); }
     std::shared_ptr<Player> playerOf(const std::shared_ptr<Controls>& c)
     {
         for (const auto& p : player)
@@ -99,7 +96,10 @@ protected:
 TEST_F(JoinScreen, ClassicNeedsTwoPlayersAndSaysSoForFiveSeconds)
 {
     open(GameMode::Classic);
-    auto pad = join();
+    update(200);
+    EXPECT_EQ(screen->allHoldCount, 0) << "nobody joined: no hold is counted";
+    EXPECT_EQ(screen->errorTimer, 0);
+    joinAll(1);
     ASSERT_EQ(player.size(), 1u);
     EXPECT_EQ(player[0]->num, 4) << "the first free number from the slot's index";
     EXPECT_EQ(gameOptions.numPlayers, 1);
@@ -109,13 +109,9 @@ TEST_F(JoinScreen, ClassicNeedsTwoPlayersAndSaysSoForFiveSeconds)
     EXPECT_EQ(screen->errorLines(), (std::vector<std::string>{"Need at least 2 players!"}));
     EXPECT_EQ(screen->headline(), "Waiting for players");
 
-    held = {ALLEGRO_KEY_RCTRL};
-    update();
-    held.clear();
-    update();
+    press(ALLEGRO_KEY_RCTRL);
     ASSERT_EQ(player.size(), 2u);
     EXPECT_EQ(player[1]->num, 0);
-    // The zones of the team modes are there, unseen and unused.
     ASSERT_EQ(screen->zones.size(), 2u);
     standIn(player[0], 0);
     pressSpace();
@@ -129,7 +125,7 @@ TEST_F(JoinScreen, ClassicNeedsTwoPlayersAndSaysSoForFiveSeconds)
 TEST_F(JoinScreen, SnakeHunterStartsAloneAndBattleRoyaleNeedsThree)
 {
     open(GameMode::SnakeHunter);
-    join();
+    joinAll(1);
     pressSpace();
     EXPECT_TRUE(screen->done());
     screen.reset();
@@ -140,23 +136,18 @@ TEST_F(JoinScreen, SnakeHunterStartsAloneAndBattleRoyaleNeedsThree)
     auto pads = joinAll(3);
     for (int i = 0; i < 3; ++i)
         standIn(playerOf(pads[std::size_t(i)]), i);
-    pads[2]->button2Down = true;
-    update();
-    pads[2]->button2Down = false;
+    tapPad(pads[2], &ScriptedControls::button2Down);
     pressSpace();
     EXPECT_FALSE(screen->done());
     EXPECT_EQ(screen->errorLines(), (std::vector<std::string>{"Need at least 3 players!"}));
-    pads[2]->fireDown = true;
-    update();
-    pads[2]->fireDown = false;
+    tapPad(pads[2], &ScriptedControls::fireDown);
     standIn(playerOf(pads[2]), 2);
     update();
     EXPECT_EQ(screen->headline(), "Select a team!");
     pressSpace();
     EXPECT_TRUE(screen->done());
 
-    // Ten zones on the narrow arena overlap: the nearer one takes the player,
-    // the first of two as near.
+    // Ten zones on the narrow arena overlap: the nearer one wins, the first of two as near.
     std::size_t t = 0;
     while ((screen->zones[t + 1].x - screen->zones[t].x) % 2 != 0)
         ++t;
@@ -214,24 +205,13 @@ TEST_F(JoinScreen, EveryoneHoldingFireForSixtyOneUpdatesStarts)
     EXPECT_EQ(screen->errorTimer, 0);
 }
 
-TEST_F(JoinScreen, NobodyJoinedCountsNoHoldAndShowsNoError)
-{
-    open(GameMode::Classic);
-    update(200);
-    EXPECT_EQ(screen->allHoldCount, 0);
-    EXPECT_EQ(screen->errorTimer, 0);
-    EXPECT_FALSE(screen->done());
-}
-
 TEST_F(JoinScreen, NumbersAreTheLowestFreeFromTheSlotOn)
 {
     open(GameMode::Classic);
     auto a = addController();   // slot 4
     auto b = addController();   // slot 5
     screen->controllersChanged();
-    b->fireDown = true;
-    update();
-    b->fireDown = false;
+    tapPad(b, &ScriptedControls::fireDown);
     EXPECT_EQ(playerOf(b)->num, 5);
 
     // A is dropped by the manager: B moves to slot 4, a new C takes slot 5.
@@ -239,17 +219,11 @@ TEST_F(JoinScreen, NumbersAreTheLowestFreeFromTheSlotOn)
     list.erase(list.begin() + 4);
     auto c = addController();
     screen->controllersChanged();
-    c->fireDown = true;
-    update();
-    c->fireDown = false;
+    tapPad(c, &ScriptedControls::fireDown);
     EXPECT_EQ(playerOf(c)->num, 6);
-
-    b->button2Down = true;
-    update();
-    b->button2Down = false;
+    tapPad(b, &ScriptedControls::button2Down);
     EXPECT_EQ(playerOf(b), nullptr);
-    b->fireDown = true;
-    update();
+    tapPad(b, &ScriptedControls::fireDown);
     EXPECT_EQ(playerOf(b)->num, 4);
     EXPECT_EQ(player.size(), 2u);
 
@@ -263,18 +237,15 @@ TEST_F(JoinScreen, TeamsNobodyJoinedGoAndLaterTeamsMoveDown)
 {
     open(GameMode::CaptureTheFlag);
     auto pads = joinAll(3);
-    auto a = playerOf(pads[0]);
-    auto b = playerOf(pads[1]);
-    auto c = playerOf(pads[2]);
-    standIn(a, 0);
-    standIn(b, 2);
-    standIn(c, 2);
+    for (int i = 0; i < 3; ++i)
+        standIn(playerOf(pads[std::size_t(i)]), i == 0 ? 0 : 2);
     update();
     EXPECT_TRUE(screen->finish());
-    ASSERT_EQ(teams.size(), 2u);
-    EXPECT_EQ(a->team, 0);
+    ASSERT_EQ(teams.size(), 2u) << "[A, empty, B] keeps A and B";
+    const auto b = playerOf(pads[1]);
+    EXPECT_EQ(playerOf(pads[0])->team, 0);
     EXPECT_EQ(b->team, 1);
-    EXPECT_EQ(c->team, 1);
+    EXPECT_EQ(playerOf(pads[2])->team, 1);
     EXPECT_EQ(teams[1].members.size(), 2u);
     EXPECT_TRUE(teams[1].members.front().lock() == b);
 }
@@ -283,15 +254,13 @@ TEST_F(JoinScreen, APlayerWhoLeavesLeavesTheTeamToo)
 {
     open(GameMode::KingOfTheHill);
     auto pads = joinAll(2);
-    auto pa = pads[0];
-    auto pb = pads[1];
-    standIn(playerOf(pa), 0);
-    standIn(playerOf(pb), 1);
+    standIn(playerOf(pads[0]), 0);
+    standIn(playerOf(pads[1]), 1);
     update();
     EXPECT_TRUE(atLeastTwoTeamsHavePlayers());
     // Held on to elsewhere, the player who leaves still leaves the team.
-    const auto leaving = playerOf(pb);
-    pb->button2Down = true;
+    const auto leaving = playerOf(pads[1]);
+    pads[1]->button2Down = true;
     update();
     EXPECT_TRUE(teams[1].members.empty());
     EXPECT_FALSE(atLeastTwoTeamsHavePlayers());
@@ -305,7 +274,7 @@ TEST_F(JoinScreen, SlotsZonesAndTheArenaFollowTheControllers)
     ASSERT_EQ(screen->slots.size(), 4u);
     EXPECT_EQ(screen->slots[1], (Vector2{320, 48}));
     EXPECT_EQ(screen->zones[0], (Vector2{108, 15 * 32 - 64}));
-    auto first = join();
+    joinAll(1);
     addController();
     screen->controllersChanged();
     EXPECT_EQ(screenWidth, 27 * 32) << "six slots still fit";

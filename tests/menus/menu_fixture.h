@@ -16,9 +16,8 @@
 #include "support/scripted_controls.h"
 
 // Menus on a fake keyboard (keys in `held` are down) and a controls manager of
-// the four keyboard layouts, plus whatever pads the test adds to `driver`
-// before calling makeControls(). The repeat pace, the key edges and the game
-// options start afresh.
+// the four keyboard layouts plus the pads the test adds to `driver` before
+// makeControls(). Repeat pace, key edges and game options start afresh.
 class MenuFixture : public ::testing::Test {
 protected:
     void SetUp() override
@@ -30,7 +29,6 @@ protected:
         savedMode = menuControlMode;
         menuControlMode = 2;
         gameOptions = GameOptions{};
-        // Without fonts only the numbers of the layouts are filled.
         fillMenuLayouts();
     }
     void TearDown() override
@@ -47,8 +45,7 @@ protected:
         joystickDriverPending = true;
         controlsManager = std::make_unique<ControlsManager>();
     }
-    // A game controller (as far as the menus' "any controller" mode goes),
-    // after the keyboard layouts.
+    // A controller after the keyboard layouts.
     std::shared_ptr<ScriptedControls> addController()
     {
         if (!controlsManager)
@@ -57,7 +54,6 @@ protected:
         controlsManager->controls.push_back(c);
         return c;
     }
-    // Updates the menu `n` times.
     static void step(TamwickMenu& menu, int n = 1)
     {
         for (int i = 0; i < n; ++i)

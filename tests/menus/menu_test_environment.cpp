@@ -59,21 +59,19 @@ MenuTestEnvironment::MenuTestEnvironment()
     menuRepeatCount = 0;
 
     savedDialogs_ = menuDialogs;
-    menuDialogs.message = [this](std::vector<std::string> lines, int key, int secondKey) {
-        messages.push_back({lines, key, secondKey});
-        if (answers.empty())
-            return true;
-        const bool answer = answers.front();
-        answers.erase(answers.begin());
-        return answer;
+    auto next = [](std::vector<bool>& queue, bool otherwise) {
+        const bool value = queue.empty() ? otherwise : queue.front();
+        if (!queue.empty())
+            queue.erase(queue.begin());
+        return value;
     };
-    menuDialogs.playGame = [this](std::shared_ptr<Music>&, std::string path, ReplayTestOptions options) {
+    menuDialogs.message = [this, next](std::vector<std::string> lines, int key, int secondKey) {
+        messages.push_back({lines, key, secondKey});
+        return next(answers, true);
+    };
+    menuDialogs.playGame = [this, next](std::shared_ptr<Music>&, std::string path, ReplayTestOptions options) {
         games.push_back({path, options.fast, options.skipResults});
-        if (gameResults.empty())
-            return false;
-        const bool result = gameResults.front();
-        gameResults.erase(gameResults.begin());
-        return result;
+        return next(gameResults, false);
     };
 
     savedMenuControlMode_ = menuControlMode;
@@ -92,7 +90,7 @@ MenuTestEnvironment::MenuTestEnvironment()
 
 MenuTestEnvironment::~MenuTestEnvironment()
 {
-    // Menus left on the stack close first: the Settings menu writes on closing.
+    // Menus left open close first: the Settings menu writes on closing.
     context.stack.clear();
     context.pending.clear();
     if (canvas_)

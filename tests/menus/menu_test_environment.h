@@ -13,11 +13,10 @@
 #include "menus/menu_dialogs.h"
 #include "support/temp_folder.h"
 
-// Everything a title-screen menu needs, headless: the Allegro system with a
-// built-in font in the menu layouts, a 1920 x 1080 logical screen, a fresh
-// configuration in a temporary data folder, a fake keyboard, and message
-// screens and games that are recorded and answered by the test. The settings
-// the menus change are put back afterwards.
+// A title-screen menu headless: a built-in font in the menu layouts, a 1920 x
+// 1080 screen, a fresh configuration in a temporary folder, a fake keyboard,
+// and message screens and games recorded and answered by the test. The
+// settings the menus change are put back afterwards.
 class MenuTestEnvironment {
 public:
     MenuTestEnvironment();
@@ -25,23 +24,21 @@ public:
     MenuTestEnvironment(const MenuTestEnvironment&) = delete;
     MenuTestEnvironment& operator=(const MenuTestEnvironment&) = delete;
 
-    // Lets the menu's key-repeat countdown run out with nothing held.
+    // Waits out the menu's pause with nothing held, then presses and releases the key.
     void settle(TamwickMenu& menu);
-    // One press and release of the key, as the menu's update sees it.
     void tap(TamwickMenu& menu, int key);
     // Moves down to the first entry whose text starts with `prefix`.
     void select(TamwickMenu& menu, const std::string& prefix);
     // Selects the entry and presses Enter on it.
     void choose(TamwickMenu& menu, const std::string& prefix);
 
-    // Each entry as drawn: the label, and ": " and the value when there is one.
+    // Entries as drawn: the label, then ": " and the value if there is one.
     static std::vector<std::string> texts(TamwickMenu& menu);
     static std::string textOf(TamwickMenu& menu, std::size_t index);
 
-    // The saved configuration file as "section/key" -> value (absent file: empty).
+    // The saved configuration file as "section/key" -> value.
     std::map<std::string, std::string> savedKeys() const;
 
-    // A memory bitmap the size of the logical screen.
     ALLEGRO_BITMAP* canvas();
 
     TempDataHome home;

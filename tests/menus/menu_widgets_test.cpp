@@ -1,21 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <allegro5/allegro.h>
-
 #include <allegro5/allegro_font.h>
 #include <allegro5/allegro_primitives.h>
-#include <filesystem>
 
-#include "frame/config.h"
-#include "frame/config_option.h"
 #include "media/bitmap_wrapper.h"
 #include "menu_fixture.h"
 #include "support/allegro_environment.h"
-#include "support/temp_folder.h"
 
 namespace {
 
-// A menu of the default numbers on a fake keyboard.
 class MenuWidgets : public MenuFixture {
 protected:
     void SetUp() override
@@ -27,7 +21,6 @@ protected:
         layout.entryHeight = 51;
         layout.textMode = 1;
     }
-
     std::unique_ptr<TamwickMenu> menuOf(int entries)
     {
         auto m = std::make_unique<TamwickMenu>(&layout, noMenuCloseAction);
@@ -35,46 +28,47 @@ protected:
             m->addAction(100, "Entry " + std::to_string(i), [] {});
         return m;
     }
+    // Holds each key for one update, then waits out the menu's pause.
+    void press(TamwickMenu& menu, std::initializer_list<int> keys)
+    {
+        for (int key : keys) {
+            held = {key};
+            step(menu);
+            held.clear();
+            step(menu, 11);
+        }
+    }
 
     TamwickMenuLayoutOptions layout;
 };
 
-TEST_F(MenuWidgets, AHeldDirectionWaitsThenRepeatsFasterAndResetsOnRelease)
+TEST_F(MenuWidgets, AHeldDirectionWaitsRepeatsFasterDownToTwoAndResetsOnRelease)
 {
-    auto menu = menuOf(200);
+    auto menu = menuOf(2000);
     held = {ALLEGRO_KEY_DOWN};
     std::vector<int> movesAt;
-    for (int update = 1; update <= 400; ++update) {
-        int before = menu->selected;
+    for (int update = 1; update <= 3000; ++update) {
+        const int before = menu->selected;
         menu->update(1079);
         if (menu->selected != before)
             movesAt.push_back(update);
     }
-    // A new menu reads nothing for its first 10 updates, then moves at once
-    // and every 10 updates; the 20th move quickens the pace to 9.
+    // Nothing for the first 10 updates, then a move at once and every 10;
+    // the 20th move quickens the pace to 9, and so on down to 2.
     ASSERT_GE(movesAt.size(), 23u);
     EXPECT_EQ(movesAt[0], 10);
     EXPECT_EQ(movesAt[1], 20);
     EXPECT_EQ(movesAt[20] - movesAt[19], 10);
     EXPECT_EQ(movesAt[21] - movesAt[20], 9);
+    EXPECT_EQ(menuRepeatInterval, 2);
 
     held.clear();
-    for (int i = 0; i < 12; ++i)
-        menu->update(1079);
+    step(*menu, 12);
     EXPECT_EQ(menuRepeatInterval, 10);
     EXPECT_EQ(menuRepeatCount, 0);
 }
 
-TEST_F(MenuWidgets, AccelerationStopsAtEveryTwoUpdates)
-{
-    auto menu = menuOf(2000);
-    held = {ALLEGRO_KEY_DOWN};
-    for (int update = 0; update < 3000; ++update)
-        menu->update(1079);
-    EXPECT_EQ(menuRepeatInterval, 2);
-}
-
-TEST_F(MenuWidgets, NumbersWrapToTheOppositeEndAndSwitchesToggleEveryWay)
+TEST_F(MenuWidgets, NumbersWrapSwitchesToggleChoicesAndLabelsFollowTheirFunctions)
 {
     TamwickMenu menu(&layout, noMenuCloseAction);
     int n = 48;
@@ -86,10 +80,9 @@ TEST_F(MenuWidgets, NumbersWrapToTheOppositeEndAndSwitchesToggleEveryWay)
     number->pressLeft();
     EXPECT_EQ(n, 50);
     number->pressRight();
-    EXPECT_EQ(n, 10);
     EXPECT_EQ(number->valueText(), "10");
     for (auto press : {&CmdButtonBase::activate, &CmdButtonBase::pressLeft, &CmdButtonBase::pressRight}) {
-        bool before = on;
+        const bool before = on;
         ((*toggle).*press)();
         EXPECT_NE(on, before);
     }
@@ -101,6 +94,15 @@ TEST_F(MenuWidgets, NumbersWrapToTheOppositeEndAndSwitchesToggleEveryWay)
     EXPECT_EQ(choiceEntry->valueText(), "7") << "an out-of-range value shows as its number";
     choiceEntry->activate();
     EXPECT_EQ(choice, 0);
+
+    int count = 1;
+    auto live = menu.addAction(0, std::function<std::string()>([&] { return "Count " + std::to_string(count); }),
+                               [&] { ++count; });
+    live->activate();
+    EXPECT_EQ(live->labelText(), "Count 2");
+    EXPECT_EQ(live->valueText(), "");
+    live->setLabel("Fixed");
+    EXPECT_EQ(live->labelText(), "Fixed");
 }
 
 TEST_F(MenuWidgets, SelectionSkipsHeadingsAndWraps)
@@ -112,12 +114,12 @@ TEST_F(MenuWidgets, SelectionSkipsHeadingsAndWraps)
     menu.addAction(0, "Back", [] {});
     menu.update(1079);
     EXPECT_EQ(menu.selected, 1);
-    menu.moveSelection(1);
-    EXPECT_EQ(menu.selected, 3);
-    menu.moveSelection(1);
-    EXPECT_EQ(menu.selected, 1);
-    menu.moveSelection(-1);
-    EXPECT_EQ(menu.selected, 3);
+    std::vector<int> seen;
+    for (int move : {1, 1, -1}) {
+        menu.moveSelection(move);
+        seen.push_back(menu.selected);
+    }
+    EXPECT_EQ(seen, (std::vector<int>{3, 1, 3}));
 
     TamwickMenu single(&layout, noMenuCloseAction);
     single.addHeading(0, "Only a heading");
@@ -129,19 +131,16 @@ TEST_F(MenuWidgets, SelectionSkipsHeadingsAndWraps)
     EXPECT_EQ(single.selected, 1);
 }
 
-TEST_F(MenuWidgets, ScrollingKeepsTheSelectionInViewAndShowsTheArrows)
+TEST_F(MenuWidgets, ScrollingKeepsTheSelectionAboveTheLowestLine)
 {
     auto menu = menuOf(30);
-    const int lowestY = 1079;
     menu->selected = 25;
-    menu->update(lowestY);
-    const auto& entry = static_cast<CmdButtonText&>(*menu->buttons[25]);
-    EXPECT_EQ(entry.lowerY + menu->scroll, lowestY);
+    menu->update(1079);
+    EXPECT_EQ(static_cast<CmdButtonText&>(*menu->buttons[25]).lowerY + menu->scroll, 1079);
     EXPECT_TRUE(menu->moreAbove);
     EXPECT_TRUE(menu->moreBelow);
-
     menu->selected = 0;
-    menu->update(lowestY);
+    menu->update(1079);
     EXPECT_EQ(menu->scroll, 0);
     EXPECT_FALSE(menu->moreAbove);
 }
@@ -151,11 +150,9 @@ TEST_F(MenuWidgets, OnePressIsReportedOnceAcrossEveryCaller)
     int activations = 0;
     TamwickMenu menu(&layout, noMenuCloseAction);
     menu.addAction(0, "Go", [&] { ++activations; });
-    for (int i = 0; i < 10; ++i)
-        menu.update(1079);
+    settle(menu);
     held = {ALLEGRO_KEY_ENTER};
-    for (int i = 0; i < 30; ++i)
-        menu.update(1079);
+    step(menu, 30);
     EXPECT_EQ(activations, 1);
     // The screen the entry opened sees the same Enter as already reported.
     EXPECT_FALSE(isMenuInputPressed(ALLEGRO_KEY_ENTER, 0, false));
@@ -165,31 +162,6 @@ TEST_F(MenuWidgets, OnePressIsReportedOnceAcrossEveryCaller)
     EXPECT_TRUE(isMenuInputPressed(ALLEGRO_KEY_ENTER, 0, false));
 }
 
-TEST_F(MenuWidgets, LabelsFollowTheirFunctionsAndEmptyValuesShowNoColon)
-{
-    TamwickMenu menu(&layout, noMenuCloseAction);
-    int count = 1;
-    auto entry = menu.addAction(0, std::function<std::string()>([&] { return "Count " + std::to_string(count); }),
-                                [&] { ++count; });
-    EXPECT_EQ(entry->labelText(), "Count 1");
-    entry->activate();
-    EXPECT_EQ(entry->labelText(), "Count 2");
-    EXPECT_EQ(entry->valueText(), "");
-    entry->setLabel("Fixed");
-    EXPECT_EQ(entry->labelText(), "Fixed");
-}
-
-TEST_F(MenuWidgets, TheCloseActionRunsWhenTheMenuGoes)
-{
-    int closed = 0;
-    {
-        TamwickMenu menu(&layout, [&] { ++closed; });
-        menu.addAction(0, "Back", [] {});
-    }
-    EXPECT_EQ(closed, 1);
-}
-
-
 TEST_F(MenuWidgets, AControllersFireIsEnterSpaceAndYAndItsSecondButtonIsEscape)
 {
     auto pad = addController();
@@ -197,7 +169,7 @@ TEST_F(MenuWidgets, AControllersFireIsEnterSpaceAndYAndItsSecondButtonIsEscape)
     for (int key : {ALLEGRO_KEY_ENTER, ALLEGRO_KEY_SPACE, ALLEGRO_KEY_Y})
         EXPECT_TRUE(isMenuInputDown(key, 2, false, 0)) << key;
     EXPECT_FALSE(isMenuInputDown(ALLEGRO_KEY_ESCAPE, 2, false, 0));
-    EXPECT_FALSE(isMenuInputDown(ALLEGRO_KEY_A, 2, false, 0)) << "other keys have no controller button";
+    EXPECT_FALSE(isMenuInputDown(ALLEGRO_KEY_A, 2, false, 0));
     EXPECT_FALSE(isMenuInputDown(ALLEGRO_KEY_ENTER, 0, false, 0)) << "keyboard only";
 
     pad->releaseAll();
@@ -205,7 +177,6 @@ TEST_F(MenuWidgets, AControllersFireIsEnterSpaceAndYAndItsSecondButtonIsEscape)
     EXPECT_TRUE(isMenuInputDown(ALLEGRO_KEY_ESCAPE, 2, false, 0));
     EXPECT_FALSE(isMenuInputDown(ALLEGRO_KEY_ESCAPE, 2, false, 1)) << "escape mode 1 asks for pause";
     EXPECT_FALSE(isMenuInputDown(ALLEGRO_KEY_ESCAPE, 2, false, 2));
-    // A press of Escape is a press of button 2, once.
     EXPECT_TRUE(isMenuInputPressed(ALLEGRO_KEY_ESCAPE, 2, false));
     EXPECT_FALSE(isMenuInputPressed(ALLEGRO_KEY_ESCAPE, 2, false));
 
@@ -228,18 +199,14 @@ TEST_F(MenuWidgets, TheMenuControlModeChoosesWhichControllersDriveTheMenu)
     FakePad& second = driver.addPad("Second pad");
     makeControls();
     auto pressesEnter = [&](int mode) { return isMenuInputDown(ALLEGRO_KEY_ENTER, mode, false, 0); };
-
     second.buttons[0] = 1;
-    EXPECT_FALSE(pressesEnter(0));
-    EXPECT_FALSE(pressesEnter(1)) << "mode 1 hears the first controller only";
-    EXPECT_TRUE(pressesEnter(2));
+    EXPECT_EQ((std::vector<bool>{pressesEnter(0), pressesEnter(1), pressesEnter(2)}),
+              (std::vector<bool>{false, false, true}));
     second.buttons[0] = 0;
     first.buttons[0] = 1;
-    EXPECT_FALSE(pressesEnter(0));
-    EXPECT_TRUE(pressesEnter(1));
+    EXPECT_EQ((std::vector<bool>{pressesEnter(0), pressesEnter(1)}), (std::vector<bool>{false, true}));
     first.buttons[0] = 0;
 
-    // A menu moves and activates by a controller unless the mode is 0.
     for (int mode : {0, 2}) {
         SCOPED_TRACE(mode);
         menuControlMode = mode;
@@ -274,30 +241,22 @@ TEST_F(MenuWidgets, DeleteLeftRightAndEnterReachTheActionEntrysCallbacks)
     entry->setOnLeft([&](CmdButtonAction&) { trace += 'L'; });
     entry->setOnRight([&](CmdButtonAction&) { trace += 'R'; });
     settle(menu);
-    // Each key is held for one update, then the menu waits its ten updates.
-    for (int key : {ALLEGRO_KEY_LEFT, ALLEGRO_KEY_RIGHT, ALLEGRO_KEY_ENTER, ALLEGRO_KEY_DELETE,
-                    ALLEGRO_KEY_ENTER}) {
-        held = {key};
-        step(menu);
-        held.clear();
-        step(menu, 11);
-    }
+    press(menu, {ALLEGRO_KEY_LEFT, ALLEGRO_KEY_RIGHT, ALLEGRO_KEY_ENTER, ALLEGRO_KEY_DELETE, ALLEGRO_KEY_ENTER});
     EXPECT_EQ(trace, "LRAD") << "the emptied action does nothing";
     EXPECT_EQ(entry->labelText(), "Deleted");
-    // Delete is the keyboard's alone and counts once however long it is held.
+    // Delete counts once however long it is held.
     held = {ALLEGRO_KEY_DELETE};
     step(menu, 40);
     held.clear();
     step(menu, 11);
     EXPECT_EQ(trace, "LRADD");
 
-    // An entry without callbacks takes every press quietly.
     entry->onLeft = entry->onRight = entry->onDelete = nullptr;
     entry->pressLeft();
     entry->pressRight();
     entry->pressDelete();
     entry->activate();
-    EXPECT_EQ(trace, "LRADD");
+    EXPECT_EQ(trace, "LRADD") << "an entry without callbacks takes every press quietly";
 }
 
 TEST_F(MenuWidgets, ALayoutsOwnKeyRepeatPacesLeftAndRightOnly)
@@ -312,57 +271,35 @@ TEST_F(MenuWidgets, ALayoutsOwnKeyRepeatPacesLeftAndRightOnly)
     step(menu, 20);
     EXPECT_EQ(value, 10) << "at once, then every second update";
     held = {ALLEGRO_KEY_DOWN};
-    step(menu, 2);
-    EXPECT_EQ(menu.selected, 1);
-    step(menu, 8);
+    step(menu, 10);
     EXPECT_EQ(menu.selected, 1) << "up and down keep the shared interval";
     step(menu);
     EXPECT_EQ(menu.selected, 0);
 }
 
-// Drawn into a memory bitmap with Allegro's built-in font.
-class MenuDrawing : public MenuWidgets {
-protected:
-    void SetUp() override
-    {
-        MenuWidgets::SetUp();
-        ensureAllegroSystem();
-        if (!al_is_primitives_addon_initialized())
-            al_init_primitives_addon();
-        if (!al_is_font_addon_initialized())
-            al_init_font_addon();
-        font = al_create_builtin_font();
-        ASSERT_NE(font, nullptr);
-        layout.font = font;
-        canvas = std::make_unique<BitmapWrapper>(1920, 1080, false);
-        ASSERT_NE(canvas->bitmap, nullptr);
-    }
-    void TearDown() override
-    {
-        canvas.reset();
-        al_destroy_font(font);
-        MenuWidgets::TearDown();
-    }
+// Drawn with Allegro's built-in font into a memory canvas.
+TEST_F(MenuWidgets, TheSelectionBandTheEntryColoursAndNothingAboveTheTop)
+{
+    ensureAllegroSystem();
+    if (!al_is_primitives_addon_initialized())
+        al_init_primitives_addon();
+    if (!al_is_font_addon_initialized())
+        al_init_font_addon();
+    std::unique_ptr<ALLEGRO_FONT, void (*)(ALLEGRO_FONT*)> font(al_create_builtin_font(), al_destroy_font);
+    layout.font = font.get();
+    BitmapWrapper canvas(1920, 1080, false);
     // How many pixels of the rows from y1 to y2 have the colour.
-    int count(int y1, int y2, int r, int g, int b, int x1 = 0, int x2 = 1919)
-    {
+    auto count = [&](int y1, int y2, RGB c, int x1 = 0, int x2 = 1919) {
         int n = 0;
         for (int y = y1; y <= y2; ++y)
             for (int x = x1; x <= x2; ++x) {
-                unsigned char pr, pg, pb;
-                al_unmap_rgb(al_get_pixel(canvas->bitmap, x, y), &pr, &pg, &pb);
-                n += pr == r && pg == g && pb == b;
+                unsigned char r, g, b;
+                al_unmap_rgb(al_get_pixel(canvas.bitmap, x, y), &r, &g, &b);
+                n += RGB{r, g, b} == c;
             }
         return n;
-    }
-
-    ALLEGRO_FONT* font = nullptr;
-    std::unique_ptr<BitmapWrapper> canvas;
-};
-
-TEST_F(MenuDrawing, TheSelectionBandTheEntryColoursAndNothingAboveTheTop)
-{
-    const RGB gold{255, 200, 0};
+    };
+    const RGB band{64, 64, 64}, text{200, 255, 200}, gold{255, 200, 0};
     TamwickMenu menu(&layout, noMenuCloseAction);
     menu.addHeading(280, "Heading");
     menu.addAction(300, "Plain", [] {});
@@ -370,70 +307,28 @@ TEST_F(MenuDrawing, TheSelectionBandTheEntryColoursAndNothingAboveTheTop)
     int n = 7;
     menu.addInt(300, "Number", &n, 0, 9, 1);
     menu.update(1079);
-    menu.draw(*canvas);
+    menu.draw(canvas);
 
     // The selected "Plain" (y 348 to 399) lies on a grey band the canvas wide.
-    EXPECT_EQ(count(350, 350, 64, 64, 64, 0, 299), 300);
-    EXPECT_EQ(count(350, 350, 64, 64, 64, 1800, 1918), 119);
-    EXPECT_EQ(count(300, 346, 64, 64, 64), 0);
-    EXPECT_GT(count(348, 399, 200, 255, 200), 0);
+    EXPECT_EQ(count(350, 350, band, 0, 299), 300);
+    EXPECT_EQ(count(350, 350, band, 1800, 1918), 119);
+    EXPECT_EQ(count(300, 346, band), 0);
+    EXPECT_GT(count(348, 399, text), 0);
     // Headings are dimmer; a colour of the entry's own wins.
-    EXPECT_GT(count(300, 347, 150, 200, 150), 0);
-    EXPECT_EQ(count(300, 347, 200, 255, 200), 0);
-    EXPECT_GT(count(400, 440, 255, 200, 0), 0);
-    EXPECT_EQ(count(400, 440, 200, 255, 200), 0);
-    // "Number: 7" is wider than "Number" alone would be: the value follows a colon.
-    EXPECT_GT(count(444, 490, 200, 255, 200, 300 + 3 + 8 * 8, 300 + 3 + 9 * 8 + 7), 0);
-    EXPECT_EQ(count(0, 299, 64, 64, 64) + count(0, 299, 200, 255, 200), 0);
+    EXPECT_GT(count(300, 347, {150, 200, 150}), 0);
+    EXPECT_EQ(count(300, 347, text), 0);
+    EXPECT_GT(count(400, 440, gold), 0);
+    EXPECT_EQ(count(400, 440, text), 0);
+    // "Number: 7": the value follows a colon, past where "Number" ends.
+    EXPECT_GT(count(444, 490, text, 300 + 3 + 8 * 8, 300 + 3 + 9 * 8 + 7), 0);
+    EXPECT_EQ(count(0, 299, band) + count(0, 299, text), 0);
 
-    // Text mode 0 draws the band only.
-    al_set_target_bitmap(canvas->bitmap);
+    al_set_target_bitmap(canvas.bitmap);
     al_clear_to_color(al_map_rgb(0, 0, 0));
     menu.textMode = 0;
-    menu.draw(*canvas);
-    EXPECT_EQ(count(300, 500, 200, 255, 200) + count(300, 500, 255, 200, 0), 0);
-    EXPECT_GT(count(350, 350, 64, 64, 64), 0);
-}
-
-TEST_F(MenuDrawing, ArrowsShowWhereEntriesLieOutOfSight)
-{
-    auto menu = menuOf(30);
-    for (auto& b : menu->buttons)
-        static_cast<CmdButtonText&>(*b).x = 300;
-    menu->selected = 25;
-    menu->update(1079);
-    ASSERT_TRUE(menu->moreAbove);
-    ASSERT_TRUE(menu->moreBelow);
-    menu->draw(*canvas);
-    // Arrows stand 100 pixels left of the entries: up at the top, down at the bottom.
-    EXPECT_GT(count(305, 345, 200, 255, 200, 180, 220), 100);
-    EXPECT_GT(count(1035, 1075, 200, 255, 200, 180, 220), 100);
-    // Entries scrolled above the top are clipped away.
-    EXPECT_EQ(count(0, 299, 200, 255, 200), 0);
-}
-
-TEST_F(MenuWidgets, AConfigurationSwitchIsWrittenAtOnce)
-{
-    ensureAllegroSystem();
-    TempDataHome home;
-    std::filesystem::create_directories(home.dataFolder());
-    configPath = (home.dataFolder() / "tamwick.cfg").string();
-    config = al_create_config();
-    ConfigOptionWrapper<bool> option("other", "testSwitch", "Test switch", false);
-    TamwickMenu menu(&layout, noMenuCloseAction);
-    auto entry = addEntry(option, &menu, 0);
-    EXPECT_EQ(entry->labelText(), "Test switch: Off");
-    EXPECT_EQ(entry->valueText(), "");
-    entry->activate();
-    EXPECT_EQ(entry->labelText(), "Test switch: On");
-    EXPECT_NE(readFile(configPath).find("testSwitch=1"), std::string::npos);
-    entry->pressLeft();
-    EXPECT_EQ(entry->labelText(), "Test switch: Off");
-    EXPECT_NE(readFile(configPath).find("testSwitch=0"), std::string::npos);
-    entry->pressRight();
-    EXPECT_TRUE(option.get());
-    al_destroy_config(config);
-    config = nullptr;
+    menu.draw(canvas);
+    EXPECT_EQ(count(300, 500, text) + count(300, 500, gold), 0) << "text mode 0 draws the band only";
+    EXPECT_GT(count(350, 350, band), 0);
 }
 
 }

@@ -37,20 +37,21 @@ protected:
         MenuFixture::TearDown();
     }
 
-    // The entry labelled `label`; fails the test when there is none.
-    static CmdButtonBase& entry(TamwickMenu& menu, const std::string& label)
+    static CmdButtonBase* find(TamwickMenu& menu, const std::string& label)
     {
         for (auto& b : menu.buttons)
             if (b->labelText() == label)
-                return *b;
-        ADD_FAILURE() << "no entry " << label;
-        static CmdButtonHeading none;
-        return none;
+                return b.get();
+        return nullptr;
     }
-    static bool has(TamwickMenu& menu, const std::string& label)
+    static bool has(TamwickMenu& menu, const std::string& label) { return find(menu, label) != nullptr; }
+    // The entry labelled `label`; fails the test when there is none.
+    static CmdButtonBase& entry(TamwickMenu& menu, const std::string& label)
     {
-        return std::any_of(menu.buttons.begin(), menu.buttons.end(),
-                           [&](const auto& b) { return b->labelText() == label; });
+        static CmdButtonHeading none;
+        CmdButtonBase* found = find(menu, label);
+        EXPECT_NE(found, nullptr) << label;
+        return found ? *found : none;
     }
 
     TempDataHome home;
@@ -87,7 +88,7 @@ TEST_F(SetUpMenus, NumbersAndChoicesWrapToTheOppositeEnd)
     EXPECT_EQ(entry(*level, "Wall density").valueText(), "0");
 }
 
-TEST_F(SetUpMenus, QuickStartShowsOnlyWhenItsOptionIsOn)
+TEST_F(SetUpMenus, QuickStartPowerupsAndPlayerOptions)
 {
     EXPECT_FALSE(has(*startGameMenu(context), "Quick Start"));
     showQuickStartOption.set(true);
@@ -101,15 +102,11 @@ TEST_F(SetUpMenus, QuickStartShowsOnlyWhenItsOptionIsOn)
     EXPECT_EQ(gameOptions.quickStartPlayers, 99);
     EXPECT_EQ(quick.valueText(), "100 players");
     EXPECT_EQ(start->buttons.back()->labelText(), "Back");
-}
 
-TEST_F(SetUpMenus, ThePowerupListLeavesOutDeathAndSwitchesPowerupsOff)
-{
     auto powerups = customisePowerupsMenu(context);
     EXPECT_EQ(powerups->layout, &listMenuLayout);
-    EXPECT_EQ(powerups->buttons.size(), 22u) << "heading, 20 powerups, Back";
+    EXPECT_EQ(powerups->buttons.size(), 22u) << "heading, 20 powerups (no Death, no None), Back";
     EXPECT_FALSE(has(*powerups, "Death"));
-    EXPECT_FALSE(has(*powerups, "None"));
     EXPECT_TRUE(has(*powerups, "Shield (question)"));
     EXPECT_TRUE(has(*powerups, "DANGER! (question)"));
     CmdButtonBase& bomb = entry(*powerups, "Extra Bomb");
@@ -117,10 +114,8 @@ TEST_F(SetUpMenus, ThePowerupListLeavesOutDeathAndSwitchesPowerupsOff)
     bomb.activate();
     EXPECT_TRUE(gameOptions.powerupsDisabled[PowerupType::Bomb]);
     EXPECT_EQ(bomb.valueText(), "Off");
-}
 
-TEST_F(SetUpMenus, ADelayShownOffMeansTheShortFuse)
-{
+    // A delay shown "Off" means the short fuse; speed 0 is never offered.
     auto players = playerOptionsMenu(context);
     CmdButtonBase& rocket = entry(*players, "Rocket explosion delay");
     EXPECT_EQ(rocket.valueText(), "Off");
@@ -130,7 +125,7 @@ TEST_F(SetUpMenus, ADelayShownOffMeansTheShortFuse)
     EXPECT_EQ(entry(*players, "Initial player speed").valueText(), "Normal");
     entry(*players, "Initial player speed").pressLeft();
     entry(*players, "Initial player speed").pressLeft();
-    EXPECT_EQ(gameOptions.initialPlayerSpeed, 3) << "speed 0 is never offered";
+    EXPECT_EQ(gameOptions.initialPlayerSpeed, 3);
 }
 
 TEST_F(SetUpMenus, EachModeEntryStartsAGameOfItsMode)

@@ -15,10 +15,12 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
+std::string onOff(bool on) { return on ? "On" : "Off"; }
+
 class SettingsMenus : public ::testing::Test {
 protected:
     TamwickMenu& top() { return *env.context.stack.back(); }
-    // Draws the menu into a memory bitmap; a value out of its list must not stop it.
+    // A value out of its list must not stop the drawing.
     void draw(TamwickMenu& menu)
     {
         BitmapWrapper canvas(env.canvas(), false);
@@ -37,12 +39,12 @@ TEST_F(SettingsMenus, TheSettingsMenuAndItsControlModeEntry)
                                        "Debug", "Menu control mode: Keyboard only", "Profile", "Back"}));
     // "Keyboard only" is shown but cannot be chosen again.
     env.select(*menu, "Menu control mode");
-    env.tap(*menu, ALLEGRO_KEY_RIGHT);
-    EXPECT_EQ(menuControlMode, 1);
-    env.tap(*menu, ALLEGRO_KEY_RIGHT);
-    EXPECT_EQ(menuControlMode, 2);
-    env.tap(*menu, ALLEGRO_KEY_RIGHT);
-    EXPECT_EQ(menuControlMode, 1);
+    std::vector<int> modes;
+    for (int i = 0; i < 3; ++i) {
+        env.tap(*menu, ALLEGRO_KEY_RIGHT);
+        modes.push_back(menuControlMode);
+    }
+    EXPECT_EQ(modes, (std::vector<int>{1, 2, 1}));
     menuControlMode = 0;
     env.tap(*menu, ALLEGRO_KEY_LEFT);
     EXPECT_EQ(menuControlMode, 2);
@@ -58,8 +60,6 @@ TEST_F(SettingsMenus, TheSettingsMenuAndItsControlModeEntry)
     EXPECT_TRUE(env.context.backRequested);
 }
 
-// Only closing the Settings menu saves its four keys, whatever was visited
-// and changed below it; nothing else is written.
 TEST_F(SettingsMenus, ClosingSettingsSavesExactlyItsFourKeys)
 {
     menuControlMode = 2;
@@ -116,11 +116,8 @@ TEST_F(SettingsMenus, SubmenusOfSettingsPushTheirEntries)
     for (auto& menu : env.context.stack)
         draw(*menu);
 
-    // Headings on the heading column, entries on the entry column.
-    auto& heading = static_cast<CmdButtonText&>(*top().buttons[0]);
-    auto& entry = static_cast<CmdButtonText&>(*top().buttons[8]);
-    EXPECT_EQ(heading.x, 960 - 220);
-    EXPECT_EQ(entry.x, 960 - 200);
+    EXPECT_EQ(static_cast<CmdButtonText&>(*top().buttons[0]).x, 960 - 220) << "the heading column";
+    EXPECT_EQ(static_cast<CmdButtonText&>(*top().buttons[8]).x, 960 - 200);
     env.choose(top(), "Flashing background");
     EXPECT_FALSE(accessibilitySettings.flashingEnabled);
     EXPECT_TRUE(env.savedKeys().empty());
@@ -141,12 +138,11 @@ TEST_F(SettingsMenus, DebugEntriesChangeMemoryAndTheQuickStartKeyAtOnce)
     const bool before = showQuickStartOption.get();
     env.choose(debug, "Show Quick Start option");
     EXPECT_EQ(env.savedKeys().at("other/showQuickStartOption"), before ? "0" : "1");
-    EXPECT_EQ(env.textOf(debug, 5), std::string("Show Quick Start option: ") + (before ? "Off" : "On"));
+    EXPECT_EQ(env.textOf(debug, 5), "Show Quick Start option: " + onOff(!before));
     showQuickStartOption.set(before);
 }
 
-// The first run's prompt ends in "Done" and leaves the cats key behind, so the
-// prompt is not shown again; every animal is switched and saved at once.
+// The first run's prompt leaves the cats key behind so that it is not shown again.
 TEST_F(SettingsMenus, PhobiasWriteTheCatsKeyAndEachSwitchAtOnce)
 {
     ASSERT_FALSE(hasConfigValue("lootbox", "catsEnabled"));
@@ -157,10 +153,9 @@ TEST_F(SettingsMenus, PhobiasWriteTheCatsKeyAndEachSwitchAtOnce)
     ASSERT_EQ(texts.size(), 9u);
     EXPECT_EQ(texts[0], "This game includes photos of cats, dogs and");
     EXPECT_EQ(Texts(texts.begin() + 3, texts.end()),
-              (Texts{std::string("Cats: ") + (cats ? "On" : "Off"), "Dogs: " + std::string(dogsEnabled.get() ? "On" : "Off"),
-                     "Hamsters: " + std::string(hamstersEnabled.get() ? "On" : "Off"),
-                     "Owls: " + std::string(owlsEnabled.get() ? "On" : "Off"),
-                     "Ferrets: " + std::string(ferretsEnabled.get() ? "On" : "Off"), "Done"}));
+              (Texts{"Cats: " + onOff(cats), "Dogs: " + onOff(dogsEnabled.get()),
+                     "Hamsters: " + onOff(hamstersEnabled.get()), "Owls: " + onOff(owlsEnabled.get()),
+                     "Ferrets: " + onOff(ferretsEnabled.get()), "Done"}));
 
     const bool dogs = dogsEnabled.get();
     env.select(*firstRun, "Dogs");

@@ -9,11 +9,10 @@
 
 namespace {
 
-// The title screen without a display: its update drives the stack and the
-// queue; entry positions are those of a 1920-pixel-wide screen.
+// The title screen without a display, 1920 pixels wide; the first-run prompt
+// writes to a configuration in a temporary folder.
 class TitleScreenTest : public MenuFixture {
 protected:
-    // The first-run prompt writes its answers to the configuration at once.
     void SetUp() override
     {
         MenuFixture::SetUp();
@@ -28,7 +27,6 @@ protected:
         configPath.clear();
         MenuFixture::TearDown();
     }
-    // A menu of one entry that asks to go back.
     std::unique_ptr<TamwickMenu> backOnly()
     {
         auto m = std::make_unique<TamwickMenu>(&defaultMenuLayout, noMenuCloseAction);
@@ -40,7 +38,6 @@ protected:
         for (int i = 0; i < n; ++i)
             title.update();
     }
-    // Holds the key for one update, then lets the menu wait out its pause.
     void tap(int key)
     {
         held = {key};
@@ -68,30 +65,24 @@ TEST_F(TitleScreenTest, KeyboardEscapeClosesEveryMenuButAControllersButton2OnlyS
     update();
     ASSERT_EQ(title.context.stack.size(), 1u);
     title.context.push(backOnly());
-
-    pad->button2Down = true;
-    update(3);
-    EXPECT_EQ(title.context.stack.size(), 1u) << "one press closes one submenu";
-    update(3);
-    EXPECT_EQ(title.context.stack.size(), 1u) << "and never the last menu";
-    pad->button2Down = false;
+    title.context.push(backOnly());
+    held = {ALLEGRO_KEY_ESCAPE};
+    update(20);
+    EXPECT_EQ(title.context.stack.size(), 2u) << "a held Escape closes one menu only";
+    held.clear();
     update();
 
+    for (const char* why : {"one press closes one submenu", "and never the last menu"}) {
+        pad->button2Down = true;
+        update(3);
+        EXPECT_EQ(title.context.stack.size(), 1u) << why;
+        pad->button2Down = false;
+        update(11);
+    }
     held = {ALLEGRO_KEY_ESCAPE};
     update();
     EXPECT_TRUE(title.context.stack.empty());
     EXPECT_TRUE(title.done()) << "nothing left to show";
-}
-
-TEST_F(TitleScreenTest, AHeldEscapeClosesOneMenuOnly)
-{
-    title.context.pending.push_back(backOnly());
-    update();
-    title.context.push(backOnly());
-    title.context.push(backOnly());
-    held = {ALLEGRO_KEY_ESCAPE};
-    update(20);
-    EXPECT_EQ(title.context.stack.size(), 2u);
 }
 
 TEST_F(TitleScreenTest, TheFirstRunPromptShowsAloneThenTheMainMenu)
@@ -107,17 +98,14 @@ TEST_F(TitleScreenTest, TheFirstRunPromptShowsAloneThenTheMainMenu)
     ASSERT_EQ(title.context.stack.size(), 1u);
     EXPECT_EQ(title.context.stack.back()->buttons[0]->labelText(), "Start Game");
     EXPECT_NE(title.context.menuMusic, nullptr) << "the main menu starts the menu music";
-
-    TitleScreen later(1920);
-    later.queueStartMenus(false);
-    EXPECT_EQ(later.context.pending.size(), 1u);
-    EXPECT_FALSE(later.firstStart);
 }
 
 TEST_F(TitleScreenTest, TheMainMenuListsItsEntriesInOrderAndBackKeepsItsSelection)
 {
     title.queueStartMenus(false);
+    EXPECT_EQ(title.context.pending.size(), 1u) << "no first-run prompt";
     update(11);
+    EXPECT_FALSE(title.firstStart);
     for (int i = 0; i < 5; ++i)
         tap(ALLEGRO_KEY_DOWN);
     EXPECT_EQ(selections(), (std::vector<std::string>{"Start Game", "View Replays", "Settings", "Credits",
@@ -125,7 +113,6 @@ TEST_F(TitleScreenTest, TheMainMenuListsItsEntriesInOrderAndBackKeepsItsSelectio
     for (const auto& entry : title.context.stack.back()->buttons)
         EXPECT_EQ(static_cast<CmdButtonText&>(*entry).x, 760);
 
-    // Into "Start Game", up past its heading to "Back", and back out.
     tap(ALLEGRO_KEY_ENTER);
     ASSERT_EQ(title.context.stack.size(), 2u);
     update(10);
@@ -140,12 +127,11 @@ TEST_F(TitleScreenTest, TheMainMenuListsItsEntriesInOrderAndBackKeepsItsSelectio
 
 TEST_F(TitleScreenTest, AGameNeedsAtLeastTwoPlayers)
 {
-    gameOptions.numPlayers = 1;
-    update();
-    EXPECT_EQ(gameOptions.numPlayers, 2);
-    gameOptions.numPlayers = 5;
-    update();
-    EXPECT_EQ(gameOptions.numPlayers, 5);
+    for (auto [before, after] : {std::pair{1, 2}, {5, 5}}) {
+        gameOptions.numPlayers = before;
+        update();
+        EXPECT_EQ(gameOptions.numPlayers, after);
+    }
 }
 
 }
