@@ -307,6 +307,9 @@ TEST_F(MenuWidgets, TheSelectionBandTheEntryColoursAndNothingAboveTheTop)
     int n = 7;
     menu.addInt(300, "Number", &n, 0, 9, 1);
     menu.update(1079);
+    // A new bitmap's memory may hold an earlier test's picture.
+    al_set_target_bitmap(canvas.bitmap);
+    al_clear_to_color(al_map_rgb(0, 0, 0));
     menu.draw(canvas);
 
     // The selected "Plain" (y 348 to 399) lies on a grey band the canvas wide.
