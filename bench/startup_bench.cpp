@@ -4,7 +4,7 @@
 //
 //   xvfb-run -a -s '-screen 0 1920x1080x24' build/bench/tamwick_startup_bench
 //
-// Uses the generated run folder when it holds every asset, stand-in sprites
+// Uses the generated run folder when it holds every asset, placeholder sprites
 // otherwise. The measuring run is a fresh process, so its start-up costs
 // (loading the program and its libraries) are counted as the game's would be.
 #include <allegro5/allegro.h>
@@ -163,7 +163,7 @@ int main(int argc, char** argv)
     if (!hasCompleteAssets(folder)) {
         folder = base / "run";
         writePlaceholderRunFolder(folder);
-        assets = "stand-in sprites";
+        assets = "placeholder sprites";
     }
     // Warm the file cache so both runs read the same way.
     hasCompleteAssets(folder);

@@ -29,7 +29,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The folder with the assets: the generated run folder, or stand-ins.
+// The folder with the assets: the generated run folder, or placeholder assets.
 struct AssetFolder {
     AssetFolder()
     {

@@ -5,7 +5,7 @@
 
 // A real display for drawing tests and benchmarks (needs an X server): the
 // Allegro addons, a small window, the recolour shader and the fonts, with the
-// working folder on the generated assets (or stand-ins when the build has
+// working folder on the generated assets (or placeholder assets when the build has
 // none). Safe to call again; it restores whatever a shutdown released.
 void ensureArenaDisplay();
 

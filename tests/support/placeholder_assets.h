@@ -1,7 +1,7 @@
 #pragma once
 #include <filesystem>
 
-// Stand-in asset files for tests and benchmarks: sprites in the colours the
+// Placeholder asset files for tests and benchmarks: sprites in the colours the
 // drawing code expects (magenta key, base grey with darker shading, black
 // details, a one-pixel transparent margin), the font, the shaders and the icon.
 

@@ -37,7 +37,7 @@ bool showsMenu(const fs::path& shot)
     return image.count(0, 320, 1918, 320, band) > 1500 && image.count(0, 300, 1919, 350, text) > 50;
 }
 
-// The generated assets when the run folder has them all, else stand-ins.
+// The generated assets when the run folder has them all, else placeholder assets.
 class ProgramFolder {
 public:
     ProgramFolder()
