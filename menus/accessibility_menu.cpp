@@ -5,7 +5,6 @@
 #include "frame/config_option.h"
 #include "frame/names.h"
 #include "media/palette.h"
-#include "menus/back_entry.h"
 #include "menus/colour_editor.h"
 #include "menus/colour_menus.h"
 #include "menus/flashing_background_menu.h"
@@ -49,6 +48,6 @@ void accessibilityMenu(MenuContext& context)
     menu->addAction(x, "Save", [] { AccessibilitySettings::save(accessibilitySettings); });
     menu->addAction(x, "Reset to defaults", resetAccessibilitySettings);
     menu->addSpace();
-    addBackEntry(*menu, context, x);
+    context.addBackAt(*menu, x);
     context.push(std::move(menu));
 }

@@ -4,7 +4,6 @@
 
 #include "frame/app_globals.h"
 #include "media/palette.h"
-#include "menus/back_entry.h"
 #include "menus/colour_editor.h"
 
 namespace {
@@ -25,7 +24,7 @@ void teamColoursMenu(MenuContext& context)
 {
     auto menu = std::make_unique<TamwickMenu>(&defaultMenuLayout, noMenuCloseAction);
     addColourEntries(*menu, context.entryX, colours, "Edit team {} colour");
-    addBackEntry(*menu, context, context.entryX);
+    context.addBack(*menu);
     context.push(std::move(menu));
 }
 
@@ -36,6 +35,6 @@ void playerColoursMenu(MenuContext& context)
     menu->addHeading(context.entryX - 150, "Note - player colours are reset on");
     menu->addHeading(context.entryX - 150, "changing background colour");
     addColourEntries(*menu, context.entryX, playerColours, "Edit player {} colour");
-    addBackEntry(*menu, context, context.entryX);
+    context.addBack(*menu);
     context.push(std::move(menu));
 }

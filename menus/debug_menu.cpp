@@ -2,7 +2,6 @@
 
 #include "frame/config_option.h"
 #include "frame/settings.h"
-#include "menus/back_entry.h"
 #include "menus/lootbox_room.h"
 
 void debugMenu(MenuContext& context)
@@ -16,6 +15,6 @@ void debugMenu(MenuContext& context)
     menu->addInt(x, "Set lootbox points", &lootboxPoints, 0, 1000, 1);
     menu->addAction(x, "Go to lootbox room (loot boxes must be enabled)", [] { lootboxRoom(); });
     addEntry(showQuickStartOption, menu.get(), x);
-    addBackEntry(*menu, context, x);
+    context.addBackAt(*menu, x);
     context.push(std::move(menu));
 }

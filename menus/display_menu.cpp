@@ -1,7 +1,6 @@
 #include "menus/display_menu.h"
 
 #include "frame/settings.h"
-#include "menus/back_entry.h"
 #include "menus/screen_mode_menu.h"
 #include "menus/update_rate_menu.h"
 
@@ -16,6 +15,6 @@ void displaySettingsMenu(MenuContext& context)
     menu->addBool(x, "Show FPS", &alwaysShowFPS, context.offOnNames);
     // Used the next time a display is made; never saved.
     menu->addBool(x, "VSync", &vsyncEnabled, context.offOnNames);
-    addBackEntry(*menu, context, x);
+    context.addBackAt(*menu, x);
     context.push(std::move(menu));
 }

@@ -1,7 +1,6 @@
 #include "menus/flashing_background_menu.h"
 
 #include "frame/accessibility_settings.h"
-#include "menus/back_entry.h"
 
 void flashingBackgroundMenu(MenuContext& context)
 {
@@ -16,6 +15,6 @@ void flashingBackgroundMenu(MenuContext& context)
         menu->addHeading(context.headingX, line);
     menu->addBool(context.entryX, "Flashing background", &accessibilitySettings.flashingEnabled,
                   context.offOnNames);
-    addBackEntry(*menu, context, context.entryX);
+    context.addBack(*menu);
     context.push(std::move(menu));
 }

@@ -23,5 +23,10 @@ MenuContext MenuContext::forScreenWidth(int width)
 
 void MenuContext::addBack(TamwickMenu& menu, const std::string& label)
 {
-    menu.addAction(entryX, label, [this] { backRequested = true; });
+    addBackAt(menu, entryX, label);
+}
+
+void MenuContext::addBackAt(TamwickMenu& menu, int x, const std::string& label)
+{
+    menu.addAction(x, label, [this] { backRequested = true; });
 }

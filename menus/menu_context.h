@@ -30,6 +30,8 @@ struct MenuContext {
     void push(std::unique_ptr<TamwickMenu> menu) { stack.push_back(std::move(menu)); }
     // The "Back" (or "Done") entry: the title screen pops the menu after its update.
     void addBack(TamwickMenu& menu, const std::string& label = "Back");
+    // The same at another column.
+    void addBackAt(TamwickMenu& menu, int x, const std::string& label = "Back");
 };
 
 // A name list of its own for a menu's choice entry.

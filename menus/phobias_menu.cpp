@@ -1,7 +1,6 @@
 #include "menus/phobias_menu.h"
 
 #include "frame/config_option.h"
-#include "menus/back_entry.h"
 
 std::unique_ptr<TamwickMenu> phobiasMenu(MenuContext& context, bool firstRun)
 {
@@ -14,6 +13,6 @@ std::unique_ptr<TamwickMenu> phobiasMenu(MenuContext& context, bool firstRun)
     for (ConfigOptionWrapper<bool>* option : {&catsEnabled, &dogsEnabled, &hamstersEnabled, &owlsEnabled,
                                               &ferretsEnabled})
         addEntry(*option, menu.get(), context.entryX);
-    addBackEntry(*menu, context, context.entryX, firstRun ? "Done" : "Back");
+    context.addBack(*menu, firstRun ? "Done" : "Back");
     return menu;
 }

@@ -8,7 +8,6 @@
 #include "frame/log.h"
 #include "frame/profiler.h"
 #include "frame/settings.h"
-#include "menus/back_entry.h"
 #include "menus/menu_dialogs.h"
 #include "session/replay_folder.h"
 
@@ -88,6 +87,6 @@ std::unique_ptr<TamwickMenu> viewReplaysMenu(MenuContext& context)
             x, labelOf(info), [&context, info](CmdButtonAction&) { playReplay(context, info); },
             [info](CmdButtonAction& entry) { deleteReplay(entry, info); });
     }
-    addBackEntry(*menu, context, x);
+    context.addBackAt(*menu, x);
     return menu;
 }

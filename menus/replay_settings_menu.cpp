@@ -1,7 +1,6 @@
 #include "menus/replay_settings_menu.h"
 
 #include "frame/settings.h"
-#include "menus/back_entry.h"
 
 void replaySettingsMenu(MenuContext& context)
 {
@@ -9,6 +8,6 @@ void replaySettingsMenu(MenuContext& context)
     menu->addHeading(context.headingX, "Replay settings");
     menu->addBool(context.entryX, "Record replay data", &replayRecordingEnabled, context.offOnNames);
     menu->addBool(context.entryX, "Show replay test option", &showReplayTestOptions, context.offOnNames);
-    addBackEntry(*menu, context, context.entryX);
+    context.addBack(*menu);
     context.push(std::move(menu));
 }

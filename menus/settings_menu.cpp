@@ -5,7 +5,6 @@
 #include "frame/settings.h"
 #include "menus/accessibility_menu.h"
 #include "menus/audio_menu.h"
-#include "menus/back_entry.h"
 #include "menus/debug_menu.h"
 #include "menus/display_menu.h"
 #include "menus/message_screen.h"
@@ -34,6 +33,6 @@ std::unique_ptr<TamwickMenu> settingsMenu(MenuContext& context)
     // "Keyboard only" shows when the file holds it, but stepping moves between the other two.
     menu->addEnum(x, "Menu control mode", &menuControlMode, 1, 2, controlModeNames);
     menu->addAction(x, "Profile", [] { profile(); });
-    addBackEntry(*menu, context, x);
+    context.addBackAt(*menu, x);
     return menu;
 }

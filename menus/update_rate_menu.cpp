@@ -3,7 +3,6 @@
 #include <utility>
 #include <vector>
 
-#include "menus/back_entry.h"
 #include "session/update_rate.h"
 
 void updateRateMenu(MenuContext& context, bool slowMotion)
@@ -25,6 +24,6 @@ void updateRateMenu(MenuContext& context, bool slowMotion)
     }
     for (const auto& [label, rate] : choices)
         menu->addAction(context.entryX, label, [rate = rate] { setUpdateRate(rate); });
-    addBackEntry(*menu, context, context.entryX);
+    context.addBack(*menu);
     context.push(std::move(menu));
 }
