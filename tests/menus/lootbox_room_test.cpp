@@ -141,6 +141,23 @@ TEST_F(LootboxRoomTest, ACountThatUnlocksNothingEndsOnTheTotalWithThePromptAndAH
     EXPECT_TRUE(room.done());
 }
 
+TEST_F(LootboxRoomTest, AfterTheShortestIntervalEveryTwentiethStepAddsAPointMore)
+{
+    for (const LootboxItem& item : lootboxItems())
+        setConfigInt("lootbox", item.key.c_str(), 1);
+    LootboxRoom room(0, 3000);
+    std::vector<int> added;
+    for (int update = 0, last = 0; update < 10000 && added.size() < 40; ++update, last = room.shownPoints()) {
+        room.update(dt);
+        if (room.shownPoints() != last)
+            added.push_back(room.shownPoints() - last);
+    }
+    ASSERT_EQ(added.size(), 40u);
+    // From the 20th step (0.05 s) each adds a twentieth: the 40th first adds 2.
+    EXPECT_EQ(added[38], 1);
+    EXPECT_EQ(added[39], 2);
+}
+
 TEST_F(LootboxRoomTest, KindsTurnedOffKeepTheirPhotosBackUntilALaterVisit)
 {
     catsEnabled.set(false);
