@@ -29,7 +29,6 @@ TEST_F(AudioScreenTest, VolumesAreAppliedAndSavedWhileTheScreenIsOpen)
     AudioScreen screen(&defaultMenuLayout, 760);
     EXPECT_EQ(env.texts(screen.menu), (std::vector<std::string>{"Audio settings", "Music volume: 100",
                                                                 "Sound effects volume: 60", "Back"}));
-    EXPECT_EQ(static_cast<CmdButtonText&>(*screen.menu.buttons[0]).x, 740);
 
     auto tap = [&](int key) {
         env.settle(screen.menu);
@@ -52,10 +51,8 @@ TEST_F(AudioScreenTest, VolumesAreAppliedAndSavedWhileTheScreenIsOpen)
     EXPECT_EQ(env.savedKeys().at("sound/soundEffectsVolume"), "50");
     EXPECT_FALSE(screen.done());
 
-    // A black screen behind the menu when there is no picture; the picture otherwise.
+    // The frozen picture stands behind the menu.
     BitmapWrapper canvas(env.canvas(), false);
-    screen.render(canvas, nullptr);
-    EXPECT_EQ(toRgb(al_get_pixel(env.canvas(), 5, 5)), (RGB{0, 0, 0}));
     auto picture = std::make_shared<BitmapWrapper>(1920, 1080, false);
     al_set_target_bitmap(picture->bitmap);
     al_clear_to_color(al_map_rgb(30, 60, 90));

@@ -97,20 +97,8 @@ TEST_F(PauseMenuTest, EnterHeldWhenThePauseOpensPicksNothingUntilPressedAgain)
     EXPECT_TRUE(screen.done());
 }
 
-TEST_F(PauseMenuTest, LayoutLeftEdgeAndPictureFollowTheScreen)
+TEST_F(PauseMenuTest, ThePictureIsDarkenedFromTheJoinScreenOnly)
 {
-    useScreen(1280, 720);
-    EXPECT_EQ(PauseScreen(false).menuX(), 340);
-    EXPECT_EQ(PauseScreen(false).top().layout, &pauseMenuLayout);
-    useScreen(900, 300);
-    EXPECT_EQ(PauseScreen(false).top().layout, &pauseControllersMenuLayout);
-    useScreen(900, 301);
-    EXPECT_EQ(PauseScreen(false).top().layout, &pauseMenuLayout);
-    PauseScreen narrow(false);
-    for (const auto& b : narrow.top().buttons)
-        EXPECT_EQ(static_cast<CmdButtonText&>(*b).x, 40);
-
-    // From the join screen the picture is darkened to about an eighth; from a round it is not.
     useScreen(64, 48);
     drawFilledRectangle(screenBitmap->bitmap, 0, 0, 64, 48, al_map_rgb(255, 255, 255));
     unsigned char r, g, b;
@@ -118,7 +106,6 @@ TEST_F(PauseMenuTest, LayoutLeftEdgeAndPictureFollowTheScreen)
     EXPECT_EQ(r, 255);
     al_unmap_rgb(getPixel(PauseScreen(true).picture()->bitmap, 10, 10), &r, &g, &b);
     EXPECT_NEAR(int(r), 31, 2);
-    EXPECT_EQ(r, g);
 }
 
 TEST_F(PauseMenuTest, AssignmentsListEveryPlayerOnOneLineAndOneMayTakeAnothersControls)
@@ -139,11 +126,6 @@ TEST_F(PauseMenuTest, AssignmentsListEveryPlayerOnOneLineAndOneMayTakeAnothersCo
     EXPECT_EQ(labels[2].find('\n'), std::string::npos);
     EXPECT_EQ(labels[3], "Back");
 
-    tap(ALLEGRO_KEY_ESCAPE, [&] { screen.update(); });
-    EXPECT_EQ(screen.stack().size(), 1u);
-    EXPECT_FALSE(screen.done());
-
-    choose(screen, "Reassign controls");
     choose(screen, labels[2]);
     const std::string taken = screen.top().buttons[1]->labelText();
     EXPECT_TRUE(taken.ends_with(" - player 1")) << taken;
@@ -165,11 +147,6 @@ TEST_F(PauseMenuTest, ALostPlayerTakesANewlyConnectedController)
     first.plugged = true;
     controlsManager->detectJoysticks();
     EXPECT_TRUE(p1->controls->isActive()) << "a pad plugged back serves its player again";
-    {
-        PauseScreen screen(false);
-        choose(screen, "Reassign controls");
-        EXPECT_EQ(labelsOf(screen.top())[1], "Player 1 Pad A") << "no count line while every player's controls work";
-    }
 
     first.plugged = false;
     controlsManager->detectJoysticks();
@@ -202,15 +179,8 @@ TEST_F(PauseMenuTest, ALostPlayerTakesANewlyConnectedController)
     EXPECT_EQ(labelsOf(screen.top())[1], "Player 1 Pad B");
 }
 
-TEST_F(PauseMenuTest, FireHeldByAnyPlayerAndThePauseRequest)
+TEST_F(PauseMenuTest, ThePauseRequestIsEscapeOrAControllersPauseButton)
 {
-    auto b = std::make_shared<ScriptedControls>();
-    addPlayer(1, std::make_shared<ScriptedControls>());
-    addPlayer(2, b);
-    EXPECT_FALSE(anyPlayerHoldsFire());
-    b->fireDown = true;
-    EXPECT_TRUE(anyPlayerHoldsFire());
-
     FakePad& pad = driver.addPad("Pad A");
     makeControls();
     EXPECT_FALSE(pauseRequested());
