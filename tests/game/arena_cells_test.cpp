@@ -141,12 +141,6 @@ TEST_F(ArenaCells, PresenceTestsCountInteriorBombsWithinAnInclusiveRadius)
     EXPECT_TRUE(g.isBombNear({4, 2}, 2.0f));
     EXPECT_FALSE(g.isBombNear({4, 2}, 1.99f));
     EXPECT_FALSE(g.isBombNear({0, 4}, 2.0f));
-    g.flames.push_back(Flame{});
-    g.flames.back().x = 5;
-    g.flames.back().y = 3;
-    EXPECT_TRUE(g.hasFlameAt({5, 3}));
-    EXPECT_TRUE(g.isFlameNear({4, 2}, 1.5f));
-    EXPECT_FALSE(g.isFlameNear({4, 2}, 1.4f));
     // A bomb whose owner has gone is no bomb.
     player.clear();
     owner.reset();

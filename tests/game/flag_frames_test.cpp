@@ -7,7 +7,6 @@
 #include "frame/game_ids.h"
 #include "frame/log.h"
 #include "game/flag.h"
-#include "game/player.h"
 #include "media/bitmap_draw.h"
 #include "media/primitives.h"
 #include "media/sprites.h"
@@ -90,31 +89,6 @@ TEST_F(FlagFrames, OnlyPureRedTakesTheTeamColourAndFramesAreReleasedExactlyOnce)
     flags.clear();
     for (const auto& frame : seen)
         EXPECT_TRUE(frame.expired());
-}
-
-TEST_F(FlagFrames, TheFlagShowsANewFrameEveryThreeFramesTimesTheMultiplierAboveItsCarrier)
-{
-    Flag flag(40, 50, 0, green());
-    makeFlagFrames(flag);
-    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
-    BitmapWrapper target(al_create_bitmap(128, 128), true);
-    setTargetAndClear(target, al_map_rgba(0, 0, 0, 0));
-
-    frameCounter = 12;   // frame 4
-    flag.draw(target);
-    expectColour(target.bitmap, 40 + 4, 50, 0, 255, 0, 255);
-    expectColour(target.bitmap, 40 + 3, 50, 0, 0, 0, 0);
-
-    auto carrier = std::make_shared<Player>(0, 0, 0, PlayerLook{}, nullptr);
-    carrier->resetStats();
-    carrier->facing = Facing::Right;
-    carrier->walkFrame = 2;
-    flag.carrier = carrier;
-    setTargetAndClear(target, al_map_rgba(0, 0, 0, 0));
-    frameCounter = 17;   // frame 5
-    flag.draw(target);
-    const Vector2 hand = carrier->drawPosition();
-    expectColour(target.bitmap, 40 + hand.x - 12 + 5, 50 + hand.y - 31, 0, 255, 0, 255);
 }
 
 }

@@ -62,19 +62,6 @@ TEST_F(GameUpdate, StepsRunInTheirFixedOrderAndModeStepsOnlyInTheirModes)
     }
 }
 
-TEST_F(GameUpdate, PlayersMoveBeforeTheHillCountsThem)
-{
-    makeArena(6, 6);
-    addTeam({1, 1});
-    auto p = addPlayer(0, {1, 2}, 0);
-    p->x = 47;   // one step short of the hill's first column
-    gameOptions.gameMode = GameMode::KingOfTheHill;
-    startGame().hillArea = {2, 2, 3, 3};
-    controlsOf(p).hold(1, 0);
-    runFrames(1);
-    EXPECT_EQ(teams[0].score, 1);
-}
-
 TEST_F(GameUpdate, TheEndByteStillRunsTheFrameButTheEndOfTheFileRunsNothing)
 {
     makeArena(6, 6);
@@ -138,14 +125,6 @@ TEST_F(GameUpdate, AReplayEndingInsideThePlayerLoopSkipsTheLaterPlayers)
     EXPECT_EQ(second->x, 32);
     EXPECT_EQ(log.lines(), std::vector<std::string>{"EOF (p->update)"});
     EXPECT_EQ(steps.back(), S::RoundEnd);   // the rest of the frame still runs
-
-    // The end byte read where a player number belongs ends it the same way.
-    auto more = replayBytes(std::string("\0\0w", 3));
-    startGame(playingReplay(replayOutputVersion, &more));
-    replayEnded = false;
-    runFrames(1);
-    EXPECT_TRUE(replayEnded);
-    EXPECT_EQ(second->x, 32);
 
     // Any other exception from a player's update is not swallowed.
     controlsOf(first).onRead = [] { throw 5; };

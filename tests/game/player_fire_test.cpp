@@ -125,16 +125,4 @@ TEST_F(PlayerFire, ARocketNeedsItsCooldownAndFliesTheWayThePlayerFaces)
     EXPECT_EQ(p->bombsOut, 1);
 }
 
-TEST_F(PlayerFire, TheFlamethrowerCyclesItsSoundTick)
-{
-    p->bombType = BombType::Flamethrower;
-    for (int i = 0; i < 10; ++i)
-        press();
-    EXPECT_EQ(p->flameTick, 10);
-    press();
-    EXPECT_EQ(p->flameTick, 9);
-    press(false);
-    EXPECT_EQ(p->flameTick, 10);
-}
-
 }

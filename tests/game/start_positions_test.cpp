@@ -57,13 +57,6 @@ TEST_F(StartPositions, ClassicFacesOffInTheCornersAndFillsThePattern)
     EXPECT_EQ(cells[4], Vector2(13, 7));
     EXPECT_EQ(cells[9], Vector2(13 - 4, 7 - 2));
     EXPECT_EQ(cells[16], Vector2(3, 13 - 2));
-
-    // The huge arena spreads the inner rings further out.
-    makeArena(59, 35);
-    gameOptions.resolvedArenaSize = 6;
-    cells = game->getInitialPlayerPositions();
-    EXPECT_EQ(cells[9], Vector2(29 - 10, 17 - 6));
-    EXPECT_EQ(cells[13], Vector2(7, 7));
 }
 
 TEST_F(StartPositions, ThePlayerPastThePatternTakesTheFarthestFreeCell)
@@ -95,17 +88,6 @@ TEST_F(StartPositions, BattleRoyaleGathersEachTeamAroundItsBase)
     playersInTeams({3, 2});
     auto cells = positions();
     EXPECT_EQ(first(cells, 5), (std::vector<Vector2>{{1, 1}, {3, 1}, {1, 3}, {25, 13}, {23, 13}}));
-}
-
-TEST_F(StartPositions, BattleRoyaleTeamsPastTheEightBasesGetBasesOfTheirOwn)
-{
-    makeArena(59, 35);
-    gameOptions.gameMode = GameMode::BattleRoyale;
-    playersInTeams({2, 2, 2, 2, 2, 2, 2, 2, 2, 2});
-    auto cells = positions();
-    expectDistinctFreeCells(cells);
-    EXPECT_EQ(cells[8], Vector2(29, 1));
-    EXPECT_EQ(cells[14], Vector2(57, 17));
 }
 
 TEST_F(StartPositions, TwoTeamsFillTheirEdgeColumnsFromBothEnds)
@@ -168,11 +150,6 @@ TEST_F(StartPositions, PlayersWithoutATeamAreSpreadOutAndCrowdsFailInsteadOfShar
     gameOptions.gameMode = GameMode::CaptureTheFlag;
     playersInTeams({2, 2});
     addPlayer(4, {1, 1}, -1);
-    expectDistinctFreeCells(positions());
-    // Five teams have no edge layout: everyone is spread out by distance.
-    resetRoundState();
-    makeArena(27, 15);
-    playersInTeams({2, 2, 2, 2, 2});
     expectDistinctFreeCells(positions());
 
     struct Case {
