@@ -68,9 +68,6 @@ TEST_F(SpriteRecipes, AHeldHumanCrawlsHeadFirstEitherWay)
     EXPECT_EQ(left.offset, (Vector2{-24, 0}));
     EXPECT_TRUE(left.reversed);
 
-    // Facing up or down lies facing right.
-    s.facing = Facing::Up;
-    EXPECT_EQ(buildSpriteKey(s).offset, (Vector2{-8, 0}));
     // A player that has not walked yet (frame 0) lies in the first crawl frame.
     s.frame = 0;
     EXPECT_EQ(buildSpriteKey(s).parts[0].spriteId, SpriteId::BodyCrawl0);

@@ -76,9 +76,6 @@ TEST_F(RespawningWalls, BlocksComeBackFarFromThePlayersAndAwayFromTheRing)
     EXPECT_EQ(powerupGrid.at(5, 4), P::Range);
     EXPECT_EQ(recorded.bytes.str(), std::string("B\x02", 2));
     EXPECT_EQ(game->pendingWalls.front().x, 4);
-    runWallSteps(10);
-    EXPECT_EQ(grid.at(4, 4), Square::Block);
-    EXPECT_EQ(recorded.bytes.str(), std::string("B\x02" "B\x02", 4));
 }
 
 TEST_F(RespawningWalls, PlayingTakesThePowerupsFromTheRecordsUnderTheRulesOfTheirVersion)
