@@ -131,15 +131,6 @@ TEST_F(AuctionTest, TheOfferIsRecordedAndPlayedBack)
     EXPECT_EQ(bidder->bombCapacity, 2);
 }
 
-TEST_F(AuctionTest, LastsTwiceAsManyFramesAtTheFastRates)
-{
-    gameOptions.updateRateMultiplier = 2;
-    startGame();
-    runAuctionSteps(1);
-    ASSERT_TRUE(game->auction);
-    EXPECT_EQ(game->auction->framesLeft, 1080);
-}
-
 TEST_F(AuctionTest, NothingIsOfferedWhileNobodyCanBidOrThePoolIsEmpty)
 {
     bidder->coins = 0;

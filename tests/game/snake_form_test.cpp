@@ -240,20 +240,6 @@ TEST_F(SnakeForm, AComputerSnakeDecidesAtCellLinesAndRecordsItsChoice)
     EXPECT_EQ(ai->y, 2 * 32 + 2);
 }
 
-TEST_F(SnakeForm, APlayedBackComputerSnakeTakesTheRecordedDirection)
-{
-    makeArena(9, 9);
-    std::stringstream none;
-    startGame(playingReplay(replayOutputVersion, &none));
-    auto ai = addComputerSnake(120, {4, 4});
-    ai->speed = 2;
-    gameOptions.resolvedGridBlocks.reset();   // a search would fail: there must be none
-    step(ai, 1, 1, 0);
-    EXPECT_TRUE(recorded.empty());
-    EXPECT_EQ(ai->facing, Facing::Right);
-    EXPECT_EQ(ai->x, 4 * 32 + 2);
-}
-
 TEST_F(SnakeForm, OldReplaysStepFourPixelsAnUpdate)
 {
     makeArena(20, 5);

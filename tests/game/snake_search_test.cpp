@@ -137,14 +137,9 @@ TEST_F(SnakeChoice, HuntsDangerousHumansAndOthersAsAggressive)
     gameOptions.aiSnakeAggressiveness = 0;
     human->ultraBomb = true;
     EXPECT_EQ(choiceAt({4, 1}, Facing::Up), (Vector2{1, 0}));
-    // A ghost is not seen; a shy snake keeps away from humans.
+    // A ghost is not seen.
     human->ghost = true;
     EXPECT_EQ(choiceAt({4, 1}, Facing::Up), (Vector2{-1, 0}));
-    human->ghost = false;
-    human->ultraBomb = false;
-    human->x = 1 * 32;
-    gameOptions.aiSnakeAggressiveness = -1;
-    EXPECT_EQ(choiceAt({4, 1}, Facing::Up), (Vector2{1, 0}));
 }
 
 // The time budget, with a clock that says how long each decision took.
