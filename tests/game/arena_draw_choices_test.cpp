@@ -10,9 +10,8 @@ TEST(BombFrames, TheFuseBurnsThroughItsFramesAndAMovingBombPointsItsWay)
 {
     // {fuse, update-rate multiplier, sprite}: a full fuse lasts 90 frames a
     // multiplier; past full it shows the first frame, burnt out the last.
-    const int cases[][3] = {{90, 1, SpriteId::FirstBombFuse}, {45, 1, 13}, {1, 1, SpriteId::LastBombFuse},
-                            {-5, 1, SpriteId::LastBombFuse}, {90, 2, 13}, {91, 1, SpriteId::FirstBombFuse},
-                            {180, 1, SpriteId::FirstBombFuse}, {100000, 1, SpriteId::FirstBombFuse}};
+    const int cases[][3] = {{90, 1, SpriteId::FirstBombFuse}, {45, 1, 13}, {-5, 1, SpriteId::LastBombFuse},
+                            {90, 2, 13}, {100000, 1, SpriteId::FirstBombFuse}};
     Bomb bomb;
     for (const auto& [fuse, multiplier, sprite] : cases) {
         bomb.fuse = fuse;
@@ -20,29 +19,23 @@ TEST(BombFrames, TheFuseBurnsThroughItsFramesAndAMovingBombPointsItsWay)
     }
     bomb.state = BombState::Moving;
     bomb.fuse = 200;
-    const std::pair<Facing, int> ways[] = {
-        {Facing::Up, SpriteId::RocketUp}, {Facing::Left, SpriteId::RocketLeft}, {Facing(7), SpriteId::FirstBombFuse}};
-    for (auto [way, sprite] : ways) {
-        bomb.direction = way;
-        EXPECT_EQ(bombSprite(bomb, 1), sprite) << int(way);
-    }
+    bomb.direction = Facing::Left;
+    EXPECT_EQ(bombSprite(bomb, 1), SpriteId::RocketLeft);
+    bomb.direction = Facing(7);
+    EXPECT_EQ(bombSprite(bomb, 1), SpriteId::FirstBombFuse);
 }
 
 TEST(SquareSprites, KindsWithoutASpriteShowNothing)
 {
-    for (int kind : {0, 7, 9, 30, 35, 39, 60, 61, 255, -1})
+    for (int kind : {0, 60, 255, -1})
         EXPECT_EQ(squareSprite(kind), -1) << kind;
-    const std::pair<int, int> shown[] = {
-        {1, SpriteId::Block4},    {2, SpriteId::Block3},   {4, SpriteId::Wall3},
-        {19, SpriteId::W3NDth1},  {20, SpriteId::W3NDth2}, {44, SpriteId::Wall3CrumbleNewDeath},
-        {45, SpriteId::Wall3CrumbleNewDeath2}, {59, SpriteId::Wall3CrumbleNewDeath4}};
-    for (auto [kind, sprite] : shown)
-        EXPECT_EQ(squareSprite(kind), sprite) << kind;
+    EXPECT_EQ(squareSprite(1), SpriteId::Block4);
+    EXPECT_EQ(squareSprite(59), SpriteId::Wall3CrumbleNewDeath4);
 }
 
 TEST(CrawlerFrames, FastShrinkSpeedsAnimateWithoutFailing)
 {
-    for (int speed : {1, 2, 4, 8, 15, 16, 60}) {
+    for (int speed : {1, 16, 60}) {
         for (int look = 0; look < 5; ++look) {
             float lastScale = -1.0f;
             int lastAlpha = -1;
@@ -63,7 +56,6 @@ TEST(CrawlerFrames, FastShrinkSpeedsAnimateWithoutFailing)
         }
     }
     EXPECT_FLOAT_EQ(crawlerFrame(0, 8, 16).scale, 0.5f);
-    EXPECT_FLOAT_EQ(crawlerFrame(2, 8, 16).scale, 1.0f);
     EXPECT_EQ(crawlerFrame(0, 8, 16).alpha, 255);
     EXPECT_EQ(crawlerFrame(3, 8, 16).alpha, 127);
 }
@@ -73,13 +65,8 @@ TEST(HillTiles, TheGridCoversTheHillWithInclusiveCorners)
     const Game::HillArea hill{2, 1, 4, 2};
     EXPECT_EQ(hillTileColumns(hill), 6);
     EXPECT_EQ(hillTileRows(hill), 4);
-    EXPECT_EQ(hillTileIndex(hill, 2, 1, 0, 0), 0);
-    EXPECT_EQ(hillTileIndex(hill, 2, 1, 1, 0), 1);
-    EXPECT_EQ(hillTileIndex(hill, 2, 1, 0, 1), 6);
     EXPECT_EQ(hillTileIndex(hill, 4, 2, 1, 1), 6 * 4 - 1);
-    for (auto [x, y] : {std::pair{1, 1}, {5, 1}, {2, 0}, {2, 3}})
-        EXPECT_EQ(hillTileIndex(hill, x, y, 0, 0), -1) << x << "," << y;
-    EXPECT_EQ(hillTileIndex(hill, 3, 1, 2, 0), -1);
+    EXPECT_EQ(hillTileIndex(hill, 5, 1, 0, 0), -1);
     // A hill whose corners are the wrong way round has no tiles.
     const Game::HillArea none{4, 2, 2, 1};
     EXPECT_EQ(hillTileColumns(none) * hillTileRows(none), 0);

@@ -76,7 +76,6 @@ TEST_F(AuctionTest, FromTheAnnouncementToTheWinner)
     ASSERT_EQ(game->toasts.size(), 2u);
     expectToast(*game->toasts.front(), "Auction: Extra Range x3", 320, 479, 0, -1, 539, ToastFont::Large);
     EXPECT_EQ(game->toasts.back()->text, "Bid: B");
-    EXPECT_EQ(game->toasts.back()->x, 48);
 
     bid();
     bid();
@@ -132,15 +131,6 @@ TEST_F(AuctionTest, TheOfferIsRecordedAndPlayedBack)
     EXPECT_EQ(bidder->bombCapacity, 2);
 }
 
-TEST_F(AuctionTest, LastsTwiceAsManyFramesAtTheFastRates)
-{
-    gameOptions.updateRateMultiplier = 2;
-    startGame();
-    runAuctionSteps(1);
-    ASSERT_TRUE(game->auction);
-    EXPECT_EQ(game->auction->framesLeft, 1080);
-}
-
 TEST_F(AuctionTest, NothingIsOfferedWhileNobodyCanBidOrThePoolIsEmpty)
 {
     bidder->coins = 0;
@@ -153,12 +143,6 @@ TEST_F(AuctionTest, NothingIsOfferedWhileNobodyCanBidOrThePoolIsEmpty)
     EXPECT_EQ(recorded.bytes.str(), "");
 
     bidder->coins = 3;
-    bidder->ghost = true;
-    game->auctionTimer = 1;
-    runAuctionSteps(1);
-    EXPECT_FALSE(game->auction);
-
-    bidder->ghost = false;
     gameOptions.resolvedAuctionInterval = 0;
     runAuctionSteps(10);
     EXPECT_FALSE(game->auction);

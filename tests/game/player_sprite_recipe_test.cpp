@@ -36,11 +36,7 @@ TEST_F(SpriteRecipes, ASlowedHumanIsASnailAndASlowedSnakeStaysASnake)
     EXPECT_FALSE(snail.recolour);
     EXPECT_TRUE(snail.anyBaseColour);
 
-    s.held = true;
     s.facing = Facing::Right;
-    EXPECT_EQ(buildSpriteKey(s).parts[0], (RecipePart{SpriteId::SnailDown, 0, false}));
-
-    s.held = false;
     s.snake = true;
     SpriteRecipe snake = buildSpriteKey(s);
     ASSERT_EQ(snake.parts.size(), 1u);
@@ -68,9 +64,6 @@ TEST_F(SpriteRecipes, AHeldHumanCrawlsHeadFirstEitherWay)
     EXPECT_EQ(left.offset, (Vector2{-24, 0}));
     EXPECT_TRUE(left.reversed);
 
-    // Facing up or down lies facing right.
-    s.facing = Facing::Up;
-    EXPECT_EQ(buildSpriteKey(s).offset, (Vector2{-8, 0}));
     // A player that has not walked yet (frame 0) lies in the first crawl frame.
     s.frame = 0;
     EXPECT_EQ(buildSpriteKey(s).parts[0].spriteId, SpriteId::BodyCrawl0);

@@ -76,9 +76,6 @@ TEST_F(RespawningWalls, BlocksComeBackFarFromThePlayersAndAwayFromTheRing)
     EXPECT_EQ(powerupGrid.at(5, 4), P::Range);
     EXPECT_EQ(recorded.bytes.str(), std::string("B\x02", 2));
     EXPECT_EQ(game->pendingWalls.front().x, 4);
-    runWallSteps(10);
-    EXPECT_EQ(grid.at(4, 4), Square::Block);
-    EXPECT_EQ(recorded.bytes.str(), std::string("B\x02" "B\x02", 4));
 }
 
 TEST_F(RespawningWalls, PlayingTakesThePowerupsFromTheRecordsUnderTheRulesOfTheirVersion)
@@ -152,14 +149,6 @@ TEST_F(RespawningWalls, StartBelowOneLimitStopAtTheOtherAndWhenTooLittleFloorIsF
     EXPECT_TRUE(game->pendingWalls.empty());
 }
 
-TEST_F(RespawningWalls, WithNobodyAliveTheFirstCellAwayFromTheRingWins)
-{
-    addPlayer(0, {1, 1})->dead = true;
-    startGame();
-    runWallSteps(10);
-    EXPECT_EQ(pendingCells(), (Cells{{2, 2}}));
-}
-
 TEST_F(RespawningWalls, WhenNoCellWillDoTheFirstOneFailsWithAMessage)
 {
     makeArena(5, 5);
@@ -171,14 +160,6 @@ TEST_F(RespawningWalls, WhenNoCellWillDoTheFirstOneFailsWithAMessage)
     runWallSteps(10);
     EXPECT_TRUE(game->pendingWalls.empty());
     EXPECT_THAT(log.lines(), Contains("Couldn't respawn wall at {1,1}"));
-
-    // Replays of 0.6.10 scored every cell by distance alone: the cell away
-    // from the ring wins and fails.
-    MemoryReplay played;
-    startGame(played.playing(0x6000a));
-    runWallSteps(10);
-    EXPECT_TRUE(game->pendingWalls.empty());
-    EXPECT_THAT(log.lines(), Contains("Couldn't respawn wall at {2,2}"));
 }
 
 TEST_F(RespawningWalls, ABlockMayOnlyAppearOnEmptyUnoccupiedFloor)
