@@ -105,6 +105,10 @@ TEST_F(JoystickControlsTest, ButtonTextCountsFromOne)
 
     pad.buttonNames[0] = "Cross";
     EXPECT_EQ(c->buttonText(ControlInput::Fire), "Cross");
+    pad.buttonNames[0] = "Trigger 5";
+    EXPECT_EQ(c->buttonText(ControlInput::Fire), "Trigger 5");
+    pad.buttonNames[0] = "B 99999999999999";
+    EXPECT_EQ(c->buttonText(ControlInput::Fire), "B 99999999999999");
     pad.buttonNames[1] = "Two  words 1";
     EXPECT_EQ(c->buttonText(ControlInput::Button2), "Two  words 2");
 }
