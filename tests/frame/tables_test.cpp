@@ -42,16 +42,4 @@ TEST(LookupTables, MatchTheLevelRules)
     EXPECT_TRUE(lazySpriteIds.count(229) && lazySpriteIds.count(258) && !lazySpriteIds.count(228));
 }
 
-TEST(DirectionTable, WalksDownUpLeftRightAndAgreesWithTheFacingSteps)
-{
-    const std::vector<Facing> order{Facing::Down, Facing::Up, Facing::Left, Facing::Right};
-    ASSERT_EQ(directionTable.size(), order.size());
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        EXPECT_EQ(directionTable[i].facing, order[i]) << i;
-        EXPECT_EQ(directionTable[i].step, facingStep(order[i])) << i;
-        EXPECT_EQ(facingOfStep(directionTable[i].step.x, directionTable[i].step.y), order[i]);
-    }
-    EXPECT_EQ(facingStep(Facing::Up), (Vector2{0, -1}));
-}
-
 }

@@ -4,7 +4,6 @@
 #include <sstream>
 
 #include "frame/range_map.h"
-#include "frame/uniform_float.h"
 #include "frame/vector2.h"
 
 namespace {
@@ -20,17 +19,6 @@ TEST(RangeMap, MapsLinearlyAndClampsToTheOutputRange)
     EXPECT_FLOAT_EQ(mapRangeClamped(20, 0, 10, 100, 0), 0);
     EXPECT_FLOAT_EQ(mapRange(20, 0, 10, 100, 0), -100);
     EXPECT_FALSE(std::isfinite(mapRange(1, 3, 3, 0, 1)));
-}
-
-TEST(UniformFloat, StaysInItsRangeAndRepeatsFromTheSameStart)
-{
-    UniformFloat a(-2, 3), b(-2, 3);
-    for (int i = 0; i < 10000; ++i) {
-        float v = a();
-        ASSERT_GE(v, -2.0f);
-        ASSERT_LT(v, 3.0f);
-        ASSERT_EQ(v, b());
-    }
 }
 
 TEST(Vector2, PrintsInBraces)

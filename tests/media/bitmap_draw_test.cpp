@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 #include "media/bitmap_draw.h"
@@ -38,13 +37,6 @@ protected:
     BitmapPtr target_;
 };
 
-}
-
-TEST(BitmapDraw, AngleUnitsMakeAFullTurnAt255)
-{
-    EXPECT_NEAR(angleToRadians(255.0f), 2 * std::numbers::pi, 1e-4);
-    EXPECT_NEAR(angleToRadians(127.5f), std::numbers::pi, 1e-4);
-    EXPECT_EQ(angleToRadians(0.0f), 0.0f);
 }
 
 TEST_F(BitmapDrawTest, FlipMirrorsAlphaBelow255TintsAndTintsClamp)

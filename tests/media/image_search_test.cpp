@@ -90,19 +90,6 @@ TEST_F(ImageSearchTest, LoadingSearchesBelowTheWorkingFolderOnlyAndNamesWhatFail
     EXPECT_EQ(thrownBy([] { loadImage(imageExtensions, "Bomb1"); }), "Error loading ./gfx/Bomb1.tga");
 }
 
-TEST_F(ImageSearchTest, TheIndexIsRebuiltInAnotherWorkingFolder)
-{
-    TempFolder other;
-    writePlaceholderImage(other.path() / "x/Trophy.png", 5, 7);
-    image("y/Trophy.png");
-    {
-        ScopedWorkingFolder here(tree_.path());
-        EXPECT_EQ(loadedWidth("Trophy"), 8);
-    }
-    ScopedWorkingFolder there(other.path());
-    EXPECT_EQ(loadedWidth("Trophy"), 5);
-}
-
 TEST_F(ImageSearchTest, UnreadableFolderIsSkipped)
 {
     for (const char* file : {"a/Trophy.png", "locked/Crest.png", "locked/inner/Trophy.tga", "z/Crest.png"})

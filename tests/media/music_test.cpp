@@ -156,23 +156,6 @@ TEST_F(MusicFade, ATimeOfZeroSetsTheTargetAtOnce)
     EXPECT_FLOAT_EQ(music->gain(), 1.0f); // the replaced fade writes no more
 }
 
-TEST_F(MusicFade, ASecondFadeStartsFromTheGainTheFirstReached)
-{
-    auto music = zoo();
-    music->fadeTo(2.0f, 0);
-    std::this_thread::sleep_for(500ms);
-    float reached = music->gain();
-    EXPECT_LT(reached, 0.95f);
-    // A slow second fade: however late this thread wakes, the gain has hardly
-    // moved from where the first fade left it.
-    music->fadeTo(60.0f, 255);
-    std::this_thread::sleep_for(10ms);
-    float resumed = music->gain();
-    EXPECT_NEAR(resumed, reached, 0.08f);
-    music->fadeTo(0.3f, 255);
-    EXPECT_TRUE(eventually([&] { return music->gain() == 1.0f; }));
-}
-
 // Main-thread calls racing the fade and update threads never hang; the instance limit holds.
 TEST_F(MusicFade, StoppingAndDestroyingMidFadeNeverHang)
 {

@@ -25,19 +25,3 @@ TEST(WordWrap, BreaksAtTheBlankNearestTheWidthAndCutsLongWords)
     for (auto [text, width, wrapped] : cases)
         EXPECT_EQ(wordWrap(text, width), wrapped) << '"' << text << "\" at " << width;
 }
-
-TEST(WordWrap, NoLineLongerThanTheWidth)
-{
-    const std::string text = "Snakes are hunted by the computer while players lay bombs and flee";
-    for (int width = 1; width <= 20; ++width) {
-        std::string wrapped = wordWrap(text, width);
-        std::size_t start = 0;
-        while (start <= wrapped.size()) {
-            std::size_t end = wrapped.find('\n', start);
-            if (end == std::string::npos)
-                end = wrapped.size();
-            EXPECT_LE(end - start, std::size_t(width)) << width << ": " << wrapped;
-            start = end + 1;
-        }
-    }
-}

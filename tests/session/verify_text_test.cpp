@@ -4,7 +4,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "game/replay_data.h"
 #include "session/verify_text.h"
 #include "support/checks.h"
 #include "support/log_capture.h"
@@ -130,18 +129,6 @@ TEST_F(VerifyFiles, TheCompressedTextComesFirstThenThePlainOneThenNone)
     EXPECT_EQ(word, "compressed");
     writeFile(replay + ".verifyZ", "damaged");
     EXPECT_THROW(openVerifyInput(replay), std::runtime_error);
-}
-
-TEST(VerifyTextEnd, TheTextMustEndWithEnd)
-{
-    PackagedReplayData replay;
-    replay.inputVerify = std::make_shared<std::istringstream>("END\n");
-    EXPECT_NO_THROW(checkVerifyTextEnd(replay));
-    replay.inputVerify = std::make_shared<std::istringstream>("0\n32\n");
-    EXPECT_EQ(thrownBy([&] { checkVerifyTextEnd(replay); }),
-              "Assertion failed: 'end == \"END\"' at line 4570\n");
-    replay.inputVerify.reset();
-    EXPECT_NO_THROW(checkVerifyTextEnd(replay));
 }
 
 }
