@@ -107,6 +107,9 @@ public:
     // replay quietly through endReplayQuietly, which logs "EOF (<where>)".
     bool replayEndSeen = false;
     void endReplayQuietly(const char* where);
+    // The frame in which the replay input ran out before its end byte, if it
+    // did: the round ended quietly, but the file is not a whole replay.
+    std::optional<int> replayCutAtFrame;
     // True when an `std::ios_base::failure` just caught came from the end of
     // the replay input while playing (a quiet end), false for any other failure.
     bool replayInputAtEnd() const;

@@ -66,6 +66,8 @@ void Game::endReplayQuietly(const char* where)
 {
     log("EOF (%s)\n", where);
     replayEndSeen = true;
+    if (!replayCutAtFrame)
+        replayCutAtFrame = frameCounter;
 }
 
 bool Game::peekReplayEnd(const PackagedReplayData& replay, bool& replayEnded)
@@ -78,7 +80,7 @@ bool Game::peekReplayEnd(const PackagedReplayData& replay, bool& replayEnded)
         const auto next = replay.replayInput->peek();
         // A stream that does not throw at its end just reports it.
         if (next == std::char_traits<char>::eof() && replay.replayInput->eof()) {
-            log("EOF (peek replayEnd)\n");
+            endReplayQuietly("peek replayEnd");
             replayEnded = true;
             return true;
         }
@@ -88,7 +90,7 @@ bool Game::peekReplayEnd(const PackagedReplayData& replay, bool& replayEnded)
     } catch (const std::ios_base::failure&) {
         log("peek: ios_base failure\n");
         if (inputAtEnd(replay)) {
-            log("EOF (peek replayEnd)\n");
+            endReplayQuietly("peek replayEnd");
             replayEnded = true;
             return true;
         }
@@ -180,7 +182,7 @@ bool Game::isRoundOver()
 }
 
 // One game frame. Each rule has its step here and its body in the file of its
-// topic; a rule not built yet has an empty body there.
+// topic.
 void Game::update(bool& roundOver, bool& replayEnded, const std::shared_ptr<Music>& music)
 {
     // A replay that has simply run out runs nothing of the frame; one whose

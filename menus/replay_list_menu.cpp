@@ -1,7 +1,10 @@
 #include "menus/replay_list_menu.h"
 
 #include <allegro5/allegro.h>
+#include <boost/algorithm/string.hpp>
 #include <filesystem>
+#include <fmt/format.h>
+#include <optional>
 #include <sstream>
 #include <system_error>
 
@@ -9,9 +12,13 @@
 #include "frame/profiler.h"
 #include "frame/settings.h"
 #include "menus/menu_dialogs.h"
+#include "session/replay_error.h"
 #include "session/replay_folder.h"
 
 namespace {
+
+// The failures of "Test all replays" that one message screen lists.
+constexpr std::size_t maxFailuresShown = 8;
 
 std::string labelOf(const ReplayInfo& info)
 {
@@ -20,17 +27,37 @@ std::string labelOf(const ReplayInfo& info)
     return label.str();
 }
 
+void showErrors(const std::vector<std::string>& errors)
+{
+    std::vector<std::string> lines{"Error:"};
+    lines.insert(lines.end(), errors.begin(), errors.end());
+    lines.push_back("Press ENTER to exit");
+    menuDialogs.message(lines, ALLEGRO_KEY_ENTER, -1);
+}
+
+// Plays one replay; a damaged or incomplete one is shown as an error and the
+// list stays. Returns false for such a replay, else whether it was quit.
+std::optional<bool> playChecked(MenuContext& context, const ReplayInfo& info, ReplayTestOptions options,
+                                std::vector<std::string>& errors)
+{
+    try {
+        return menuDialogs.playGame(context.menuMusic, info.path, options);
+    } catch (const ReplayError& error) {
+        std::vector<std::string> lines;
+        boost::algorithm::split(lines, std::string(error.what()), boost::algorithm::is_any_of("\n"));
+        errors.insert(errors.end(), lines.begin(), lines.end());
+        return std::nullopt;
+    }
+}
+
 // A replay whose header could not be read shows why instead of playing.
 void playReplay(MenuContext& context, const ReplayInfo& info)
 {
-    if (!info.errors.empty()) {
-        std::vector<std::string> lines{"Error:"};
-        lines.insert(lines.end(), info.errors.begin(), info.errors.end());
-        lines.push_back("Press ENTER to exit");
-        menuDialogs.message(lines, ALLEGRO_KEY_ENTER, -1);
-        return;
-    }
-    menuDialogs.playGame(context.menuMusic, info.path, ReplayTestOptions{false, false});
+    std::vector<std::string> errors = info.errors;
+    if (errors.empty())
+        playChecked(context, info, ReplayTestOptions{false, false}, errors);
+    if (!errors.empty())
+        showErrors(errors);
 }
 
 // Removes the replay and its verify companions; a companion that is not there
@@ -59,18 +86,38 @@ void deleteReplay(CmdButtonAction& entry, ReplayInfo info)
 }
 
 // Plays every readable replay of the folder fast, without results screens,
-// stopping when one is quit; a replay that fails its verification ends the
-// program like any other failed check.
+// stopping when one is quit. A damaged or incomplete replay counts as failed
+// and the test goes on; the failures are shown at the end. A replay that
+// fails its verification ends the program like any other failed check.
 void testAllReplays(MenuContext& context)
 {
     profiler.startTimer("testAllReplays");
+    int played = 0;
+    std::vector<std::string> failures;
     for (const ReplayInfo& info : getAllReplays(true)) {
         if (!info.errors.empty())
             continue;
-        if (menuDialogs.playGame(context.menuMusic, info.path, ReplayTestOptions{true, true}))
+        ++played;
+        std::vector<std::string> errors;
+        const std::optional<bool> quit = playChecked(context, info, ReplayTestOptions{true, true}, errors);
+        if (!quit) {
+            failures.push_back(std::to_string(info.number) + ": " + errors.front());
+            logStdString("Replay failed: " + info.path + ": " + errors.front() + "\n");
+        } else if (*quit) {
             break;
+        }
     }
     log("Test all replays: %f seconds\n", profiler.stopTimer("testAllReplays"));
+    log("Replays tested: %d, failed: %d\n", played, int(failures.size()));
+    if (failures.empty())
+        return;
+    std::vector<std::string> lines{fmt::format("{} of {} replays failed:", failures.size(), played)};
+    const std::size_t shown = std::min(failures.size(), maxFailuresShown);
+    lines.insert(lines.end(), failures.begin(), failures.begin() + long(shown));
+    if (failures.size() > shown)
+        lines.push_back(fmt::format("and {} more (see the log)", failures.size() - shown));
+    lines.push_back("Press ENTER to exit");
+    menuDialogs.message(lines, ALLEGRO_KEY_ENTER, -1);
 }
 
 }

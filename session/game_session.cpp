@@ -80,7 +80,6 @@ GameSession::GameSession(bool record, std::string replayPath, ReplayTestOptions 
     logStdString(playing_ ? "New game, replay: " + replayPath_ + "\n" : std::string("New game\n"));
     emptyPlayersAndTeams();
     savedOptions_ = gameOptions;
-    savedFastForward_ = fastForward;
     savedTwoSecondFrameCount_ = twoSecondFrameCount;
 }
 
@@ -99,7 +98,8 @@ void GameSession::restore()
         return;
     restored_ = true;
     gameOptions = savedOptions_;
-    fastForward = savedFastForward_;
+    // Fast forward belongs to the game that asked for it.
+    fastForward = false;
     twoSecondFrameCount = savedTwoSecondFrameCount_;
     applyUpdateRate(savedOptions_.updateRate);
 }

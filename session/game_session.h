@@ -11,6 +11,7 @@
 #include "session/replay_header.h"
 
 class Game;
+struct GameLoopState;
 class Music;
 class RoundRecording;
 
@@ -39,13 +40,14 @@ struct RoundOutcome {
     bool setupFailed = false;    // the players did not fit on the arena
     bool gameOver = false;       // somebody has the wins needed
     std::string replayPath;      // the replay recorded or played
+    bool replaySaved = true;     // false when the recording could not be written whole
     int frames = 0;
 };
 
 // One session in steps, so a harness can run rounds one at a time:
 // start(), then playRound() until sessionOver(), then end(). Whatever way the
-// object goes (exceptions included), the game options, fast forward, the timer
-// rate and the two-second frame count are put back as they were.
+// object goes (exceptions included), the game options, the timer rate and the
+// two-second frame count are put back as they were, and fast forward is off.
 class GameSession {
 public:
     GameSession(bool record, std::string replayPath, ReplayTestOptions options);
@@ -67,13 +69,14 @@ private:
     void startReplay();
     void buildPlayers();
     void showResults(Game& game, RoundOutcome& outcome);
+    // Throws ReplayError when the played replay ran out before its end byte.
+    void requireWholeReplay(const Game& game, const GameLoopState& state);
 
     bool record_;
     std::string replayPath_;
     ReplayTestOptions options_;
     bool playing_;
     GameOptions savedOptions_;
-    bool savedFastForward_;
     int savedTwoSecondFrameCount_;
     bool restored_ = false;
     std::unique_ptr<std::ifstream> replayInput_;

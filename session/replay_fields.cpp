@@ -6,11 +6,13 @@
 #include <stdexcept>
 
 #include "frame/file_stream.h"
+#include "session/replay_error.h"
 #include "session/replay_header.h"
 
 void invalidReplay(const std::string& field, long long value)
 {
-    throw std::runtime_error("Invalid replay: " + field + " " + std::to_string(value));
+    const std::string detail = field + " " + std::to_string(value);
+    throw ReplayError("Invalid replay: " + detail, detail);
 }
 
 void requireInRange(const char* field, long long value, long long lowest, long long highest)

@@ -59,7 +59,8 @@ void readHeader(ReplayInfo& info)
         int version = -1;
         std::optional<ReplayHeaderOptions> header = deserialiseOptions(in, version);
         info.version = version;
-        if (version < 0) {
+        // Versions start at 1: a file claiming 0 or less is no replay of any build.
+        if (version < 1) {
             info.errors.push_back("Invalid replay version: " + versionString(version));
         } else if (version < futureVersion) {
             if (header) {

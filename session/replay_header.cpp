@@ -13,6 +13,7 @@
 #include "frame/version.h"
 #include "game/replay_data.h"
 #include "game/round_state.h"
+#include "session/replay_error.h"
 #include "session/replay_fields.h"
 #include "session/replay_info.h"
 #include "session/replay_setup_records.h"
@@ -94,7 +95,7 @@ void validateOptions(const ReplayHeaderOptions& header)
     requireInRange("arena width", header.arenaSize.x, 5, 127);
     requireInRange("arena height", header.arenaSize.y, 5, 127);
     if (std::string bad = findInvalidGameOption(o); !bad.empty())
-        throw std::runtime_error("Invalid replay: " + bad);
+        throw ReplayError("Invalid replay: " + bad, bad);
     requireCount("initialPlayerSpeed", o.initialPlayerSpeed);
     requireCount("maxPlayerSpeed", o.maxPlayerSpeed);
     requireCount("snailSeconds", o.snailSeconds);
@@ -157,7 +158,8 @@ void checkMarker(std::istream& in, const char* marker)
     in.read(read.data(), std::streamsize(read.size()));
     File::requireRead(in);
     if (read != expected)
-        throw std::runtime_error("matchedMarker " + expected + " failed:\n" + printable(read));
+        throw ReplayError("matchedMarker " + expected + " failed:\n" + printable(read),
+                          "marker " + expected + " missing", ", found \"" + printable(read) + "\"");
 }
 
 void serialiseSetup(std::ostream& out)
@@ -172,24 +174,26 @@ void serialiseSetup(std::ostream& out)
 
 std::optional<ReplayHeaderOptions> deserialiseOptions(std::istream& in, int& version)
 {
-    ReplayFieldReader versionReader(in, 0);
-    version = versionReader.readI32();
-    if (!readableVersion(version))
-        return std::nullopt;
-    ReplayFieldReader reader(in, version);
-    ReplayHeaderOptions header;
-    codeOptions(reader, header.options, header.arenaSize);
-    validateOptions(header);
-    return header;
+    return readReplaySection(in, "options header", [&]() -> std::optional<ReplayHeaderOptions> {
+        ReplayFieldReader versionReader(in, 0);
+        version = versionReader.readI32();
+        if (!readableVersion(version))
+            return std::nullopt;
+        ReplayFieldReader reader(in, version);
+        ReplayHeaderOptions header;
+        codeOptions(reader, header.options, header.arenaSize);
+        validateOptions(header);
+        return header;
+    });
 }
 
 std::vector<PlayerSetupRecord> deserialiseSetup(std::istream& in, int& version)
 {
     std::optional<ReplayHeaderOptions> header = deserialiseOptions(in, version);
     if (version >= firstFutureReplayVersion)
-        throw std::runtime_error("Replay from future version of game: " + versionString(version));
+        throw ReplayError("Replay from future version of game: " + versionString(version));
     if (!header)
-        invalidReplay("version", version);
+        readReplaySection(in, "version", [&] { invalidReplay("version", version); });
 
     gameOptions = header->options;
     grid_squares_x = header->arenaSize.x;
@@ -202,6 +206,8 @@ std::vector<PlayerSetupRecord> deserialiseSetup(std::istream& in, int& version)
     formatReplayInfo(label, info);
     logStdString(label.str() + "\n");
 
-    ReplayFieldReader reader(in, version);
-    return readSetupRecords(reader);
+    return readReplaySection(in, "teams and players", [&] {
+        ReplayFieldReader reader(in, version);
+        return readSetupRecords(reader);
+    });
 }

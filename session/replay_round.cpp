@@ -7,6 +7,7 @@
 #include "game/replay_data.h"
 #include "game/replay_records.h"
 #include "game/round_state.h"
+#include "session/replay_error.h"
 #include "session/replay_fields.h"
 #include "session/replay_header.h"
 
@@ -50,12 +51,14 @@ void serialiseRoundSettings(const PackagedReplayData& replay, const Game& game)
 void deserialiseRoundSettings(PackagedReplayData& replay, Game& game)
 {
     ReplayFieldReader reader = replayReader(replay);
-    codeRoundSettings(reader, game);
-    if (gameOptions.resolvedTimeBeforeShrinking)
-        requireInRange("resolvedTimeBeforeShrinking", *gameOptions.resolvedTimeBeforeShrinking, 0,
-                       1 << 30);
-    for (int corner : {game.hillArea.x0, game.hillArea.y0, game.hillArea.x1, game.hillArea.y1})
-        requireInRange("hillArea", corner, -hillCornerLimit, hillCornerLimit);
+    readReplaySection(reader.stream(), "round settings", [&] {
+        codeRoundSettings(reader, game);
+        if (gameOptions.resolvedTimeBeforeShrinking)
+            requireInRange("resolvedTimeBeforeShrinking", *gameOptions.resolvedTimeBeforeShrinking, 0,
+                           1 << 30);
+        for (int corner : {game.hillArea.x0, game.hillArea.y0, game.hillArea.x1, game.hillArea.y1})
+            requireInRange("hillArea", corner, -hillCornerLimit, hillCornerLimit);
+    });
 }
 
 void serialiseGrid(const PackagedReplayData& replay)
@@ -78,28 +81,32 @@ void serialiseGrid(const PackagedReplayData& replay)
 void deserialiseGrid(PackagedReplayData& replay, const char* gridMarker, const char* positionsMarker)
 {
     ReplayFieldReader reader = replayReader(replay);
-    for (int x = 0; x < grid_squares_x; ++x) {
-        for (int y = 0; y < grid_squares_y; ++y) {
-            const int kind = reader.readI8();
-            if (!isCellKind(kind))
-                invalidReplay("cell kind", kind);
-            const int powerup = reader.readI8();
-            requireInRange("powerup", powerup, 0, powerupTypeCount - 1);
-            grid.at(x, y) = kind;
-            powerupGrid.at(x, y) = powerup;
+    readReplaySection(reader.stream(), "grid", [&] {
+        for (int x = 0; x < grid_squares_x; ++x) {
+            for (int y = 0; y < grid_squares_y; ++y) {
+                const int kind = reader.readI8();
+                if (!isCellKind(kind))
+                    invalidReplay("cell kind", kind);
+                const int powerup = reader.readI8();
+                requireInRange("powerup", powerup, 0, powerupTypeCount - 1);
+                grid.at(x, y) = kind;
+                powerupGrid.at(x, y) = powerup;
+            }
         }
-    }
-    reader.marker(gridMarker);
+        reader.marker(gridMarker);
+    });
     if (!reader.has(5))
         return;
-    for (const auto& p : player) {
-        const int x = reader.readI32();
-        const int y = reader.readI32();
-        requireInRange("player x", x, 0, (grid_squares_x - 1) * cellSize);
-        requireInRange("player y", y, 0, (grid_squares_y - 1) * cellSize);
-        p->x = x;
-        p->y = y;
-        p->startCell = pixelToCell(x, y);
-    }
-    reader.marker(positionsMarker);
+    readReplaySection(reader.stream(), "start positions", [&] {
+        for (const auto& p : player) {
+            const int x = reader.readI32();
+            const int y = reader.readI32();
+            requireInRange("player x", x, 0, (grid_squares_x - 1) * cellSize);
+            requireInRange("player y", y, 0, (grid_squares_y - 1) * cellSize);
+            p->x = x;
+            p->y = y;
+            p->startCell = pixelToCell(x, y);
+        }
+        reader.marker(positionsMarker);
+    });
 }

@@ -20,6 +20,11 @@ RoundRecording::~RoundRecording()
     if (finished_)
         return;
     logStdString(fmt::format("Removing unfinished replay {}\n", path_));
+    removeFiles();
+}
+
+void RoundRecording::removeFiles()
+{
     replay_.close();
     verify_.close();
     std::error_code ignored;
@@ -27,16 +32,21 @@ RoundRecording::~RoundRecording()
         std::filesystem::remove(path_ + suffix, ignored);
 }
 
-void RoundRecording::finish()
+bool RoundRecording::finish()
 {
     File::writeIntAsInt8(replay_, replayEndByte);
     replay_.flush();
     replay_.close();
-    if (replay_.fail())
-        logStdString(fmt::format("Error: the replay {} could not be written completely\n", path_));
-    // The replay itself is whole from here on, whatever becomes of its verify text.
     finished_ = true;
-    finishVerifyText(path_, verify_);
+    const bool replayWritten = !replay_.fail();
+    if (!replayWritten)
+        logStdString(fmt::format("Error: the replay {} could not be written completely\n", path_));
+    const bool verifyWritten = finishVerifyText(path_, verify_);
     if (verify_.is_open())
         verify_.close();
+    if (replayWritten && verifyWritten)
+        return true;
+    logStdString(fmt::format("Removing incomplete replay {}\n", path_));
+    removeFiles();
+    return false;
 }

@@ -20,13 +20,17 @@ public:
     const std::string& path() const { return path_; }
 
     // After the round: the end byte, then the replay is flushed, closed and
-    // checked (a failed write is logged as an error), and the verify text is
-    // ended, compressed and checked.
-    void finish();
+    // checked, and the verify text is ended, compressed and checked. True when
+    // both are whole on disk. When either could not be written completely
+    // (a full disk), the error is logged and the replay is removed with its
+    // companions, so that no part of it can later pass as a whole round.
+    bool finish();
 
 private:
     std::string path_;
     std::ofstream replay_;
     std::ofstream verify_;
     bool finished_ = false;
+
+    void removeFiles();
 };

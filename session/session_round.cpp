@@ -1,6 +1,8 @@
 #include <allegro5/allegro.h>
 #include <boost/algorithm/string.hpp>
+#include <fmt/format.h>
 #include <iomanip>
+#include <optional>
 #include <sstream>
 #include <variant>
 
@@ -25,6 +27,7 @@
 #include "session/game_loop.h"
 #include "session/game_session.h"
 #include "session/replay_header.h"
+#include "session/replay_error.h"
 #include "session/replay_folder.h"
 #include "session/round_recording.h"
 #include "session/session_screens.h"
@@ -58,6 +61,26 @@ void logRoundEnd(const GameLoopState& state)
     std::ostringstream s;
     s << "Average FPS: " << std::fixed << std::setprecision(1) << calcAverageFps() << '\n';
     logString(s);
+}
+
+// A recording that could not be written whole is gone: the players hear of it
+// once, after its round.
+void showReplayNotSaved()
+{
+    sessionScreens.msgScreen({"The replay of this round could not be saved", "Press ENTER or button 1"},
+                             ALLEGRO_KEY_ENTER, -1);
+}
+
+// The frame after which a played replay ran out before its end byte, if it
+// did. A round that ended on its own must still be followed by the end byte.
+std::optional<int> replayCutAt(const Game& game, const GameLoopState& state, std::istream& replayInput)
+{
+    if (game.replayCutAtFrame || !state.roundOver || state.replayEnded)
+        return game.replayCutAtFrame;
+    replayInput.exceptions(std::ios::goodbit);
+    if (replayInput.peek() == std::char_traits<char>::eof())
+        return frameCounter;
+    return std::nullopt;
 }
 
 // Computer snakes belong to one round; the hunters' opponents start afresh.
@@ -138,7 +161,15 @@ RoundOutcome GameSession::playRound()
     for (const char* section : {"advance", "render1", "render2"})
         profiler.addAveragedTimer(section, 1);
     log("Begin game\n");
-    runGameLoop(game, music, options_, playing_ ? replayPath_ : std::string(), state);
+    try {
+        runGameLoop(game, music, options_, playing_ ? replayPath_ : std::string(), state);
+    } catch (const std::ios_base::failure&) {
+        // The end of the file ends a replay quietly inside the rules; any
+        // other failure to read it is a damaged file.
+        if (!playing_)
+            throw;
+        throwLocatedReplayError(*replayInput_, "frame records unreadable");
+    }
     outcome.frames = frameCounter;
 
     logRoundEnd(state);
@@ -146,8 +177,12 @@ RoundOutcome GameSession::playRound()
         music->stop();
 
     if (recording) {
-        recording->finish();
+        outcome.replaySaved = recording->finish();
+        if (!outcome.replaySaved)
+            showReplayNotSaved();
     } else if (playing_) {
+        if (!state.quit)
+            requireWholeReplay(game, state);
         // Checked while the replay is open, so a failure tells where it stopped.
         if (!state.quit && !state.replayEnded)
             checkVerifyTextEnd(game.replayData);
@@ -161,9 +196,17 @@ RoundOutcome GameSession::playRound()
         quit_ = true;
     if (!state.quit && !state.replayEnded && !options_.skipResults)
         showResults(game, outcome);
-    dropRoundOnlyPlayers();
     over_ = outcome.gameOver || state.quit || playing_;
     return outcome;
+}
+
+void GameSession::requireWholeReplay(const Game& game, const GameLoopState& state)
+{
+    if (const std::optional<int> frame = replayCutAt(game, state, *replayInput_)) {
+        const std::string text = fmt::format("Replay incomplete: no end byte after frame {}", *frame);
+        logStdString(text + "\n");
+        throw ReplayError(text);
+    }
 }
 
 void GameSession::showResults(Game& game, RoundOutcome& outcome)
@@ -179,6 +222,7 @@ void GameSession::showResults(Game& game, RoundOutcome& outcome)
     }
     sessionScreens.trophyRoom(results, winnerCount == 0, diagnosticMode ? outcome.replayPath : std::string());
     outcome.gameOver = maxWins(results) >= gameOptions.winsNeeded;
+    dropRoundOnlyPlayers();
     if (outcome.gameOver && lootboxesEnabled)
         sessionScreens.lootboxRoom();
 }

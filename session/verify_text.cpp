@@ -12,6 +12,8 @@
 #include "frame/assertion.h"
 #include "frame/log.h"
 #include "game/replay_data.h"
+#include "platform/regular_file.h"
+#include "session/replay_error.h"
 
 namespace {
 
@@ -103,9 +105,7 @@ std::string compress(std::string_view data, int level)
 
 void Decompressor::checkInputSize(std::size_t size) const
 {
-    // The output grows in steps of twice the input: that double, and so the
-    // input too, must stay within the limit.
-    if (size > limit_ / 2)
+    if (size > inputLimit())
         throw std::runtime_error(memoryText);
 }
 
@@ -150,7 +150,7 @@ std::string decompress(std::string_view data)
     return Decompressor()(data);
 }
 
-void finishVerifyText(const std::string& replayPath, std::ostream& verifyOutput)
+bool finishVerifyText(const std::string& replayPath, std::ostream& verifyOutput)
 {
     const std::string plainPath = replayPath + ".verify";
     const std::string compressedPath = replayPath + ".verifyZ";
@@ -160,7 +160,7 @@ void finishVerifyText(const std::string& replayPath, std::ostream& verifyOutput)
         text = readWholeFile(plainPath);
     if (!text) {
         logStdString("Error: the verify text " + plainPath + " could not be written\n");
-        return;
+        return false;
     }
 
     log("Save compressed verify file\n");
@@ -171,41 +171,70 @@ void finishVerifyText(const std::string& replayPath, std::ostream& verifyOutput)
         std::filesystem::remove(compressedPath, ignored);
         logStdString("Error: the compressed verify text " + compressedPath +
                      " could not be written\n");
-        return;
+        return false;
     }
     log("Done\n");
 
     log("Test decompressed replay against original verify text\n");
     std::optional<std::string> storedBytes = readWholeFile(compressedPath);
     const std::string decompressed = decompress(storedBytes ? *storedBytes : std::string());
-    if (decompressed != *text)
+    if (decompressed != *text) {
+        // The plain text stays to check the replay against.
+        std::error_code ignored;
+        std::filesystem::remove(compressedPath, ignored);
         failAssertion("str == decomp", 4608);
+    }
 
     log("Delete original verify file\n");
     std::filesystem::remove(plainPath);
+    return true;
+}
+
+namespace {
+
+// A companion that is there but cannot be read, or is no verify text, makes
+// the replay unplayable as it stands: the player is told, never kept waiting.
+[[noreturn]] void refuseVerifyFile(const std::string& path, const std::string& reason)
+{
+    const std::string text = "Invalid verify file " + path + ": " + reason;
+    logStdString(text + "\n");
+    throw ReplayError(text);
+}
+
+// The companion's bytes; nothing when there is none. Only a regular file of
+// at most `limit` bytes is read, without ever waiting on a pipe or device.
+std::optional<std::string> readCompanion(const std::string& path, std::size_t limit)
+{
+    platform::RegularFileRead file = platform::readRegularFile(path, limit);
+    if (file.state == platform::FileReadState::Missing)
+        return std::nullopt;
+    logStdString(fmt::format("Opening {}\n", path));
+    if (file.state == platform::FileReadState::Unreadable)
+        refuseVerifyFile(path, file.reason);
+    return std::move(file.bytes);
+}
+
 }
 
 std::shared_ptr<std::istream> openVerifyInput(const std::string& replayPath)
 {
     const std::string compressedPath = replayPath + ".verifyZ";
     const std::string plainPath = replayPath + ".verify";
-    if (std::filesystem::exists(compressedPath)) {
-        logStdString(fmt::format("Opening {}\n", compressedPath));
-        std::optional<std::string> bytes = readWholeFile(compressedPath);
-        if (!bytes)
-            throw std::runtime_error("Could not read " + compressedPath);
+    const Decompressor decompressor;
+    if (std::optional<std::string> bytes = readCompanion(compressedPath, decompressor.inputLimit())) {
         log("Decompressing\n");
-        std::string text = decompress(*bytes);
+        std::string text;
+        try {
+            text = decompressor(*bytes);
+        } catch (const std::runtime_error& error) {
+            refuseVerifyFile(compressedPath, error.what());
+        }
         log("Writing decompressed data to replayInputVerify\n");
         return std::make_shared<std::istringstream>(std::move(text));
     }
-    if (std::filesystem::exists(plainPath)) {
-        logStdString(fmt::format("Opening {}\n", plainPath));
-        auto file = std::make_shared<std::ifstream>(plainPath);
-        if (!*file)
-            throw std::runtime_error("Could not read " + plainPath);
-        return file;
-    }
+    // A plain text may be as long as a decompressed one.
+    if (std::optional<std::string> text = readCompanion(plainPath, decompressor.outputLimit()))
+        return std::make_shared<std::istringstream>(std::move(*text));
     return nullptr;
 }
 

@@ -23,6 +23,10 @@ public:
 
     // Throws unless an input of `size` bytes may be inflated under the limit.
     void checkInputSize(std::size_t size) const;
+    // The output grows in steps of twice the input: that double, and so the
+    // input too, must stay within the limit.
+    std::size_t inputLimit() const { return limit_ / 2; }
+    std::size_t outputLimit() const { return limit_; }
     std::string operator()(std::string_view data) const;
 
 private:
@@ -31,10 +35,13 @@ private:
 
 // After the round's end byte: ends the text with "END", compresses it into
 // path + ".verifyZ", checks the round trip and removes the plain file. A plain
-// file that could not be written leaves no compressed companion (logged).
-void finishVerifyText(const std::string& replayPath, std::ostream& verifyOutput);
+// file that could not be written leaves no compressed companion (logged), and
+// the result is false.
+bool finishVerifyText(const std::string& replayPath, std::ostream& verifyOutput);
 // The verify text of a replay to check against: the decompressed ".verifyZ",
-// else the plain ".verify", else none (null).
+// else the plain ".verify", else none (null). A companion that is not a
+// regular file, is too large or does not decompress throws ReplayError
+// ("Invalid verify file <path>: <reason>"), without waiting on it.
 std::shared_ptr<std::istream> openVerifyInput(const std::string& replayPath);
 // After a round played to its end: the verify text's next word must be "END".
 void checkVerifyTextEnd(const PackagedReplayData& replay);

@@ -3,15 +3,21 @@
 // tests; run it from the game's run folder under an X server.
 //
 //   tamwick_harness record <corpus folder> <case>...
-//       a case is "mode,players,arena size id,update rate,frames[,rounds]";
+//       a case is "mode,players,arena size id,update rate,frames[,rounds[,seed]]";
 //       each case is recorded twice from the same seed, the two recordings are
-//       compared byte for byte, the first is copied into the corpus folder and
-//       every copied replay is then played back and verified.
+//       compared byte for byte, the first is copied into the corpus folder as
+//       number seed * 10 + round, and every copied replay is then played back
+//       and verified.
 //   tamwick_harness verify <replay>...
 //       plays each replay back with verification.
 //
-// Prints one line per step ("RECORDED", "SAME", "DIFFERENT", "VERIFIED",
-// "FAILED") and exits 1 when any step failed.
+// A case's frames are the most each round may run (0: no limit); a round
+// stopped there ends the game like a quit one, so a case of several rounds
+// needs rounds that end on their own.
+//
+// Prints one line per step ("RECORDED <case> <path> frames N over|stopped",
+// "SAME", "DIFFERENT", "VERIFIED", "VERIFIED <path> through END" for a round
+// that ended on its own, "FAILED") and exits 1 when any step failed.
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -23,7 +29,9 @@
 #include "frame/startup.h"
 #include "game/ai_snake_search.h"
 #include "game/auto_random_input.h"
+#include "frame/version.h"
 #include "game/game_options.h"
+#include "game/replay_data.h"
 #include "session/game_session.h"
 #include "session/replay_folder.h"
 #include "session/update_rate.h"
@@ -40,9 +48,12 @@ struct Case {
     int rate = 60;
     int frames = 600;
     int rounds = 1;
+    unsigned seed = 1;
 };
 
-Case parseCase(const std::string& text)
+// "mode,players,arena,rate,frames[,rounds[,seed]]"; the seed is the case's
+// place in the list (from 1) unless given.
+Case parseCase(const std::string& text, unsigned place)
 {
     std::vector<int> v;
     std::istringstream in(text);
@@ -50,7 +61,7 @@ Case parseCase(const std::string& text)
         v.push_back(std::stoi(field));
     if (v.size() < 5)
         throw std::invalid_argument("a case needs mode,players,arena,rate,frames: " + text);
-    return {v[0], v[1], v[2], v[3], v[4], v.size() > 5 ? v[5] : 1};
+    return {v[0], v[1], v[2], v[3], v[4], v.size() > 5 ? v[5] : 1, v.size() > 6 ? unsigned(v[6]) : place};
 }
 
 const char* const companions[] = {"", ".verify", ".verifyZ"};
@@ -60,8 +71,8 @@ const char* const companions[] = {"", ".verify", ".verifyZ"};
 // same way however busy the machine is.
 constexpr std::int64_t steadyDecisionNanoseconds = 4'000'000;
 
-// Records the case's rounds from a fixed seed; returns their replay paths.
-std::vector<std::string> record(const Case& c, unsigned seed)
+// Records the case's rounds from a fixed seed.
+std::vector<RoundOutcome> record(const Case& c, unsigned seed)
 {
     std::srand(seed);
     levelRng = std::mt19937{};
@@ -73,13 +84,16 @@ std::vector<std::string> record(const Case& c, unsigned seed)
     gameOptions.arenaSize = c.arena;
     setUpdateRate(c.rate);
     advanceLimit = c.frames;
-    std::vector<std::string> paths;
-    GameSession session(true, "", {true, true});
+    std::vector<RoundOutcome> outcomes;
+    // Results between rounds run as in a game (their screens are the headless
+    // ones), so computer snakes leave with their round.
+    GameSession session(true, "", {true, false});
     session.start();
-    for (int round = 0; round < c.rounds; ++round)
-        paths.push_back(session.playRound().replayPath);
+    // A round stopped by the frame limit ends the game, as a quit one does.
+    for (int round = 0; round < c.rounds && !session.sessionOver(); ++round)
+        outcomes.push_back(session.playRound());
     session.end();
-    return paths;
+    return outcomes;
 }
 
 bool sameFiles(const std::string& a, const std::string& b)
@@ -94,12 +108,17 @@ bool sameFiles(const std::string& a, const std::string& b)
     return true;
 }
 
+// Plays the replay's one round the way play_the_game does. A round that ended
+// on its own was checked through the verify text's "END" as well.
 bool verify(const std::string& path)
 {
     advanceLimit = 0;
     try {
-        play_the_game(false, path, {true, true});
-        std::cout << "VERIFIED " << path << std::endl;
+        GameSession session(false, path, {true, true});
+        session.start();
+        const RoundOutcome outcome = session.playRound();
+        session.end();
+        std::cout << "VERIFIED " << path << (outcome.roundOver ? " through END" : "") << std::endl;
         return true;
     } catch (const std::exception& e) {
         std::string what = e.what();
@@ -111,27 +130,36 @@ bool verify(const std::string& path)
     }
 }
 
+// The corpus copy of a case's round: numbered by the seed and the round, so
+// that harnesses recording different cases into one folder never collide.
+fs::path corpusName(const fs::path& corpus, const Case& c, std::size_t round)
+{
+    return corpus / (std::to_string(c.seed * 10 + round) + "." + versionString(replayOutputVersion) + ".replay");
+}
+
 int recordCorpus(const fs::path& corpus, const std::vector<std::string>& cases)
 {
     fs::create_directories(corpus);
     bool ok = true;
     std::vector<std::string> kept;
-    unsigned seed = 1;
+    unsigned place = 1;
     for (const std::string& text : cases) {
-        const Case c = parseCase(text);
-        const std::vector<std::string> first = record(c, seed);
-        const std::vector<std::string> second = record(c, seed);
-        ++seed;
+        const Case c = parseCase(text, place++);
+        const std::vector<RoundOutcome> first = record(c, c.seed);
+        const std::vector<RoundOutcome> second = record(c, c.seed);
+        if (first.size() > 10)
+            throw std::invalid_argument("a case records at most ten rounds: " + text);
         for (std::size_t i = 0; i < first.size(); ++i) {
-            std::cout << "RECORDED " << text << " " << first[i] << std::endl;
-            const bool same = i < second.size() && sameFiles(first[i], second[i]);
+            const std::string& path = first[i].replayPath;
+            std::cout << "RECORDED " << text << " " << path << " frames " << first[i].frames
+                      << (first[i].roundOver ? " over" : " stopped") << std::endl;
+            const bool same = i < second.size() && sameFiles(path, second[i].replayPath);
             std::cout << (same ? "SAME " : "DIFFERENT ") << text << " round " << i << std::endl;
             ok = ok && same;
-            const fs::path target = corpus / fs::path(first[i]).filename();
+            const fs::path target = corpusName(corpus, c, i);
             for (const char* suffix : companions) {
-                if (fs::exists(first[i] + suffix))
-                    fs::copy_file(first[i] + suffix, target.string() + suffix,
-                                  fs::copy_options::overwrite_existing);
+                if (fs::exists(path + suffix))
+                    fs::copy_file(path + suffix, target.string() + suffix, fs::copy_options::overwrite_existing);
             }
             kept.push_back(target.string());
         }

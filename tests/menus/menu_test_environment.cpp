@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "controls/keyboard_state.h"
+#include "session/replay_error.h"
 #include "frame/app_globals.h"
 #include "frame/quit_request.h"
 #include "frame/config.h"
@@ -71,6 +72,8 @@ MenuTestEnvironment::MenuTestEnvironment()
     };
     menuDialogs.playGame = [this, next](std::shared_ptr<Music>&, std::string path, ReplayTestOptions options) {
         games.push_back({path, options.fast, options.skipResults});
+        if (auto error = gameErrors.find(path); error != gameErrors.end())
+            throw ReplayError(error->second);
         return next(gameResults, false);
     };
 

@@ -61,6 +61,8 @@ public:
     std::vector<Game> games;
     // What the played games return, in order; false when none is left.
     std::vector<bool> gameResults;
+    // Replays that cannot be played: the path and the ReplayError's text.
+    std::map<std::string, std::string> gameErrors;
 
 private:
     MenuDialogs savedDialogs_;

@@ -205,4 +205,37 @@ TEST_F(ReplayList, TestAllReplaysComesFirstPlaysEveryReadableReplayAndLogsTheTim
     EXPECT_EQ(env.games.size(), 2u) << "a quit replay stops the test";
 }
 
+// A damaged or incomplete replay is shown as an error and the list stays; in
+// "Test all replays" it counts as failed, the test goes on, and the failures
+// are shown at the end.
+TEST_F(ReplayList, AReplayThatCannotBePlayedIsShownAndTheListGoesOn)
+{
+    showReplayTestOptions = true;
+    replay(1, 0, 1);
+    const fs::path cut = replay(2, 5, 2);
+    const fs::path damaged = replay(3, 1, 3);
+    env.gameErrors[cut.string()] = "Replay incomplete: no end byte after frame 40";
+    env.gameErrors[damaged.string()] = "Invalid replay: grid cut short at byte 300";
+    auto menu = list();
+
+    LogCapture log;
+    env.tap(*menu, ALLEGRO_KEY_ENTER);
+    EXPECT_EQ(env.games.size(), 3u);
+    ASSERT_EQ(env.messages.size(), 1u);
+    EXPECT_EQ(env.messages[0].lines, (Texts{"2 of 3 replays failed:", "3: Invalid replay: grid cut short at byte 300",
+                                            "2: Replay incomplete: no end byte after frame 40",
+                                            "Press ENTER to exit"}));
+    EXPECT_TRUE(anyLineStartsWith(log.lines(), "Replays tested: 3, failed: 2"));
+
+    env.messages.clear();
+    env.games.clear();
+    env.select(*menu, "2 - ");
+    env.tap(*menu, ALLEGRO_KEY_ENTER);
+    ASSERT_EQ(env.games.size(), 1u);
+    ASSERT_EQ(env.messages.size(), 1u);
+    EXPECT_EQ(env.messages[0].lines,
+              (Texts{"Error:", "Replay incomplete: no end byte after frame 40", "Press ENTER to exit"}));
+    EXPECT_EQ(env.messages[0].key, ALLEGRO_KEY_ENTER);
+}
+
 }

@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include <algorithm>
 
@@ -10,7 +13,10 @@
 #include "game/player.h"
 #include "game/round_state.h"
 #include "game/team.h"
+#include "game/ai_snakes.h"
+#include "game/game.h"
 #include "session/game_session.h"
+#include "session/replay_error.h"
 #include "session/replay_folder.h"
 #include "session/session_players.h"
 #include "session/session_screens.h"
@@ -124,6 +130,8 @@ TEST_F(Session, QuickStartDealsPlayersIntoTheModesTeams)
 
 TEST_F(Session, TheAdvanceLimitEndsTheSessionAsQuitAndEverythingIsRestored)
 {
+    // As the command line's fast forward leaves it: the session ends it.
+    fastForward = true;
     gameOptions.updateRate = 144;
     gameOptions.updateRateMultiplier = 2;
     advanceLimit = 100;
@@ -232,6 +240,140 @@ TEST_F(Session, AFailingReplayStillRestoresTheOptions)
     EXPECT_ANY_THROW(play_the_game(false, home.folder().str() + "/missing.replay", {true, true}));
     EXPECT_EQ(gameOptions.numPlayers, 5);
     EXPECT_FALSE(fastForward);
+}
+
+// Computer snakes leave with the round's results, after the trophy room and
+// before the loot-box room, and Snake Hunter's snake team is emptied with
+// them; a round without results leaves them to the end of the session.
+TEST_F(Session, ComputerSnakesLeaveWithTheResultsBeforeTheLootBoxRoom)
+{
+    gameOptions.gameMode = GameMode::SnakeHunter;
+    gameOptions.winsNeeded = 1;
+    lootboxesEnabled = true;
+    duringRounds([] {
+        if (frameCounter == 10 && player.size() == 2) {
+            auto snake = makeAiSnakePlayer(120, {1, 1}, std::nullopt);
+            snake->dead = true;
+            player.push_back(snake);
+            teams[1].addPlayer(snake);
+            player[1]->dead = true;
+            currentGame->aiSnakesToSpawn = 0;
+        }
+    });
+    std::vector<std::size_t> seen;
+    auto count = [&] {
+        seen.push_back(player.size());
+        seen.push_back(teams[1].members.size());
+    };
+    sessionScreens.trophyRoom = [&](const std::vector<ScoringEntity>&, bool, const std::string&) { count(); };
+    sessionScreens.lootboxRoom = count;
+    {
+        GameSession session(false, "", {});
+        ASSERT_TRUE(session.start());
+        EXPECT_TRUE(session.playRound().roundOver);
+        EXPECT_EQ(seen, (std::vector<std::size_t>{3, 1, 2, 0}));
+        session.end();
+    }
+    seen.clear();
+    GameSession session(false, "", {true, true});
+    ASSERT_TRUE(session.start());
+    EXPECT_TRUE(session.playRound().roundOver);
+    EXPECT_TRUE(seen.empty());
+    EXPECT_EQ(player.size(), 3u);
+    session.end();
+}
+
+// A played replay that runs out before its end byte is no whole replay,
+// whether it is cut inside its frames or only the end byte of a round that
+// ended on its own is missing. A damaged round block is named with its place.
+// Both are replay errors, which a list of replays shows and goes on from.
+TEST_F(Session, AReplayWithoutItsEndByteIsIncompleteAndADamagedOneIsNamed)
+{
+    TempDataHome home;
+    gameOptions.winsNeeded = 1;
+    duringRounds([] {
+        if (frameCounter == 10 && player.size() > 1)
+            player[1]->dead = true;
+    });
+    ASSERT_FALSE(play_the_game(true, "", {}));
+    const fs::path folder = getReplaysFolder();
+    const std::string bytes = readFile(folder / "0.1.1.2.replay");
+    const std::string verify = readFile(folder / "0.1.1.2.replay.verifyZ");
+    auto copy = [&](int number, const std::string& replay) {
+        const std::string path = (folder / (std::to_string(number) + ".1.1.2.replay")).string();
+        writeFile(path, replay);
+        writeFile(path + ".verifyZ", verify);
+        return path;
+    };
+    auto failure = [](const std::string& path) -> std::string {
+        try {
+            play_the_game(false, path, {true, true});
+        } catch (const ReplayError& e) {
+            return e.what();
+        }
+        return "no replay error";
+    };
+
+    LogCapture log;
+    EXPECT_EQ(failure(copy(1, bytes.substr(0, bytes.size() - 1))), "Replay incomplete: no end byte after frame 252");
+    EXPECT_TRUE(logged(log, "Replay incomplete: no end byte after frame 252"));
+    const std::string cut = failure(copy(2, bytes.substr(0, bytes.size() - 101)));
+    const std::string prefix = "Replay incomplete: no end byte after frame ";
+    ASSERT_EQ(cut.rfind(prefix, 0), 0u) << cut;
+    EXPECT_LT(std::stoi(cut.substr(prefix.size())), 252);
+    EXPECT_GT(std::stoi(cut.substr(prefix.size())), 10);
+
+    const std::size_t grid = bytes.find("***") + 3 + 21 + 9;
+    EXPECT_EQ(failure(copy(3, bytes.substr(0, grid))),
+              "Invalid replay: grid cut short at byte " + std::to_string(grid));
+    EXPECT_EQ(gameOptions.winsNeeded, 1);
+    EXPECT_FALSE(fastForward);
+
+    // The whole replay still plays through its verify text's end.
+    EXPECT_FALSE(play_the_game(false, copy(4, bytes), {true, true}));
+}
+
+// A recording that cannot be written whole, as on a full disk, is removed with
+// its companions so that no part of it can pass as a whole round; the
+// players are told once, after the round; an older replay stays as it was.
+TEST_F(Session, AReplayThatCouldNotBeWrittenIsRemovedAndThePlayersAreTold)
+{
+    TempDataHome home;
+    const fs::path folder = getReplaysFolder();
+    writeFile(folder / "0.1.1.2.replay", "an older round");
+    gameOptions.winsNeeded = 1;
+    duringRounds([] {
+        if (frameCounter == 10)
+            player[1]->dead = true;
+    });
+    std::vector<std::vector<std::string>> messages;
+    sessionScreens.msgScreen = [&](std::vector<std::string> lines, int, int) {
+        messages.push_back(lines);
+        return true;
+    };
+
+    // Files may grow only this far: writes past it fail as on a full disk.
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = 300;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    LogCapture log;
+    const bool quit = play_the_game(true, "", {});
+    setrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(quit);
+    EXPECT_EQ(messages, (std::vector<std::vector<std::string>>{
+                            {"The replay of this round could not be saved", "Press ENTER or button 1"}}));
+    const std::string recorded = (folder / "1.1.1.2.replay").string();
+    EXPECT_TRUE(logged(log, "Error: the replay " + recorded + " could not be written completely"));
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(folder))
+        left.push_back(entry.path().filename().string());
+    EXPECT_EQ(left, std::vector<std::string>{"0.1.1.2.replay"});
+    EXPECT_EQ(readFile(folder / "0.1.1.2.replay"), "an older round");
 }
 
 }

@@ -232,7 +232,10 @@ std::string patched(std::size_t offset, int value, int width = 1)
     return bytes;
 }
 
-TEST_F(ReplayHeader, ValuesTheGameCannotUseAreRefusedByName)
+// A refused value names itself and the byte where reading stopped: the end of
+// the options header for the options and the end of a player's record for its
+// fields, which are checked together, else the end of the value itself.
+TEST_F(ReplayHeader, ValuesTheGameCannotUseAreRefusedByNameAndPlace)
 {
     const std::size_t setup = currentOptions().size();        // the proximity radius
     const std::size_t players = setup + 1 + 1 + 2 * 20;       // after the radius and teams
@@ -243,42 +246,65 @@ TEST_F(ReplayHeader, ValuesTheGameCannotUseAreRefusedByName)
         int value;
         int width;
         std::string message;
+        std::size_t stop;
     };
     const Case cases[] = {
-        {4, 50, 4, "updateRate 50"},
-        {8, 0, 1, "numPlayers 0"},
-        {8, 101, 1, "numPlayers 101"},
-        {9, 200, 1, "arena width -56"},
-        {10, 4, 1, "arena height 4"},
-        {12, 255, 1, "initialPlayerSpeed -1"},
-        {20, 0, 1, "resolvedShrinkSpeed 0"},
-        {21, 4, 1, "resolvedShrinkStyle 4"},
-        {22, 7, 1, "gameMode 7"},
-        {setup, 200, 1, "proximityRadius -56"},
-        {setup + 1, 200, 1, "team count -56"},
-        {setup + 2, 256, 4, "colour 256"},
-        {setup + 14, 3, 4, "team member count 3"},
-        {players, 119, 4, "player number 119"},
-        {players + 4, 13, 4, "head 13"},
-        {players + 24, -1, 4, "coins -1"},
-        {grid, 7, 1, "cell kind 7"},
-        {grid + 1, 22, 1, "powerup 22"},
-        {positions, 18 * 32 + 1, 4, "player x 577"},
+        {4, 50, 4, "updateRate 50", setup},
+        {8, 0, 1, "numPlayers 0", setup},
+        {8, 101, 1, "numPlayers 101", setup},
+        {9, 200, 1, "arena width -56", setup},
+        {10, 4, 1, "arena height 4", setup},
+        {12, 255, 1, "initialPlayerSpeed -1", setup},
+        {20, 0, 1, "resolvedShrinkSpeed 0", setup},
+        {21, 4, 1, "resolvedShrinkStyle 4", setup},
+        {22, 7, 1, "gameMode 7", setup},
+        {setup, 200, 1, "proximityRadius -56", setup + 1},
+        {setup + 1, 200, 1, "team count -56", setup + 2},
+        {setup + 2, 256, 4, "colour 256", setup + 6},
+        {setup + 14, 3, 4, "team member count 3", setup + 18},
+        {players, 119, 4, "player number 119", players + 28},
+        {players + 4, 13, 4, "head 13", players + 28},
+        {players + 24, -1, 4, "coins -1", players + 28},
+        {grid, 7, 1, "cell kind 7", grid + 1},
+        {grid + 1, 22, 1, "powerup 22", grid + 2},
+        {positions, 18 * 32 + 1, 4, "player x 577", positions + 8},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
         EXPECT_EQ(thrownBy([&] { loadReplay(patched(c.offset, c.value, c.width)); }),
-                  "Invalid replay: " + c.message);
+                  "Invalid replay: " + c.message + " at byte " + std::to_string(c.stop));
     }
 }
 
+// A section cut short is named with the byte where the file ended.
+TEST_F(ReplayHeader, ASectionCutShortIsNamedWithWhereTheFileEnds)
+{
+    const std::string whole = patched(0, 0x1001002);
+    const std::size_t setup = currentOptions().size();
+    const std::size_t round = currentSetup().size();
+    const struct {
+        std::size_t size;
+        const char* section;
+    } cuts[] = {{2, "options header"},   {setup - 1, "options header"}, {setup + 5, "teams and players"},
+                {round + 2, "round settings"}, {round + 30, "grid"},   {whole.size() - 3, "start positions"}};
+    for (const auto& cut : cuts) {
+        SCOPED_TRACE(cut.size);
+        EXPECT_EQ(thrownBy([&] { loadReplay(whole.substr(0, cut.size)); }),
+                  std::string("Invalid replay: ") + cut.section + " cut short at byte " + std::to_string(cut.size));
+    }
+}
+
+// The marker's own check shows the bytes it found; a replay being loaded
+// names the marker and where it was looked for.
 TEST_F(ReplayHeader, AWrongMarkerShowsTheBytesItFound)
 {
     const std::size_t marker = currentOptions().size() - 3;
+    std::istringstream in(std::string("@\x01@"));
+    EXPECT_EQ(thrownBy([&] { checkMarker(in, "@@@"); }), "matchedMarker @@@ failed:\n@\\x01@");
     EXPECT_EQ(thrownBy([&] { loadReplay(patched(marker + 1, 1)); }),
-              "matchedMarker @@@ failed:\n@\\x01@");
+              "Invalid replay: marker @@@ missing at byte " + std::to_string(marker + 3) + ", found \"@\\x01@\"");
     EXPECT_EQ(thrownBy([&] { loadReplay(patched(marker, '\\')); }),
-              "matchedMarker @@@ failed:\n\\x5c@@");
+              "Invalid replay: marker @@@ missing at byte " + std::to_string(marker + 3) + ", found \"\\x5c@@\"");
 }
 
 }

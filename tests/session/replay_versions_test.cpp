@@ -257,9 +257,9 @@ TEST_F(ReplayVersions, AFutureVersionIsRefusedBeforeAnyPlayerIsBuilt)
 TEST_F(ReplayVersions, ANegativeOrZeroVersionIsInvalid)
 {
     EXPECT_EQ(thrownBy([&] { loadReplay(ReplayBytes().i32(-5).i32(0).str()); }),
-              "Invalid replay: version -5");
+              "Invalid replay: version -5 at byte 4");
     EXPECT_EQ(thrownBy([&] { loadReplay(ReplayBytes().i32(0).i32(0).str()); }),
-              "Invalid replay: version 0");
+              "Invalid replay: version 0 at byte 4");
     std::istringstream in(ReplayBytes().i32(-1).str());
     int version = 0;
     EXPECT_FALSE(deserialiseOptions(in, version));

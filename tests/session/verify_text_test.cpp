@@ -1,6 +1,12 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <future>
+#include <thread>
 #include <fstream>
 #include <sstream>
 
@@ -128,7 +134,47 @@ TEST_F(VerifyFiles, TheCompressedTextComesFirstThenThePlainOneThenNone)
     *openVerifyInput(replay) >> word;
     EXPECT_EQ(word, "compressed");
     writeFile(replay + ".verifyZ", "damaged");
-    EXPECT_THROW(openVerifyInput(replay), std::runtime_error);
+    EXPECT_EQ(thrownBy([&] { openVerifyInput(replay); }).rfind("Invalid verify file " + replay + ".verifyZ: ", 0), 0u);
+}
+
+// Only a regular file is read as a verify text, and only up to its limit:
+// a pipe under the name (whose writer may never come), a device or a file
+// too large are refused before any of it is read.
+TEST_F(VerifyFiles, CompanionsThatAreNoRegularFileOrTooLargeAreRefusedAtOnce)
+{
+    auto refusal = [&](const std::string& companion, const std::string& reason) {
+        return "Invalid verify file " + replay + companion + ": " + reason;
+    };
+    for (const char* companion : {".verifyZ", ".verify"}) {
+        const std::string pipe = replay + companion;
+        ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+        // Should the pipe be read, a writer comes after a while and the read
+        // ends, so that the test fails instead of hanging.
+        std::promise<void> answered;
+        std::thread writer([&pipe, answer = answered.get_future()] {
+            if (answer.wait_for(std::chrono::seconds(3)) == std::future_status::ready)
+                return;
+            int fd = open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0)
+                close(fd);
+        });
+        EXPECT_EQ(thrownBy([&] { openVerifyInput(replay); }), refusal(companion, "it is not a regular file"));
+        answered.set_value();
+        writer.join();
+        std::filesystem::remove(pipe);
+    }
+
+    std::filesystem::create_symlink("/dev/zero", replay + ".verifyZ");
+    EXPECT_EQ(thrownBy([&] { openVerifyInput(replay); }), refusal(".verifyZ", "it is not a regular file"));
+    std::filesystem::remove(replay + ".verifyZ");
+
+    // Sparse: no disk is spent on it.
+    std::ofstream(replay + ".verifyZ").close();
+    std::filesystem::resize_file(replay + ".verifyZ", Decompressor::defaultLimit / 2 + 1);
+    EXPECT_EQ(thrownBy([&] { openVerifyInput(replay); }), refusal(".verifyZ", "it is larger than 500000000 bytes"));
+    std::filesystem::resize_file(replay + ".verifyZ", 0);
+    EXPECT_EQ(thrownBy([&] { openVerifyInput(replay); }),
+              refusal(".verifyZ", "compressed verify text is empty"));
 }
 
 }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
+#include <future>
+#include <set>
 #include <sstream>
 
 #include "session/verify_text.h"
@@ -12,21 +15,40 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// mode, players, arena size id, update rate, frames[, rounds]: every mode, five
-// arena sizes, both rates, 2 to 16 players, computer snakes in Snake Hunter and
-// Everything, and sessions of more than one round.
-const std::vector<std::string> corpusCases{
-    "0,2,1,60,900",     "1,4,3,144,900",  "2,6,4,60,900",   "3,8,3,60,900",     "4,3,3,144,900,2",
-    "5,5,9,60,900",     "6,16,6,60,900",  "0,16,6,144,900", "2,12,5,144,600,2", "6,4,3,60,900",
+// mode, players, arena size id, update rate, frames (0: no limit), rounds,
+// seed. Rounds that end on their own, most of them with a winner alive to the
+// last frame so that playback reaches the verify text's "END": Classic and
+// Battle Royale winners, games of several rounds, a Snake Hunter end and an
+// arena shrunk to its end in Deathmatch.
+const std::vector<std::string> endingCases{
+    "0,2,1,60,0,3,1",  "0,3,9,144,0,1,2", "2,4,1,60,0,1,3",  "2,3,9,60,0,1,4",  "0,4,2,60,0,1,5",
+    "0,2,9,120,0,2,6", "2,8,2,60,0,1,9",  "0,2,1,144,0,2,10", "4,2,9,60,0,1,11", "5,2,1,60,0,1,12",
 };
+// Slices of rounds stopped by the frame limit: every mode, arenas from the
+// smallest to the largest, every update rate, 2 to 16 players, computer
+// snakes in Snake Hunter and Everything.
+const std::vector<std::string> sliceCases{
+    "0,2,1,60,900,1,20",   "1,4,3,144,900,1,21",  "2,6,4,60,900,1,22",   "3,8,3,60,900,1,23",
+    "4,3,3,144,900,1,24",  "5,5,9,60,900,1,25",   "6,16,6,60,900,1,26",  "0,16,6,144,900,1,27",
+    "2,12,5,144,600,1,28", "6,4,3,60,900,1,29",   "1,2,1,60,600,1,30",   "1,6,4,120,600,1,31",
+    "1,16,5,60,600,1,32",  "1,3,10,30,600,1,33",  "2,2,9,120,600,1,34",  "2,10,6,60,600,1,35",
+    "2,16,7,144,600,1,36", "3,4,1,60,600,1,37",   "3,6,4,144,600,1,38",  "3,16,6,120,600,1,39",
+    "3,2,11,45,600,1,40",  "4,2,1,60,600,1,41",   "4,5,4,120,600,1,42",  "4,8,5,60,600,1,43",
+    "4,16,6,144,600,1,44", "5,2,2,144,600,1,45",  "5,8,4,60,600,1,46",   "5,16,7,120,600,1,47",
+    "5,4,12,30,600,1,48",  "6,2,1,144,600,1,49",  "6,8,5,60,600,1,50",   "6,12,6,120,600,1,51",
+    "6,6,13,60,600,1,52",  "6,16,8,60,300,1,53",  "0,6,3,60,600,1,54",   "0,10,5,120,600,1,55",
+    "0,12,11,60,600,1,56", "0,3,10,45,600,1,57",  "0,8,8,60,300,1,58",   "2,5,13,15,600,1,59",
+};
+// Harnesses recording at once, each with its own share of the cases.
+constexpr std::size_t harnessCount = 6;
 
-ProgramResult runHarness(std::vector<std::string> args, const TempDataHome& home,
+ProgramResult runHarness(std::vector<std::string> args, const std::string& dataHome,
                          std::chrono::seconds timeout = std::chrono::seconds(900))
 {
     ProgramOptions options;
     options.program = TAMWICK_HARNESS;
     options.args = std::move(args);
-    options.env["XDG_DATA_HOME"] = home.folder().str();
+    options.env["XDG_DATA_HOME"] = dataHome;
     options.timeout = timeout;
     return runProgram(options);
 }
@@ -49,35 +71,79 @@ protected:
     }
 };
 
+int rounds(const std::string& text)
+{
+    std::vector<int> v;
+    std::istringstream in(text);
+    for (std::string field; std::getline(in, field, ',');)
+        v.push_back(std::stoi(field));
+    return v[5];
+}
+
 TEST_F(Corpus, EveryRoundRecordsTheSameTwiceAndVerifies)
 {
-    TempDataHome home;
     const fs::path corpus = TAMWICK_CORPUS_DIR;
     fs::remove_all(corpus);
-    std::vector<std::string> args{"record", corpus.string()};
-    args.insert(args.end(), corpusCases.begin(), corpusCases.end());
-    ProgramResult result = runHarness(args, home);
-    ASSERT_FALSE(result.timedOut);
-    EXPECT_EQ(result.exitStatus, 0) << result.output;
-    const auto recorded = outputLines(result.output, "RECORDED ");
-    EXPECT_EQ(recorded.size(), corpusCases.size() + 2);
-    EXPECT_EQ(outputLines(result.output, "SAME ").size(), recorded.size());
-    EXPECT_EQ(outputLines(result.output, "VERIFIED ").size(), recorded.size());
-    EXPECT_TRUE(outputLines(result.output, "FAILED").empty()) << result.output;
+    std::vector<std::string> cases = endingCases;
+    cases.insert(cases.end(), sliceCases.begin(), sliceCases.end());
+    std::vector<TempFolder> homes(harnessCount);
+    std::vector<std::future<ProgramResult>> running;
+    for (std::size_t h = 0; h < harnessCount; ++h) {
+        std::vector<std::string> args{"record", corpus.string()};
+        for (std::size_t i = h; i < cases.size(); i += harnessCount)
+            args.push_back(cases[i]);
+        running.push_back(std::async(std::launch::async, [args, home = homes[h].str()] { return runHarness(args, home); }));
+    }
+    std::string output;
+    for (auto& harness : running) {
+        ProgramResult result = harness.get();
+        EXPECT_FALSE(result.timedOut);
+        EXPECT_EQ(result.exitStatus, 0) << result.output;
+        output += result.output;
+    }
+
+    int expected = 0;
+    std::set<char> modes;
+    for (const std::string& c : cases) {
+        expected += rounds(c);
+        modes.insert(c[0]);
+    }
+    EXPECT_GE(expected, 50);
+    EXPECT_EQ(modes.size(), 7u);
+    const auto recorded = outputLines(output, "RECORDED ");
+    EXPECT_EQ(recorded.size(), std::size_t(expected)) << output;
+    EXPECT_EQ(outputLines(output, "SAME ").size(), recorded.size());
+    EXPECT_EQ(outputLines(output, "VERIFIED ").size(), recorded.size());
+    EXPECT_GE(std::count_if(recorded.begin(), recorded.end(), [](const std::string& line) {
+                  return line.size() > 5 && line.compare(line.size() - 5, 5, " over") == 0;
+              }),
+              14);
+    const auto throughEnd = outputLines(output, "VERIFIED ");
+    EXPECT_GE(std::count_if(throughEnd.begin(), throughEnd.end(),
+                            [](const std::string& line) { return line.find(" through END") != std::string::npos; }),
+              10)
+        << output;
+    EXPECT_TRUE(outputLines(output, "FAILED").empty()) << output;
+    std::size_t replays = 0;
+    for (const auto& entry : fs::directory_iterator(corpus))
+        replays += entry.path().extension() == ".replay";
+    EXPECT_EQ(replays, std::size_t(expected));
 }
 
 // Damaged copies of a recorded replay: a changed verify text fails with the
-// check's own text; a future version, a cut-off file and an empty companion
-// are refused or end early, never a crash or a hang.
+// check's own text; a future version, a version 0, a file cut inside its
+// frames or its grid, a pipe or an empty file as its companion are refused,
+// never verified, and never a crash or a hang.
 TEST_F(Corpus, DamagedReplaysFailCleanly)
 {
     TempDataHome home;
     TempFolder recorded;
-    ProgramResult made = runHarness({"record", recorded.str(), "0,2,3,60,300"}, home);
+    ProgramResult made = runHarness({"record", recorded.str(), "0,2,3,60,300"}, home.folder().str());
     ASSERT_EQ(made.exitStatus, 0) << made.output;
-    const fs::path original = recorded.path() / "0.1.1.2.replay";
+    const fs::path original = recorded.path() / "10.1.1.2.replay";
     const std::string bytes = readFile(original);
-    const std::string text = decompress(readFile(original.string() + ".verifyZ"));
+    const std::string verifyZ = readFile(original.string() + ".verifyZ");
+    const std::string text = decompress(verifyZ);
 
     TempFolder damaged;
     auto copy = [&](const std::string& name, const std::string& replay) {
@@ -96,15 +162,24 @@ TEST_F(Corpus, DamagedReplaysFailCleanly)
     std::string future = bytes;
     future[0] = 0x03;   // 0x1001002 becomes 0x1001003
     const fs::path fromFuture = copy("2.1.1.2.replay", future);
-    const fs::path cut = copy("3.1.1.2.replay", bytes.substr(0, bytes.size() / 2));
+    const fs::path cut = copy("3.1.1.2.replay", bytes.substr(0, bytes.size() - (bytes.size() - bytes.find("ENDPP")) / 2));
+    writeFile(cut.string() + ".verifyZ", verifyZ);
     const fs::path emptyCompanion = copy("4.1.1.2.replay", bytes);
     writeFile(emptyCompanion.string() + ".verifyZ", "");
+    const fs::path pipeCompanion = copy("5.1.1.2.replay", bytes);
+    ASSERT_EQ(mkfifo((pipeCompanion.string() + ".verifyZ").c_str(), 0600), 0);
+    const std::size_t grid = bytes.find("***") + 3 + 21 + 40;
+    const fs::path cutGrid = copy("6.1.1.2.replay", bytes.substr(0, grid));
+    const fs::path versionZero = copy("7.1.1.2.replay", std::string(4, '\0') + bytes.substr(4));
 
     ProgramResult result = runHarness({"verify", tampered.string(), fromFuture.string(), cut.string(),
-                                       emptyCompanion.string()},
-                                      home, std::chrono::seconds(120));
+                                       emptyCompanion.string(), pipeCompanion.string(), cutGrid.string(),
+                                       versionZero.string()},
+                                      home.folder().str(), std::chrono::seconds(60));
     ASSERT_FALSE(result.timedOut);
     EXPECT_EQ(result.signal, 0) << result.output;
+    EXPECT_EQ(result.exitStatus, 1) << result.output;
+    EXPECT_TRUE(outputLines(result.output, "VERIFIED ").empty()) << result.output;
     const auto failed = outputLines(result.output, "FAILED ");
     auto failure = [&](const fs::path& path) {
         for (const std::string& line : failed)
@@ -113,8 +188,16 @@ TEST_F(Corpus, DamagedReplaysFailCleanly)
         return std::string();
     };
     EXPECT_EQ(failure(tampered).rfind("Assertion failed: 'verifyX == x' at line 911", 0), 0u) << result.output;
-    EXPECT_FALSE(failure(fromFuture).empty()) << result.output;
-    EXPECT_FALSE(failure(emptyCompanion).empty()) << result.output;
+    EXPECT_EQ(failure(fromFuture), "Replay from future version of game: 1.1.3") << result.output;
+    EXPECT_EQ(failure(cut).rfind("Replay incomplete: no end byte after frame ", 0), 0u) << result.output;
+    EXPECT_EQ(failure(emptyCompanion), "Invalid verify file " + emptyCompanion.string() +
+                                           ".verifyZ: compressed verify text is empty")
+        << result.output;
+    EXPECT_EQ(failure(pipeCompanion),
+              "Invalid verify file " + pipeCompanion.string() + ".verifyZ: it is not a regular file")
+        << result.output;
+    EXPECT_EQ(failure(cutGrid), "Invalid replay: grid cut short at byte " + std::to_string(grid)) << result.output;
+    EXPECT_EQ(failure(versionZero), "Invalid replay: version 0 at byte 4") << result.output;
 }
 
 }
