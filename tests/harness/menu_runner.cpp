@@ -97,19 +97,25 @@ void logDisplay(bool always)
 
 // Called on every update of every loop here, after the screen has read its
 // keys: a key the screen acted on is then seen held before the test, which
-// waits for the screen's log line, can let it go.
+// waits for the screen's log line, can let it go. Allegro's keyboard state
+// changes on its own thread, so a key may go up between the screen's read and
+// this one: a release is logged only once two calls in a row have seen it, so
+// the update between them has seen it too, and a test that waits for "Keys
+// released" before its next press never has that press taken for the old one.
 void noteKeyRelease()
 {
     static bool anyHeld = false;
+    static bool releaseSeen = false;
     bool held = false;
     for (int key : {ALLEGRO_KEY_UP, ALLEGRO_KEY_DOWN, ALLEGRO_KEY_LEFT, ALLEGRO_KEY_RIGHT, ALLEGRO_KEY_ENTER,
                     ALLEGRO_KEY_ESCAPE, ALLEGRO_KEY_DELETE, ALLEGRO_KEY_Y})
         held = held || isKeyDown(key);
-    if (anyHeld && !held)
-        logLine("Keys released\n");
     if (!anyHeld && held)
         logLine("Keys held\n");
-    anyHeld = held;
+    if (anyHeld && !held && releaseSeen)
+        logLine("Keys released\n");
+    releaseSeen = anyHeld && !held && !releaseSeen;
+    anyHeld = held || releaseSeen;
 }
 
 // Waits for one of the two keys with the lines on screen, the way the

@@ -90,6 +90,18 @@ protected:
     TempDataHome home;
 };
 
+// Delete acts when it is let go, and the menu reads it only once its key
+// repeat after the last move has run out: a tap inside that time is not seen,
+// so it is tapped again until the confirmation shows.
+bool tapDelete(RunnerLog& log)
+{
+    const auto confirm = [](const std::string& l) { return l.rfind("Message: Confirm deletion of replay", 0) == 0; };
+    for (int attempt = 0; attempt < 10; ++attempt)
+        if (pressUntilLine("Delete", log, "Keys held") && log.peekFor(confirm, std::chrono::seconds(2)))
+            return true;
+    return false;
+}
+
 TempFolder* ReplayListProgram::recordings = nullptr;
 std::string ReplayListProgram::recordingOutput;
 
@@ -117,9 +129,7 @@ TEST_F(ReplayListProgram, ListsPlaysAndDeletes)
             !log.waitForPrefix("Played " + played.string(), std::chrono::seconds(60)))
             return;
         reached.push_back(log.last());
-        if (!selectEntry(log, number(deleted) + " - ") ||
-            // Delete acts when it is let go.
-            !pressUntilLine("Delete", log, "Keys held", false) ||
+        if (!selectEntry(log, number(deleted) + " - ") || !tapDelete(log) ||
             !log.waitForPrefix("Message: Confirm deletion of replay") ||
             !pressUntilLine("y", log, "Message answered: yes") || !log.waitForLine("Selected: DELETED"))
             return;
