@@ -19,13 +19,13 @@
 #include <string>
 #include <vector>
 
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "frame/game_ids.h"
 #include "frame/log.h"
-#include "game/arena_draw.h"
+#include "game/draw/arena_draw.h"
 #include "game/particles.h"
 #include "game/player.h"
-#include "game/player_sprite_cache.h"
+#include "game/draw/player_sprite_cache.h"
 #include "game/round_state.h"
 #include "media/background_colour.h"
 #include "media/bitmap_draw.h"

@@ -21,11 +21,11 @@
 #include <string>
 #include <vector>
 
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "frame/log.h"
 #include "frame/lookup_tables.h"
 #include "frame/names.h"
-#include "frame/startup.h"
+#include "frame/program/startup.h"
 #include "media/bitmap_draw.h"
 #include "media/colour.h"
 #include "media/fonts.h"

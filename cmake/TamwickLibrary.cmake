@@ -1,26 +1,15 @@
 # The program's libraries form layers: each one may use the layers below it and
-# never one above. A source folder may hold two layers; a file goes to the
-# layer whose name pattern it matches (see tamwick_layer's FILES argument).
+# never one above. Each layer is one source folder.
 
 set(TAMWICK_COMMON_DEPS PkgConfig::ALLEGRO fmt::fmt Boost::headers ZLIB::ZLIB Threads::Threads)
 
-# tamwick_layer(<name> FOLDER <folder> [INCLUDE <regex>] [EXCLUDE <regex>] [DEPENDS <libs...>])
-# Builds tamwick_<name> from the .cpp files of <folder> whose base names match
-# INCLUDE (all when absent) and do not match EXCLUDE.
+# tamwick_layer(<name> FOLDER <folder> [DEPENDS <libs...>])
+# Builds tamwick_<name> from the .cpp files directly in <folder>. A folder's
+# main.cpp is a program's entry point, built by its executable, not the library.
 function(tamwick_layer name)
-  cmake_parse_arguments(L "" "FOLDER;INCLUDE;EXCLUDE" "DEPENDS" ${ARGN})
-  file(GLOB candidates CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${L_FOLDER}/*.cpp)
-  set(sources)
-  foreach(file IN LISTS candidates)
-    get_filename_component(stem ${file} NAME_WE)
-    if(L_INCLUDE AND NOT stem MATCHES "${L_INCLUDE}")
-      continue()
-    endif()
-    if(L_EXCLUDE AND stem MATCHES "${L_EXCLUDE}")
-      continue()
-    endif()
-    list(APPEND sources ${file})
-  endforeach()
+  cmake_parse_arguments(L "" "FOLDER" "DEPENDS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${L_FOLDER}/*.cpp)
+  list(REMOVE_ITEM sources ${CMAKE_SOURCE_DIR}/${L_FOLDER}/main.cpp)
   if(NOT sources)
     set(sources ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
   endif()

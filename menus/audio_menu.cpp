@@ -4,8 +4,8 @@
 
 #include "frame/app_globals.h"
 #include "frame/config.h"
-#include "frame/display.h"
-#include "frame/screen_loop.h"
+#include "frame/display/display.h"
+#include "frame/display/screen_loop.h"
 #include "frame/settings.h"
 #include "media/bitmap_draw.h"
 #include "media/sound.h"

@@ -1,8 +1,8 @@
 #include "menus/colour_editor.h"
 
 #include "frame/app_globals.h"
-#include "frame/display.h"
-#include "frame/screen_loop.h"
+#include "frame/display/display.h"
+#include "frame/display/screen_loop.h"
 #include "media/bitmap_draw.h"
 #include "media/colour.h"
 #include "media/primitives.h"

@@ -1,7 +1,7 @@
 #include "menus/credits.h"
 
 #include "frame/log.h"
-#include "frame/screen_loop.h"
+#include "frame/display/screen_loop.h"
 #include "frame/screen_size.h"
 #include "menus/credits_screen.h"
 

@@ -1,7 +1,7 @@
 #include "menus/game_launch.h"
 
-#include "frame/display.h"
-#include "game/player_sprite_cache.h"
+#include "frame/display/display.h"
+#include "game/draw/player_sprite_cache.h"
 #include "media/music.h"
 #include "media/music_tracks.h"
 #include "frame/settings.h"

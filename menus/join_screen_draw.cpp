@@ -5,7 +5,7 @@
 
 #include "controls/controls_manager.h"
 #include "controls/keyboard_controls.h"
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "frame/settings.h"
 #include "game/game.h"
 #include "game/player.h"

@@ -3,9 +3,9 @@
 #include <fmt/format.h>
 
 #include "frame/config.h"
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "frame/log.h"
-#include "frame/screen_loop.h"
+#include "frame/display/screen_loop.h"
 #include "frame/settings.h"
 #include "game/game_options.h"
 #include "menus/lootbox_room_screen.h"

@@ -5,7 +5,7 @@
 
 #include "frame/app_globals.h"
 #include "frame/config.h"
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "frame/game_ids.h"
 #include "frame/log.h"
 #include "media/bitmap_draw.h"

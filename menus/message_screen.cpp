@@ -5,10 +5,10 @@
 #include <sstream>
 
 #include "frame/app_globals.h"
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "frame/game_ids.h"
 #include "frame/log.h"
-#include "frame/screen_loop.h"
+#include "frame/display/screen_loop.h"
 #include "frame/settings.h"
 #include "media/bitmap_draw.h"
 #include "media/fonts.h"

@@ -6,7 +6,7 @@
 #include "controls/keyboard_state.h"
 #include "frame/app_globals.h"
 #include "frame/log.h"
-#include "frame/screen_loop.h"
+#include "frame/display/screen_loop.h"
 #include "frame/settings.h"
 #include "game/player.h"
 #include "game/round_state.h"

@@ -3,7 +3,7 @@
 #include <allegro5/allegro.h>
 
 #include "frame/app_globals.h"
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "frame/log.h"
 #include "frame/settings.h"
 #include "media/bitmap_draw.h"

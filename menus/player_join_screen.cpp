@@ -1,6 +1,6 @@
 #include "menus/player_join_screen.h"
 
-#include "frame/screen_loop.h"
+#include "frame/display/screen_loop.h"
 #include "menus/join_screen.h"
 
 bool playerJoinScreen()

@@ -1,8 +1,8 @@
 #include "menus/randomness_pause.h"
 
 #include "frame/app_globals.h"
-#include "frame/display.h"
-#include "frame/screen_loop.h"
+#include "frame/display/display.h"
+#include "frame/display/screen_loop.h"
 #include "game/game.h"
 #include "media/bitmap_draw.h"
 

@@ -4,7 +4,7 @@
 #include <fmt/format.h>
 
 #include "frame/config.h"
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "frame/log.h"
 #include "menus/menu_dialogs.h"
 

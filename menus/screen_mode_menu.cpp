@@ -3,8 +3,8 @@
 #include <set>
 
 #include "frame/app_globals.h"
-#include "frame/display.h"
-#include "frame/screen_loop.h"
+#include "frame/display/display.h"
+#include "frame/display/screen_loop.h"
 #include "frame/settings.h"
 #include "media/bitmap_draw.h"
 #include "media/bitmap_wrapper.h"

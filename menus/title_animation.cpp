@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "frame/game_ids.h"
 #include "media/bitmap_draw.h"
 #include "media/fonts.h"

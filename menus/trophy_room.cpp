@@ -2,9 +2,9 @@
 
 #include <fmt/format.h>
 
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "frame/log.h"
-#include "frame/screen_loop.h"
+#include "frame/display/screen_loop.h"
 #include "frame/screen_size.h"
 #include "menus/trophy_layout.h"
 #include "menus/trophy_room_screen.h"

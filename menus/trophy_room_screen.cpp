@@ -5,11 +5,11 @@
 #include <numbers>
 
 #include "frame/app_globals.h"
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "frame/game_ids.h"
 #include "game/game_options.h"
 #include "game/player.h"
-#include "game/player_sprite_draw.h"
+#include "game/draw/player_sprite_draw.h"
 #include "media/bitmap_draw.h"
 #include "media/fonts.h"
 #include "media/music.h"

@@ -3,7 +3,7 @@
 #include <allegro5/allegro.h>
 #include <cstdlib>
 
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "frame/game_ids.h"
 #include "frame/log.h"
 #include "game/arena.h"

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <string>
 
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "frame/file_stream.h"
 #include "frame/log.h"
 #include "frame/user_data_folder.h"

@@ -7,7 +7,7 @@
 #include "frame/assertion.h"
 #include "frame/game_ids.h"
 #include "frame/log.h"
-#include "frame/screen_loop.h"
+#include "frame/display/screen_loop.h"
 #include "frame/settings.h"
 #include "game/player.h"
 #include "game/replay_data.h"

@@ -7,12 +7,12 @@
 #include <variant>
 
 #include "frame/app_globals.h"
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "frame/game_ids.h"
 #include "frame/log.h"
 #include "frame/lookup_tables.h"
 #include "frame/profiler.h"
-#include "frame/screen_loop.h"
+#include "frame/display/screen_loop.h"
 #include "frame/settings.h"
 #include "game/game.h"
 #include "game/particles.h"

@@ -1,6 +1,6 @@
 #include "session/update_rate.h"
 
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "game/game_options.h"
 
 void setUpdateRate(int rate)

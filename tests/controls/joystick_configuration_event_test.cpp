@@ -5,7 +5,7 @@
 #include "controls/controls_manager.h"
 #include "fake_joystick_driver.h"
 #include "frame/app_globals.h"
-#include "frame/screen_loop.h"
+#include "frame/display/screen_loop.h"
 #include "support/log_capture.h"
 #include "support/allegro_environment.h"
 

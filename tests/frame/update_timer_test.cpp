@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "frame/app_globals.h"
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "support/allegro_environment.h"
 
 namespace {

@@ -18,10 +18,10 @@
 #include <vector>
 
 #include "frame/config.h"
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "frame/log.h"
 #include "frame/settings.h"
-#include "frame/startup.h"
+#include "frame/program/startup.h"
 #include "game/game_options.h"
 #include "menus/credits.h"
 #include "menus/lootbox_room.h"

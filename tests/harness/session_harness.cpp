@@ -26,7 +26,7 @@
 #include <vector>
 
 #include "frame/settings.h"
-#include "frame/startup.h"
+#include "frame/program/startup.h"
 #include "game/ai_snake_search.h"
 #include "game/auto_random_input.h"
 #include "frame/version.h"

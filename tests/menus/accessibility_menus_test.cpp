@@ -3,7 +3,7 @@
 #include "frame/app_globals.h"
 #include "frame/config.h"
 #include "frame/config_option.h"
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "frame/settings.h"
 #include "media/bitmap_wrapper.h"
 #include "media/palette.h"

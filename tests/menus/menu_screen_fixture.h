@@ -2,7 +2,7 @@
 #include <functional>
 
 #include "frame/app_globals.h"
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "frame/quit_request.h"
 #include "frame/screen_size.h"
 #include "media/bitmap_wrapper.h"

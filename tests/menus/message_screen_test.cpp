@@ -3,7 +3,7 @@
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_font.h>
 
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "media/fonts.h"
 #include "menu_fixture.h"
 #include "menus/message_screen.h"

@@ -5,7 +5,7 @@
 
 #include "frame/config.h"
 #include "frame/config_option.h"
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "frame/game_ids.h"
 #include "menu_fixture.h"
 #include "menus/level_options_menu.h"

@@ -8,7 +8,7 @@
 #include "frame/app_globals.h"
 #include "frame/game_ids.h"
 #include "frame/log.h"
-#include "frame/screen_loop.h"
+#include "frame/display/screen_loop.h"
 #include "frame/settings.h"
 #include "game/player.h"
 #include "game/round_state.h"

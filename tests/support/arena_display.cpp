@@ -12,9 +12,9 @@
 #include <stdexcept>
 
 #include "frame/app_globals.h"
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "frame/screen_size.h"
-#include "game/player_sprite_cache.h"
+#include "game/draw/player_sprite_cache.h"
 #include "media/fonts.h"
 #include "media/image_search.h"
 #include "media/recolour_shader.h"

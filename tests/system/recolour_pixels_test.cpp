@@ -10,7 +10,7 @@
 #include <stdexcept>
 
 #include "frame/app_globals.h"
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "media/bitmap_draw.h"
 #include "media/image_search.h"
 #include "media/recolour_shader.h"

@@ -6,12 +6,12 @@
 #include <memory>
 
 #include "frame/config.h"
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "frame/game_ids.h"
 #include "frame/screen_size.h"
 #include "game/game_options.h"
 #include "game/player.h"
-#include "game/player_sprite_cache.h"
+#include "game/draw/player_sprite_cache.h"
 #include "game/round_state.h"
 #include "media/bitmap_draw.h"
 #include "media/player_look.h"

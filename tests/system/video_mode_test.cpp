@@ -11,7 +11,7 @@
 #include <thread>
 
 #include "frame/app_globals.h"
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "support/allegro_environment.h"
 #include "support/x11_keys.h"
 

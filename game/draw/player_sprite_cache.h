@@ -1,7 +1,7 @@
 #pragma once
 #include <cstddef>
 
-#include "game/player_sprite_draw.h"
+#include "game/draw/player_sprite_draw.h"
 #include "game/sprite_state.h"
 
 // Composed player sprites by look state, for the whole program. Composing goes

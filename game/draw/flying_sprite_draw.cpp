@@ -1,6 +1,6 @@
-#include "game/draw_helpers.h"
+#include "game/draw/draw_helpers.h"
 #include "game/flying_sprite.h"
-#include "game/player_sprite_draw.h"
+#include "game/draw/player_sprite_draw.h"
 #include "media/bitmap_draw.h"
 
 // Turns and scales about the body's centre, placed at the middle of the

@@ -4,7 +4,7 @@
 
 #include "frame/log.h"
 #include "frame/message_box.h"
-#include "frame/startup.h"
+#include "frame/program/startup.h"
 #include "game/player.h"
 #include "game/team.h"
 #include "menus/lootbox_room.h"

@@ -4,7 +4,7 @@
 
 #include "frame/app_globals.h"
 #include "frame/log.h"
-#include "frame/screen_loop.h"
+#include "frame/display/screen_loop.h"
 #include "frame/settings.h"
 #include "support/allegro_environment.h"
 

@@ -1,6 +1,6 @@
 #include <allegro5/allegro.h>
 
-#include "frame/display.h"
+#include "frame/display/display.h"
 
 namespace {
 const char* const iconFile = "tamwick.png";

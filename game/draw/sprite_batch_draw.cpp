@@ -1,4 +1,4 @@
-#include "game/sprite_batch_draw.h"
+#include "game/draw/sprite_batch_draw.h"
 
 #include <algorithm>
 

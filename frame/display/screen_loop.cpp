@@ -1,4 +1,4 @@
-#include "frame/screen_loop.h"
+#include "frame/display/screen_loop.h"
 
 #include <algorithm>
 #include <fmt/format.h>
@@ -7,7 +7,7 @@
 
 #include "controls/controls_manager.h"
 #include "frame/app_globals.h"
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "frame/log.h"
 #include "frame/profiler.h"
 #include "frame/quit_request.h"

@@ -1,4 +1,4 @@
-#include "frame/display.h"
+#include "frame/display/display.h"
 
 #include <fmt/format.h>
 #include <stdexcept>

@@ -6,11 +6,11 @@
 #include "frame/log.h"
 #include "frame/lookup_tables.h"
 #include "frame/names.h"
-#include "game/arena_draw.h"
+#include "game/draw/arena_draw.h"
 #include "game/game_options.h"
 #include "game/modes.h"
 #include "game/round_state.h"
-#include "game/sprite_batch_draw.h"
+#include "game/draw/sprite_batch_draw.h"
 #include "media/bitmap_draw.h"
 #include "media/sprites.h"
 

@@ -1,11 +1,11 @@
-#include "game/player_sprite_draw.h"
+#include "game/draw/player_sprite_draw.h"
 
 #include <algorithm>
 
 #include "frame/accessibility_settings.h"
 #include "frame/game_ids.h"
 #include "game/game_options.h"
-#include "game/player_sprite_cache.h"
+#include "game/draw/player_sprite_cache.h"
 #include "media/bitmap_draw.h"
 #include "media/colour.h"
 #include "media/head_sets.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "frame/command_line.h"
+#include "frame/program/command_line.h"
 #include "frame/settings.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "frame/display.h"
+#include "frame/display/display.h"
 
 TEST(Letterbox, KnownCases)
 {

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "frame/game_ids.h"
-#include "game/arena_draw.h"
+#include "game/draw/arena_draw.h"
 
 TEST(BombFrames, TheFuseBurnsThroughItsFramesAndAMovingBombPointsItsWay)
 {

@@ -1,7 +1,7 @@
 #include <cstdlib>
 
 #include "frame/game_ids.h"
-#include "game/arena_draw.h"
+#include "game/draw/arena_draw.h"
 #include "media/bitmap_draw.h"
 
 int hillTileColumns(const Game::HillArea& hill)

@@ -3,8 +3,8 @@
 
 #include "frame/accessibility_settings.h"
 #include "frame/game_ids.h"
-#include "game/arena_draw.h"
-#include "game/draw_helpers.h"
+#include "game/draw/arena_draw.h"
+#include "game/draw/draw_helpers.h"
 #include "game/game_options.h"
 #include "game/player.h"
 #include "game/round_state.h"

@@ -1,4 +1,4 @@
-#include "game/player_sprite_cache.h"
+#include "game/draw/player_sprite_cache.h"
 
 #include <unordered_map>
 

@@ -3,7 +3,7 @@
 
 #include "frame/game_ids.h"
 #include "game/game_options.h"
-#include "game/player_sprite_draw.h"
+#include "game/draw/player_sprite_draw.h"
 #include "media/head_sets.h"
 #include "media/sprites.h"
 

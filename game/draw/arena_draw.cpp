@@ -1,14 +1,14 @@
-#include "game/arena_draw.h"
+#include "game/draw/arena_draw.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "frame/accessibility_settings.h"
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "frame/game_ids.h"
 #include "frame/range_map.h"
-#include "game/draw_helpers.h"
+#include "game/draw/draw_helpers.h"
 #include "game/game_options.h"
 #include "game/modes.h"
 #include "game/particles.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "frame/display_mode_choice.h"
+#include "frame/display/display_mode_choice.h"
 
 namespace {
 

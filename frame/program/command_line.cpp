@@ -1,4 +1,4 @@
-#include "frame/command_line.h"
+#include "frame/program/command_line.h"
 
 #include <cstdlib>
 #include <sstream>

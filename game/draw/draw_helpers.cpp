@@ -1,9 +1,9 @@
-#include "game/draw_helpers.h"
+#include "game/draw/draw_helpers.h"
 
 #include <cmath>
 #include <numbers>
 
-#include "frame/display.h"
+#include "frame/display/display.h"
 #include "media/bitmap_draw.h"
 #include "media/text.h"
 

@@ -1,4 +1,4 @@
-#include "frame/display_mode_choice.h"
+#include "frame/display/display_mode_choice.h"
 
 #include <allegro5/allegro.h>
 
