@@ -156,6 +156,29 @@ TEST_F(JoinScreen, SnakeHunterStartsAloneAndBattleRoyaleNeedsThree)
     EXPECT_EQ(screen->zoneAt(middle + 1, left.y), int(t + 1));
 }
 
+TEST_F(JoinScreen, ZonesTakeNobodyOutsideTheTeamModes)
+{
+    // Their zones are not drawn and their replays hold no teams; in Snake
+    // Hunter team 1 is the computer snakes'.
+    for (int mode : {GameMode::SnakeHunter, GameMode::Deathmatch}) {
+        SCOPED_TRACE(mode);
+        open(mode);
+        auto pads = joinAll(2);
+        standIn(playerOf(pads[0]), 1);
+        standIn(playerOf(pads[1]), 0);
+        update();
+        for (const auto& p : player)
+            EXPECT_EQ(p->team, -1);
+        for (const Team& team : teams)
+            EXPECT_TRUE(team.members.empty());
+        EXPECT_TRUE(screen->finish());
+        EXPECT_EQ(playerOf(pads[0])->team, -1);
+        screen.reset();
+        player.clear();
+        resetRoundState();
+    }
+}
+
 TEST_F(JoinScreen, CaptureTheFlagWantsEveryoneInATeamAndTwoTeams)
 {
     open(GameMode::CaptureTheFlag);

@@ -86,6 +86,22 @@ TEST_F(TrophyRoomTest, TheNewTrophiesShowAfterTheFirstPauseAndSpaceCountsOnlyOnc
     EXPECT_LE(first, 214);
 }
 
+TEST_F(TrophyRoomTest, ABombButtonHeldFromTheRoundMustBeLetGoFirst)
+{
+    menuControlMode = 2;   // every controller
+    auto pad = addController();
+    pad->fireDown = true;
+    TrophyRoom r = room({entry(0, 1)});
+    updatesUntilStage(r, TrophyRoom::interactiveStage);
+    run([&] { r.update(); }, 30);
+    EXPECT_FALSE(r.done());
+    pad->fireDown = false;
+    r.update();
+    pad->fireDown = true;
+    r.update();
+    EXPECT_TRUE(r.done());
+}
+
 TEST_F(TrophyRoomTest, RoomsThatAreNotFinalKeepTheirTrophiesAndLaunchNobody)
 {
     TrophyRoom noWinner = room({entry(2, 2)}, true);
