@@ -52,19 +52,4 @@ TEST_F(RandomnessPauseTest, ARiseShowsItsToastOnAFreshSmallScreen)
     EXPECT_TRUE(game.toasts.empty()) << "the pause runs the toast to its end all the same";
 }
 
-TEST_F(RandomnessPauseTest, TheToastRisesForAHundredAndTwentyUpdates)
-{
-    Game game(false, PackagedReplayData{});
-    game.addToast(makeTimedToast("Randomness up!", 320, 480, 0, -5, 120, ToastFont::Large));
-    RandomnessPause pause(game);
-    for (int i = 0; i < 119; ++i)
-        pause.update();
-    EXPECT_FALSE(pause.done());
-    ASSERT_EQ(game.toasts.size(), 1u);
-    EXPECT_FLOAT_EQ(game.toasts.front()->y, 480 - 5 * 119);
-    pause.update();
-    EXPECT_TRUE(pause.done());
-    EXPECT_TRUE(game.toasts.empty());
-}
-
 }
