@@ -164,6 +164,10 @@ extern Game* currentGame;
 // The pause a rule starts in the middle of a round (the "Randomness up!"
 // screen): the session supplies it; without one nothing is shown.
 extern std::function<void(Game&)> randomnessPauseScreen;
+// Gives that pause a fresh logical screen before its toast is placed on it
+// (the last screen may have been a tall trophy room): the session supplies
+// it; without one the screen stays as it is.
+extern std::function<void()> randomnessScreenReset;
 // Between rounds: the level randomness may rise, with its toast and pause.
 void incrementRandomness(Game& game);
 

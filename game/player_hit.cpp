@@ -146,13 +146,16 @@ void Player::awardKillScore(const std::shared_ptr<Player>& victim, bool hurt)
         return;
     if (gameOptions.gameMode == GameMode::Everything && gameOptions.everythingModes.respawning) {
         // Kill points go to the killer's team; a killer without one gets nothing.
-        if (!teamAt(team))
+        Team* own = teamAt(team);
+        if (!own)
             return;
         int points = 0;
         if (!victim->isAI)
             points = victim->team == team ? -gameOptions.killPoints : gameOptions.killPoints;
         else
             points = hurt ? gameOptions.aiSnakeHurtPoints : gameOptions.aiSnakeKillPoints;
+        // They count for the round at once; the display follows with the toast.
+        own->killScore += points;
         if (Game* round = game ? game : currentGame)
             round->addScoreToast(points, shared_from_this(), team);
         return;

@@ -63,6 +63,7 @@ int Game::auctionQuantity(int powerup) const
 }
 
 std::function<void(Game&)> randomnessPauseScreen;
+std::function<void()> randomnessScreenReset;
 
 void incrementRandomness(Game& game)
 {
@@ -72,11 +73,14 @@ void incrementRandomness(Game& game)
         return;
     ++gameOptions.randomness;
     playSound(SoundId::Splurge, 200, 128, gameOptions.randomness * 300 + 100);
+    // The toast rises from the lower edge of the pause's own screen.
+    if (randomnessScreenReset)
+        randomnessScreenReset();
     game.addToast(makeTimedToast("Randomness up!", screenWidth / 2, screenHeight, 0, -5,
                                  randomnessPauseUpdates, ToastFont::Large));
-    // The session shows the pause: it recreates the screen bitmap and runs the
-    // toasts for 120 updates. Without a screen the toasts run all the same, so
-    // the round starts in the same state either way.
+    // The session shows the pause: it runs the toasts for 120 updates. Without
+    // a screen the toasts run all the same, so the round starts in the same
+    // state either way.
     if (randomnessPauseScreen) {
         randomnessPauseScreen(game);
         return;

@@ -9,13 +9,14 @@
 
 namespace {
 
-// The teams with the highest score of at least 1.
+// The teams with the highest score of at least 1. A team's score for the
+// round counts its kill points too: what the players saw decides it.
 std::unordered_set<Team*> highestScoringTeams()
 {
     std::unordered_set<Team*> winners;
     int best = 1;
     for (Team& team : teams) {
-        const int score = team.getScore();
+        const int score = team.roundScore();
         if (score > best) {
             winners.clear();
             best = score;

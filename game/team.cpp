@@ -36,6 +36,12 @@ void Team::addScoreNow(int n)
     displayedScore += n;
 }
 
+void Team::resetRoundTally()
+{
+    killScore = 0;
+    displayedScore = 0;
+}
+
 void Team::addScore(int n, Game& game, const std::shared_ptr<Player>& scorer)
 {
     score += n;

@@ -21,8 +21,19 @@ struct Team {
     // from the scorer lands on the team's home cell.
     void addScore(int n, Game& game, const std::shared_ptr<Player>& scorer);
     int getScore() const { return score; }
+    // What the team earned this round: its score and its kill points. It is
+    // the number the team's score display comes to once every score toast
+    // has landed, and it decides the round in the scored team modes.
+    int roundScore() const { return score + killScore; }
+    // A new round: no kill points and nothing shown. The score itself starts
+    // again with the team's base (the arena set-up).
+    void resetRoundTally();
 
+    // Captures and the hill. A capture writes it to the replay and its
+    // verify text, so kill points stay out of it.
     int score = 0;
+    // Kill points of the Everything mode (its kills pay the killer's team).
+    int killScore = 0;
     int displayedScore = 0;
     int roundWins = 0;
     Vector2 home;

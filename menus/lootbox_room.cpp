@@ -20,8 +20,9 @@ void lootboxRoom()
     LootboxRoom room(stored, lootboxPoints);
     const double dt = 1.0 / gameOptions.updateRate;
     runLoop([&] { room.update(dt); }, [&] { room.render(); }, [&] { return room.done(); }, {}, false, false);
-    // The count reached: normally the new total; when the window was closed
-    // part way, what is left is counted at the next visit.
-    setConfigInt("lootbox", "lootboxPoints", room.shownPoints());
+    // The new total is stored however the visit ended. A photograph the count
+    // did not reach (the window was closed part way) is unlocked at the first
+    // step of a later visit, as one held back by the phobias menu is.
+    setConfigInt("lootbox", "lootboxPoints", lootboxPoints);
     logLine(fmt::format("Loot-box room closed at {} points\n", room.shownPoints()));
 }

@@ -32,3 +32,8 @@ void randomnessPause(Game& game)
     while (!pause.done())
         pause.update();
 }
+
+void recreateRandomnessScreen()
+{
+    createScreenBitmap(1);
+}

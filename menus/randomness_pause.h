@@ -20,3 +20,7 @@ private:
 
 // Runs the pause on the screen loop (the session's randomness pause screen).
 void randomnessPause(Game& game);
+
+// The pause's screen: the logical screen bitmap made afresh at size 1
+// (640 x 480), whatever size the screen before it had.
+void recreateRandomnessScreen();

@@ -19,4 +19,5 @@ void installSessionScreens()
     sessionScreens.pauseRequested = pauseRequested;
     sessionScreens.pauseMenu = pauseMenu;
     randomnessPauseScreen = randomnessPause;
+    randomnessScreenReset = recreateRandomnessScreen;
 }

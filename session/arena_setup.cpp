@@ -134,6 +134,9 @@ void setupArena(Vector2 size, PackagedReplayData& replay, Game& game, bool empty
     if (emptyInterior)
         return;
 
+    // Kill points and the scores shown belong to one round, in every mode.
+    for (Team& team : teams)
+        team.resetRoundTally();
     if (ctfActive() || hillActive())
         setTeamBases(w, h);
     if (ctfActive())

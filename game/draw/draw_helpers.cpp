@@ -1,5 +1,6 @@
 #include "game/draw/draw_helpers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -27,4 +28,10 @@ void drawEightAround(ALLEGRO_BITMAP* target, ALLEGRO_BITMAP* source, int x, int 
         const int dy = int(std::sin(angle) * radius);
         drawBitmap(target, source, x + dx, y + dy, false, alpha);
     }
+}
+
+int respawnFadeAlpha(int respawnTimer, int multiplier)
+{
+    const int m = std::max(multiplier, 1);
+    return std::clamp(255 - std::min(2 * respawnTimer, 255) / m, 0, 255);
 }

@@ -36,7 +36,7 @@ void drawSpriteAt(ALLEGRO_BITMAP* canvas, const PlayerSprite& sprite, int x, int
 }
 
 // A dead player waiting to respawn: eight copies converge on its respawn cell
-// and grow opaque over the last two seconds.
+// and grow more opaque as the wait runs out.
 void drawRespawning(ALLEGRO_BITMAP* canvas, const Player& p)
 {
     const int m = gameOptions.updateRateMultiplier;
@@ -46,9 +46,9 @@ void drawRespawning(ALLEGRO_BITMAP* canvas, const Player& p)
     state.shield = 0;
     const PlayerSprite sprite = getSprite(state);
     const Vector2 cell = p.homeSquare();
-    // Radius and fade both run on game time, so they look alike at every rate.
+    // The radius runs on game time, so it closes in alike at every rate.
     const float radius = 2.0f * float(p.respawnTimer) / float(m);
-    const int alpha = std::clamp(255 - std::min(2 * p.respawnTimer / m, 255), 0, 255);
+    const int alpha = respawnFadeAlpha(p.respawnTimer, m);
     drawEightAround(canvas, sprite.bitmap->bitmap, cell.x * 32 + sprite.offset.x,
                     cell.y * 32 + sprite.offset.y, radius, alpha);
 }

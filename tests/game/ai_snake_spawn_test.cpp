@@ -252,6 +252,14 @@ TEST_F(AiSnakeSpawn, TeamsAreOnlyJoinedWhereTheyExist)
     begin();
     EXPECT_NO_THROW(spawnFrames());
     EXPECT_EQ(computerSnakes().size(), 1u);
+
+    // Everything keeps its snakes out of the teams.
+    teams.emplace_back(Vector2{5, 2}, Vector2{-1, 0});
+    gameOptions.gameMode = GameMode::Everything;
+    begin();
+    spawnFrames();
+    EXPECT_EQ(computerSnakes().size(), 1u);
+    EXPECT_TRUE(teams[1].members.empty());
 }
 
 }

@@ -1,5 +1,7 @@
+#include <algorithm>
 #include <vector>
 
+#include "game/flying_sprite.h"
 #include "game/particles.h"
 #include "support/round_fixture.h"
 
@@ -54,6 +56,39 @@ TEST_F(Effects, AParticleBurstFallsAndIsGoneAfter240Updates)
     spawnParticleBurst(100, 50);
     EXPECT_EQ(particles[0].dx, first.dx);
     EXPECT_EQ(particles[0].colour, first.colour);
+}
+
+TEST_F(Effects, FlyingSpritesSwellThenShrinkAway)
+{
+    std::vector<std::unique_ptr<FlyingSprite>> sprites;
+    sprites.push_back(makeFlyingSprite({}, 64, 32, 0.2f, 30, 0));
+    sprites.push_back(makeFlyingSprite({}, 64, 32, 0.2f, 30, 4));
+    FlyingSprite& late = *sprites[1];
+    float largest = 0;
+    int updates = 0;
+    for (; sprites.size() == 2 && updates < 1000; ++updates) {
+        updateFlyingSprites(sprites, 60);
+        largest = std::max(largest, sprites[0]->scale);
+        if (updates == 2) {
+            EXPECT_FLOAT_EQ(late.scale, 1);   // still waiting
+            EXPECT_FLOAT_EQ(sprites[0]->angle, 1.5f);
+        }
+    }
+    EXPECT_GT(largest, 3);
+    ASSERT_EQ(sprites.size(), 1u);   // the first has shrunk away
+    EXPECT_EQ(sprites[0].get(), &late);
+    EXPECT_GT(updates, 40);
+
+    // Gone only once below a hundredth; at 120 updates a second the scale
+    // speed falls half as fast.
+    sprites.clear();
+    for (float scale : {0.012f, 0.3f}) {
+        sprites.push_back(makeFlyingSprite({}, 0, 0, 0, 0, 0));
+        sprites.back()->scale = scale;
+    }
+    updateFlyingSprites(sprites, 120);
+    ASSERT_EQ(sprites.size(), 1u);
+    EXPECT_NEAR(sprites[0]->scale, 0.3f - 1 / 240.0f, 1e-6);
 }
 
 }

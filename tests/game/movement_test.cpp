@@ -163,6 +163,39 @@ TEST_F(Movement, APushedBlockHitsWhoeverStandsWhereItLands)
     grid.at(5, 2) = Square::Block;
     step(*p, 1, 0);
     EXPECT_TRUE(victim->dead);
+
+    // A computer snake whose body lies where the block lands: the hits end it.
+    auto snake = at(192, 64);
+    snake->isAI = true;
+    snake->snakeLength = 4;
+    snake->snakeBody.assign(4, {192, 64, 0});
+    grid.at(6, 2) = Square::Empty;
+    grid.at(5, 2) = Square::Block;
+    step(*p, 1, 0);
+    EXPECT_TRUE(snake->dead);
+}
+
+TEST_F(Movement, GhostsPassWallsButNotTheOuterOnesAndHeldPlayersCrawl)
+{
+    auto ghost = at(64, 64);
+    ghost->ghost = true;
+    step(*ghost, 1, 0);
+    EXPECT_EQ(ghost->x, 66);
+    auto other = at(32, 32);
+    other->ghost = true;
+    step(*other, 0, -1);
+    EXPECT_EQ(other->y, 32);
+
+    // Held players crawl and turn only sideways.
+    auto p = at(32, 96);
+    p->speed = 4;
+    p->held = true;
+    p->facing = Facing::Left;
+    step(*p, 0, -1);
+    EXPECT_EQ(p->y, 95);
+    EXPECT_EQ(p->facing, Facing::Left);
+    step(*p, 1, 0);
+    EXPECT_EQ(p->facing, Facing::Right);
 }
 
 TEST_F(Movement, ARemoteBombTakesTheInputOneCellPerTenUpdates)
@@ -186,6 +219,16 @@ TEST_F(Movement, ARemoteBombTakesTheInputOneCellPerTenUpdates)
     for (int i = 0; i < 9; ++i)
         step(*p, 1, 0);
     EXPECT_EQ(p->remoteBombCell, (Vector2{3, 3}));
+    gameOptions.remoteControlDelay = false;
+    p->fastIgnition = true;
+    step(*p, 1, 0);
+    EXPECT_EQ(p->remoteBombCell, (Vector2{4, 3}));
+    EXPECT_EQ(bombGrid.at(4, 3).fuse, 40);
+    // Nothing moves onto a powerup.
+    powerupGrid.at(4, 2) = 3;
+    p->remoteBombStepTimer = 0;
+    step(*p, 0, -1);
+    EXPECT_EQ(p->remoteBombCell, (Vector2{4, 3}));
 }
 
 }

@@ -260,6 +260,7 @@ TEST_F(Hits, TheEverythingModePaysKillPointsToTheKillersTeam)
     // The points land on the team's displayed score with the toast.
     runFrames(game->scoreToastFrames);
     EXPECT_EQ(teams[0].displayedScore, 3 - 3 - 3 + 2 + 7);
+    EXPECT_EQ(teams[0].killScore, teams[0].displayedScore);
     EXPECT_EQ(teams[0].score, 0);
 
     // A kill by a flame sends its toast too.

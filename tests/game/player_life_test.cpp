@@ -39,6 +39,16 @@ TEST_F(PlayerLife, Button2BidsOnARunningAuctionOncePerPressUnlessHeld)
     controlsOf(p).button2Down = true;
     runFrames(1);
     EXPECT_EQ(game->auction->price, 2);
+
+    // A held player flashes but does not bid.
+    controlsOf(p).button2Down = false;
+    runFrames(1);
+    p->coins = 5;
+    p->held = true;
+    controlsOf(p).button2Down = true;
+    runFrames(1);
+    EXPECT_EQ(p->button2Flash, 60);
+    EXPECT_EQ(game->auction->price, 2);
 }
 
 TEST_F(PlayerLife, ADeadPlayerRespawnsShieldedOnAClearedCrossInRespawningModes)
@@ -143,6 +153,26 @@ TEST_F(PlayerLife, TimersRunOut)
     EXPECT_EQ(p->stopTimer, 0);
     runFrames(1);
     EXPECT_GT(p->x, 128);
+}
+
+TEST_F(PlayerLife, ShrunkFlyingSpritesGoAndTheMotionTrailKeepsTwentyPoints)
+{
+    for (float scale : {1.0f, 0.005f, 0.5f}) {
+        p->flyingSprites.push_back(makeFlyingSprite(p->getSpriteState({}, {}), 0, 0, 0.0f, 0.0f, 5));
+        p->flyingSprites.back()->scale = scale;
+    }
+    p->trailTimer = 30;
+    controlsOf(p).hold(1, 0);
+    startGame();
+    runFrames(1);
+    ASSERT_EQ(p->flyingSprites.size(), 2u);
+    EXPECT_EQ(p->flyingSprites[0]->scale, 1.0f);
+    EXPECT_EQ(p->flyingSprites[1]->scale, 0.5f);
+    runFrames(24);
+    ASSERT_EQ(p->trail.size(), 20u);
+    EXPECT_EQ(p->trail.back().x, p->x - 2);
+    runFrames(5);
+    EXPECT_TRUE(p->trail.empty());
 }
 
 }

@@ -35,7 +35,7 @@ TEST_F(PlayerRecord, ANewRoundResetsTheRoundButKeepsTheGame)
     EXPECT_TRUE(p->fireLatched);
 }
 
-TEST_F(PlayerRecord, RoundsMayStartAsSnakes)
+TEST_F(PlayerRecord, RoundsMayStartAsSnakesOrShielded)
 {
     makeArena(6, 6);
     screenHeight = 192;
@@ -51,6 +51,12 @@ TEST_F(PlayerRecord, RoundsMayStartAsSnakes)
     EXPECT_EQ(low->facing, Facing::Up);     // below the middle of the screen
     EXPECT_EQ(middle->facing, Facing::Down);
     EXPECT_EQ(snake->snakeLength, 9);
+
+    gameOptions.startAsSnake = false;
+    gameOptions.startWithShield = true;
+    low->resetForRound(false);
+    EXPECT_TRUE(low->shielded);
+    EXPECT_EQ(low->shieldTimer, 121);
 }
 
 TEST_F(PlayerRecord, HomeSquareWalksTowardTheTeamBaseOrTheMiddle)
@@ -87,6 +93,42 @@ TEST_F(PlayerRecord, HomeSquareWalksTowardTheTeamBaseOrTheMiddle)
     gameOptions.gameMode = GameMode::Classic;
     EXPECT_EQ(left->homeSquare(), (Vector2{5, 2}));
     EXPECT_THROW(addPlayer(4, {9, 1})->homeSquare(), std::out_of_range);
+}
+
+TEST_F(PlayerRecord, ListPositionCountsOnlyTheConfiguredPlayersThatExist)
+{
+    makeArena(6, 6);
+    auto a = addPlayer(0, {1, 1});
+    auto b = addPlayer(1, {2, 1});
+    gameOptions.numPlayers = 5;
+    EXPECT_EQ(b->indexInPlayerList(), 1);
+    EXPECT_EQ(std::make_shared<Player>(9, 0, -1, PlayerLook{}, nullptr)->indexInPlayerList(), -1);
+    gameOptions.numPlayers = 1;
+    EXPECT_EQ(a->indexInPlayerList(), 0);
+    EXPECT_EQ(b->indexInPlayerList(), -1);
+}
+
+TEST_F(PlayerRecord, TheShieldBlinksOnlyWhileItsCountdownRuns)
+{
+    makeArena(6, 6);
+    auto p = addPlayer(0, {1, 1});
+    EXPECT_EQ(p->shieldLook(), 0);
+    gameOptions.updateRateMultiplier = 2;
+    p->giveShield();
+    EXPECT_EQ(p->shieldTimer, 241);
+    frameCounter = 12;
+    EXPECT_EQ(p->shieldLook(), 1);   // armed, not yet counting
+    p->shieldTimer = 240;
+    EXPECT_EQ(p->shieldLook(), 2);
+    frameCounter = 24;
+    EXPECT_EQ(p->shieldLook(), 1);
+    p->snakeLength = 4;
+    EXPECT_EQ(p->shieldLook(), 2);
+    frameCounter = 5;
+    EXPECT_EQ(p->shieldLook(), 0);
+    frameCounter = 0;
+    p->dead = true;
+    EXPECT_EQ(p->shieldLook(), 0);
 }
 
 TEST_F(PlayerRecord, ReleasedBombsBurnAsNormalBombs)

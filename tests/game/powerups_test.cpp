@@ -122,6 +122,7 @@ protected:
     void TearDown() override
     {
         randomnessPauseScreen = nullptr;
+        randomnessScreenReset = nullptr;
         levelRng = savedEngine;
         RoundTest::TearDown();
     }
@@ -166,6 +167,36 @@ TEST_F(RandomnessIncrease, ShowsItsToastDuringThePause)
     incrementRandomness(*game);
     EXPECT_EQ(gameOptions.randomness, 2);
     EXPECT_TRUE(game->toasts.empty());
+}
+
+TEST_F(RandomnessIncrease, TheScreenIsMadeAfreshBeforeTheToastIsPlacedOnIt)
+{
+    // The screen of a tall trophy room is still up.
+    screenWidth = 640;
+    screenHeight = 960;
+    int resets = 0;
+    std::size_t toastsAtReset = 99;
+    randomnessScreenReset = [&] {
+        ++resets;
+        toastsAtReset = game->toasts.size();
+        screenWidth = 640;
+        screenHeight = 480;
+    };
+    gameOptions.randomnessIncrease = 0;
+    incrementRandomness(*game);
+    EXPECT_EQ(resets, 0) << "no rise, no pause";
+
+    gameOptions.randomnessIncrease = 1000000;
+    std::vector<TimedToast> seen;
+    randomnessPauseScreen = [&](Game& g) {
+        for (const auto& toast : g.toasts)
+            seen.push_back(dynamic_cast<const TimedToast&>(*toast));
+    };
+    incrementRandomness(*game);
+    EXPECT_EQ(resets, 1);
+    EXPECT_EQ(toastsAtReset, 0u);
+    ASSERT_EQ(seen.size(), 1u);
+    expectToast(seen[0], "Randomness up!", 320, 480, 0, -5, 120, ToastFont::Large);
 }
 
 }

@@ -1,3 +1,5 @@
+#include <array>
+
 #include "frame/game_ids.h"
 #include "support/round_fixture.h"
 
@@ -65,6 +67,35 @@ TEST_F(RoundResults, TeamModesRewardTheBestScoreOfAtLeastOne)
     gameOptions.gameMode = GameMode::Everything;
     teams[1].score = 4;
     EXPECT_EQ(winningTeams(), (std::unordered_set<Team*>{&teams[1]}));
+}
+
+TEST_F(RoundResults, EverythingCountsKillPointsAsTheScoreDisplayDoes)
+{
+    gameOptions.gameMode = GameMode::Everything;
+    gameOptions.everythingModes.respawning = true;
+    teamsWithScores({1, 0, 2});
+    auto a = addPlayer(0, {1, 1}, 0);
+    auto b = addPlayer(1, {2, 1}, 1);
+    auto c = addPlayer(2, {3, 1}, 2);
+    startGame();
+    // Team 0 captured once; team 1 only killed, twice; team 2 captured twice
+    // and lost as much by killing its own.
+    b->awardKillScore(a, false);
+    b->awardKillScore(c, false);
+    c->awardKillScore(c, false);
+    c->awardKillScore(c, false);
+    EXPECT_EQ((std::array{teams[0].roundScore(), teams[1].roundScore(), teams[2].roundScore()}),
+              (std::array{1, 2, 0}));
+    EXPECT_EQ(teams[1].getScore(), 0) << "the captured score alone goes to the replay";
+    EXPECT_EQ(winningTeams(), (std::unordered_set<Team*>{&teams[1]}));
+    // Once the toasts have landed every display shows the number that decided.
+    game->toasts.clear();
+    for (const Team& team : teams)
+        EXPECT_EQ(team.displayedScore, team.roundScore() - team.getScore());
+
+    // Kill points tie with a capture: both teams win.
+    a->awardKillScore(b, false);
+    EXPECT_EQ(winningTeams(), (std::unordered_set<Team*>{&teams[0], &teams[1]}));
 }
 
 TEST_F(RoundResults, BattleRoyaleGoesToTheFirstTeamWithAFreeMember)

@@ -143,6 +143,40 @@ TEST_F(JoinScreen, SnakeHunterStartsAloneAndBattleRoyaleNeedsThree)
     EXPECT_EQ(screen->headline(), "Select a team!");
     pressSpace();
     EXPECT_TRUE(screen->done());
+
+    // Ten zones on the narrow arena overlap: the nearer one wins, the first of two as near.
+    std::size_t t = 0;
+    while ((screen->zones[t + 1].x - screen->zones[t].x) % 2 != 0)
+        ++t;
+    const Vector2 left = screen->zones[t];
+    const Vector2 right = screen->zones[t + 1];
+    ASSERT_LT(right.x - left.x, 2 * PlayerJoinScreen::zoneRadius);
+    const int middle = (left.x + right.x) / 2;
+    EXPECT_EQ(screen->zoneAt(middle, left.y), int(t));
+    EXPECT_EQ(screen->zoneAt(middle + 1, left.y), int(t + 1));
+}
+
+TEST_F(JoinScreen, ZonesTakeNobodyOutsideTheTeamModes)
+{
+    // Their zones are not drawn and their replays hold no teams; in Snake
+    // Hunter team 1 is the computer snakes'.
+    for (int mode : {GameMode::SnakeHunter, GameMode::Deathmatch}) {
+        SCOPED_TRACE(mode);
+        open(mode);
+        auto pads = joinAll(2);
+        standIn(playerOf(pads[0]), 1);
+        standIn(playerOf(pads[1]), 0);
+        update();
+        for (const auto& p : player)
+            EXPECT_EQ(p->team, -1);
+        for (const Team& team : teams)
+            EXPECT_TRUE(team.members.empty());
+        EXPECT_TRUE(screen->finish());
+        EXPECT_EQ(playerOf(pads[0])->team, -1);
+        screen.reset();
+        player.clear();
+        resetRoundState();
+    }
 }
 
 TEST_F(JoinScreen, CaptureTheFlagWantsEveryoneInATeamAndTwoTeams)
@@ -261,6 +295,29 @@ TEST_F(JoinScreen, MoreThanSixSlotsInATeamModeWidenTheArena)
     ASSERT_EQ(screen->slots.size(), 7u);
     EXPECT_EQ(player.size(), 3u) << "the players stay";
     EXPECT_EQ(teams.size(), 4u);
+}
+
+TEST_F(JoinScreen, SlotsAndZonesFollowTheControllers)
+{
+    open(GameMode::CaptureTheFlag);
+    // Four slots on a 27-cell arena: (864 - 64) / 5 = 160 apart.
+    ASSERT_EQ(screen->slots.size(), 4u);
+    EXPECT_EQ(screen->slots[1], (Vector2{320, 48}));
+    EXPECT_EQ(screen->zones[0], (Vector2{108, 15 * 32 - 64}));
+    joinAll(1);
+    addController();
+    screen->controllersChanged();
+    EXPECT_EQ(screenWidth, 27 * 32) << "six slots still fit";
+    addController();
+    screen->controllersChanged();
+    // Seven slots, more than six in a team mode: a 31-cell arena, ten a row.
+    ASSERT_EQ(screen->slots.size(), 7u);
+    EXPECT_EQ(screen->slots[6], (Vector2{7 * ((31 * 32 - 64) / 8), 48}));
+
+    // Within 64 pixels of a zone's centre only.
+    const Vector2 zone = screen->zones[1];
+    EXPECT_EQ(screen->zoneAt(zone.x + 63, zone.y), 1);
+    EXPECT_EQ(screen->zoneAt(zone.x, zone.y - 64), -1);
 }
 
 }

@@ -3,9 +3,11 @@
 #include <allegro5/allegro.h>
 
 #include <filesystem>
+#include <utility>
 
 #include "frame/config.h"
 #include "frame/config_option.h"
+#include "frame/quit_request.h"
 #include "frame/settings.h"
 #include "menu_screen_fixture.h"
 #include "menus/lootbox_items.h"
@@ -183,6 +185,26 @@ TEST_F(LootboxRoomTest, KindsTurnedOffKeepTheirPhotosBackUntilALaterVisit)
     for (const LootboxItem& item : later.queue())
         EXPECT_NE(item.key, "Santa") << "not unlocked twice";
     EXPECT_EQ(later.queue().front().key, "Alien1");
+}
+
+TEST_F(LootboxRoomTest, TheVisitStoresTheNewTotalEvenWhenTheWindowClosesPartWay)
+{
+    const bool savedEnabled = std::exchange(lootboxesEnabled, true);
+    const int savedPoints = std::exchange(lootboxPoints, 50);
+    setConfigInt("lootbox", "lootboxPoints", 5);
+    requestQuit();
+    lootboxRoom();
+    clearQuitRequest();
+    EXPECT_EQ(savedValue("lootboxPoints"), "50");
+    EXPECT_EQ(savedValue("Alien1"), "") << "the count never got there";
+
+    // A later visit unlocks it at its first step.
+    LootboxRoom later(50, 60);
+    later.update(dt);
+    EXPECT_TRUE(later.isUnlocked("Alien1"));
+    EXPECT_EQ(savedValue("Alien1"), "1");
+    lootboxesEnabled = savedEnabled;
+    lootboxPoints = savedPoints;
 }
 
 }

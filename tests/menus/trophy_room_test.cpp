@@ -1,10 +1,13 @@
-// The trophy room headless: its stages by update count, its rows and the
-// champions' leaps.
+// The trophy room headless: its stages by update count, its rows, the
+// champions' leaps and how players tumble.
 #include <allegro5/allegro.h>
+
+#include <cmath>
 
 #include "game/player.h"
 #include "game/round_state.h"
 #include "menu_screen_fixture.h"
+#include "menus/trophy_jump.h"
 #include "menus/trophy_layout.h"
 #include "menus/trophy_room_screen.h"
 
@@ -83,6 +86,22 @@ TEST_F(TrophyRoomTest, TheNewTrophiesShowAfterTheFirstPauseAndSpaceCountsOnlyOnc
     EXPECT_LE(first, 214);
 }
 
+TEST_F(TrophyRoomTest, ABombButtonHeldFromTheRoundMustBeLetGoFirst)
+{
+    menuControlMode = 2;   // every controller
+    auto pad = addController();
+    pad->fireDown = true;
+    TrophyRoom r = room({entry(0, 1)});
+    updatesUntilStage(r, TrophyRoom::interactiveStage);
+    run([&] { r.update(); }, 30);
+    EXPECT_FALSE(r.done());
+    pad->fireDown = false;
+    r.update();
+    pad->fireDown = true;
+    r.update();
+    EXPECT_TRUE(r.done());
+}
+
 TEST_F(TrophyRoomTest, RoomsThatAreNotFinalKeepTheirTrophiesAndLaunchNobody)
 {
     TrophyRoom noWinner = room({entry(2, 2)}, true);
@@ -114,17 +133,25 @@ TEST_F(TrophyRoomTest, TheFinalRoomLaunchesTheChampionsOnly)
     EXPECT_EQ(r.jumps.count(entries[1].players[0].get()), 0u);
 }
 
-TEST_F(TrophyRoomTest, EntriesWithoutPlayersAreLeftOut)
+TEST_F(TrophyRoomTest, EntriesWithoutPlayersAreLeftOutAndSlowedPlayersRecover)
 {
     ScoringEntity gone;
     gone.wins = 3;
     gone.players = {nullptr};
     ScoringEntity team = entry(0, 1, 2);
     team.players.insert(team.players.begin() + 1, nullptr);
+    team.players[0]->slowTimer = 5;
     TrophyRoom r = room({ScoringEntity{}, team, gone});
     ASSERT_EQ(r.rows().size(), 1u);
     EXPECT_EQ(r.rows()[0].players.size(), 2u);
     EXPECT_FALSE(r.isFinal()) << "nobody left with the wins needed";
+
+    updatesUntilStage(r, TrophyRoom::interactiveStage);
+    EXPECT_EQ(players[0]->slowTimer, 5) << "only once the room is open";
+    run([&] { r.update(); }, 3);
+    EXPECT_EQ(players[0]->slowTimer, 2);
+    run([&] { r.update(); }, 5);
+    EXPECT_EQ(players[0]->slowTimer, 0);
 }
 
 TEST(TrophyLayout, RowsScreenSizesAndPlayerPlaces)
@@ -142,6 +169,46 @@ TEST(TrophyLayout, RowsScreenSizesAndPlayerPlaces)
     EXPECT_EQ(trophyPlayerX(0, 1), 70);
     EXPECT_EQ(trophyPlayerX(1, 2), 81);
     EXPECT_EQ(trophyX(2), 252);
+}
+
+TEST(TrophyJumps, APlayerFallsTurnsOnceBouncesAndTheSidesTurnItBack)
+{
+    std::mt19937 rng;
+    TrophyJump j;
+    j.x = 100;
+    j.y = 200;
+    int steps = 0;
+    auto moveWhile = [&](auto condition) {
+        do {
+            moveTrophyJump(j, 640, 480, rng);
+            ++steps;
+        } while (condition() && steps < 3000);
+    };
+    moveWhile([] { return false; });
+    EXPECT_FLOAT_EQ(j.vy, 0.1f);
+    EXPECT_FLOAT_EQ(j.y, 200.1f);
+    EXPECT_FLOAT_EQ(j.angle, 0.1f);
+    moveWhile([&] { return j.spin != 0; });
+    EXPECT_EQ(steps, 63) << "one full turn at 0.1 a step";
+    EXPECT_EQ(j.angle, 0.0f);
+    moveWhile([&] { return j.vy > 0; });
+    EXPECT_GE(j.y, 480.0f);
+    EXPECT_LE(j.vy, -5.0f) << "off the floor at least as fast as -5";
+    moveWhile([&] { return j.vy < 0; });
+    EXPECT_FLOAT_EQ(std::abs(j.spin), 0.06f) << "tumbling from the top of the leap";
+
+    TrophyJump weak;
+    weak.x = 10;
+    weak.y = 479;
+    weak.vy = 2;
+    weak.vx = -20;
+    moveTrophyJump(weak, 640, 480, rng);
+    EXPECT_GE(weak.vy, -9.0f) << "a weak bounce gets a fresh leap";
+    EXPECT_LE(weak.vy, -4.5f);
+    EXPECT_FLOAT_EQ(weak.vx, 20.0f);
+    weak.x = 630;
+    moveTrophyJump(weak, 640, 480, rng);
+    EXPECT_FLOAT_EQ(weak.vx, -20.0f);
 }
 
 }

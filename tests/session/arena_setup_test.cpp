@@ -152,6 +152,24 @@ TEST_F(ArenaSetup, CaptureTheFlagBasesAndFlagsNeverPassTheFourthTeam)
     EXPECT_EQ(blueOf(game->flags[0].colour), 255);
 }
 
+TEST_F(ArenaSetup, EveryRoundStartsItsKillPointsAndShownScoresAtNothing)
+{
+    // Everything without flags or hill: the teams have no bases.
+    gameOptions.gameMode = GameMode::Everything;
+    gameOptions.everythingModes.ctf = false;
+    gameOptions.everythingModes.kingOfTheHill = false;
+    for (int i = 0; i < 2; ++i) {
+        teams.emplace_back(Vector2{}, Vector2{});
+        teams.back().killScore = 4;
+        teams.back().displayedScore = 4;
+    }
+    setUp({27, 15});
+    for (const Team& team : teams) {
+        EXPECT_EQ(team.killScore, 0);
+        EXPECT_EQ(team.displayedScore, 0);
+    }
+}
+
 TEST_F(ArenaSetup, TheHillAndTheJoinScreensEmptyArena)
 {
     gameOptions.gameMode = GameMode::Everything;

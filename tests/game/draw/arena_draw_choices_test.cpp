@@ -5,6 +5,7 @@
 
 #include "frame/game_ids.h"
 #include "game/draw/arena_draw.h"
+#include "game/draw/draw_helpers.h"
 
 TEST(BombFrames, TheFuseBurnsThroughItsFramesAndAMovingBombPointsItsWay)
 {
@@ -70,4 +71,16 @@ TEST(HillTiles, TheGridCoversTheHillWithInclusiveCorners)
     // A hill whose corners are the wrong way round has no tiles.
     const Game::HillArea none{4, 2, 2, 1};
     EXPECT_EQ(hillTileColumns(none) * hillTileRows(none), 0);
+}
+
+TEST(RespawnFade, TheFirst255OfTwiceTheTimerFadeDividedByTheMultiplier)
+{
+    // {respawn timer, multiplier, alpha}
+    const int cases[][3] = {{0, 1, 255}, {64, 1, 127}, {127, 1, 1}, {128, 1, 0}, {600, 1, 0},
+                            {0, 2, 255}, {100, 2, 155}, {128, 2, 128}, {240, 2, 128}, {479, 2, 128}};
+    for (const auto& [timer, multiplier, alpha] : cases)
+        EXPECT_EQ(respawnFadeAlpha(timer, multiplier), alpha) << timer << " x" << multiplier;
+    // At twice the rate the picture never fades below half over the whole wait.
+    for (int timer = 0; timer < 2 * 120 * 2; ++timer)
+        ASSERT_GE(respawnFadeAlpha(timer, 2), 128) << timer;
 }
