@@ -1,15 +1,11 @@
 #include "frame/config.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <sstream>
 #include <system_error>
 
 #include "frame/log.h"
+#include "platform/durable_file.h"
 
 ALLEGRO_CONFIG* config = nullptr;
 std::string configPath;
@@ -46,50 +42,6 @@ RGB getConfigColour(const char* section, const char* key, RGB defaultValue)
     return RGB{colourComponent(r), colourComponent(g), colourComponent(b)};
 }
 
-namespace {
-
-// Writes the configuration into a new file at `path` and flushes it to disk;
-// a file it could not finish is removed. Whatever a killed run left under the
-// name goes first, so a stale link is never followed.
-bool writeDurably(const std::string& path)
-{
-    unlink(path.c_str());
-    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-    if (fd < 0) {
-        log("Could not save configuration file %s: %s\n", path.c_str(), std::strerror(errno));
-        return false;
-    }
-    ALLEGRO_FILE* file = al_fopen_fd(fd, "w");
-    if (!file) {
-        close(fd);
-        unlink(path.c_str());
-        log("Could not save configuration file %s\n", path.c_str());
-        return false;
-    }
-    bool written = al_save_config_file_f(file, config) && al_fflush(file);
-    int error = written && fsync(fd) != 0 ? errno : 0;
-    bool closed = al_fclose(file);
-    if (!written || error || !closed) {
-        log("Could not save configuration file %s: %s\n", path.c_str(),
-            error ? std::strerror(error) : "write failed");
-        unlink(path.c_str());
-        return false;
-    }
-    return true;
-}
-
-// Makes a rename inside the folder durable too.
-void syncFolder(const std::filesystem::path& folder)
-{
-    int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0 || fsync(fd) != 0)
-        log("Could not flush folder %s: %s\n", folder.c_str(), std::strerror(errno));
-    if (fd >= 0)
-        close(fd);
-}
-
-}
-
 bool saveConfig()
 {
     if (!config || configPath.empty())
@@ -99,9 +51,15 @@ bool saveConfig()
             configPath.c_str());
         return false;
     }
-    std::string temporary = configPath + ".tmp";
-    if (!writeDurably(temporary))
+    // The new file is written and flushed under a temporary name, then renamed
+    // over the old one: a crash leaves one whole file or the other.
+    const std::string temporary = configPath + ".tmp";
+    const std::string failure = platform::writeNewFileDurably(
+        temporary, [](ALLEGRO_FILE* file) { return al_save_config_file_f(file, config); });
+    if (!failure.empty()) {
+        log("Could not save configuration file %s: %s\n", temporary.c_str(), failure.c_str());
         return false;
+    }
     std::error_code error;
     std::filesystem::rename(temporary, configPath, error);
     if (error) {
@@ -110,7 +68,9 @@ bool saveConfig()
         std::filesystem::remove(temporary, error);
         return false;
     }
-    syncFolder(std::filesystem::path(configPath).parent_path());
+    const std::string folder = std::filesystem::path(configPath).parent_path().string();
+    if (const std::string reason = platform::syncFolder(folder); !reason.empty())
+        log("Could not flush folder %s: %s\n", folder.c_str(), reason.c_str());
     return true;
 }
 

@@ -31,6 +31,7 @@ bool isValidUpdateRate(int rate)
 void createDefaultConfig()
 {
     setConfigInt("video", "colourdepth", 32);
+    // Not a typo: stored files hold "sync", while vertical sync is read from "vsync" (so it starts off).
     setConfigInt("video", "sync", 1);
     setConfigInt("video", "width", 0);
     setConfigInt("video", "height", 0);
@@ -42,6 +43,7 @@ void createDefaultConfig()
     setConfigInt("controls", "xinputDpadEnabled", 1);
     setConfigInt("other", "diagnostic", 0);
     setConfigInt("other", "replayRecordingEnabled", 1);
+    // Not a typo: stored files hold this key with its trailing blank; the one read and saved has none.
     setConfigInt("other", "showReplayTestOptions ", 0);
     setConfigInt("other", "alwaysShowFPS", 0);
 }

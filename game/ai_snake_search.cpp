@@ -1,7 +1,6 @@
 #include <fmt/format.h>
 
 #include <algorithm>
-#include <chrono>
 #include <climits>
 #include <cstdlib>
 #include <vector>
@@ -14,15 +13,18 @@
 #include "game/player.h"
 #include "game/snake_search.h"
 #include "game/snake_search_board.h"
+#include "platform/performance_counter.h"
 
 // A computer snake's choice of direction: a look-ahead over every walk of the
 // search depth in each way but back, under a time budget that moves the depth.
 
 std::int64_t steadyClockNanoseconds()
 {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
+    const std::int64_t ticks = platform::performanceCounter();
+    const std::int64_t perSecond = platform::performanceFrequency();
+    constexpr std::int64_t nanosecondsPerSecond = 1'000'000'000;
+    // Whole seconds and the rest apart, so that no product overflows.
+    return ticks / perSecond * nanosecondsPerSecond + ticks % perSecond * nanosecondsPerSecond / perSecond;
 }
 
 std::function<std::int64_t()> snakeSearchClock = steadyClockNanoseconds;

@@ -6,5 +6,5 @@
 // it to adapt the search depth; tests put a clock of their own here.
 extern std::function<std::int64_t()> snakeSearchClock;
 
-// The steady clock the game runs with.
+// The clock the game runs with: the platform's performance counter, in nanoseconds.
 std::int64_t steadyClockNanoseconds();

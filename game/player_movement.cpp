@@ -105,6 +105,107 @@ void pushBlock(Player& pusher, Vector2 from, Vector2 to, const PackagedReplayDat
     powerupGrid.at(from) = 0;
 }
 
+// A remote-control bomb of the player's waits on the arena for steering.
+bool remoteBombWaiting(const Player& p)
+{
+    return p.bombType == BombType::RemoteControl && p.specialBombOut &&
+           bombGrid.at(p.remoteBombCell).state == BombState::RemoteControl;
+}
+
+// The waiting remote-control bomb takes the input instead of the player: it
+// moves one cell every so often, into empty floor only.
+void steerRemoteBomb(Player& p, Vector2 step, bool& steered)
+{
+    const int m = gameOptions.updateRateMultiplier;
+    const bool alreadySteered = steered;
+    steered = true;
+    if (p.remoteBombStepTimer >= 1 && !alreadySteered)
+        --p.remoteBombStepTimer;
+    if (p.remoteBombStepTimer != 0)
+        return;
+    const Vector2 target = p.remoteBombCell + step;
+    if (hasLiveBomb(target) || grid.at(target) != Square::Empty || powerupGrid.at(target) != 0)
+        return;
+    vacateBombRecord(bombGrid.at(p.remoteBombCell));
+    Bomb& bomb = bombGrid.at(target);
+    bomb.owner = p.weak_from_this();
+    bomb.state = BombState::RemoteControl;
+    bomb.fuse = gameOptions.remoteControlDelay ? 3 * m : freshFuse(p);
+    p.remoteBombStepTimer = 10 * m;
+    p.remoteBombCell = target;
+}
+
+// The walk animation runs with the distance walked; a held player only shuffles.
+void advanceWalkFrame(Player& p, int stepSize)
+{
+    p.walkTimer -= stepSize;
+    if (p.walkTimer < 1) {
+        p.walkTimer = 10;
+        p.walkFrame += p.walkFrameStep;
+        if (p.walkFrame > 6 || (p.held && p.walkFrame >= 3))
+            p.walkFrame = 1;
+    }
+}
+
+// A step into an open cell, drawn towards the middle of the lane across it.
+void walkInto(Player& p, Vector2 step, int stepSize)
+{
+    const Vector2 centre = p.centreCell();
+    const int offX = (p.x + 16) % 32;
+    const int offY = (p.y + 16) % 32;
+    const bool horizontal = step.x != 0;
+    p.x += stepSize * step.x;
+    p.y += stepSize * step.y;
+    if (horizontal && offY != 16)
+        p.y = moveTowards(p.y, centre.y * 32, stepSize);
+    if (!horizontal && offX != 16)
+        p.x = moveTowards(p.x, centre.x * 32, stepSize);
+}
+
+// With strength, the block or resting bomb ahead moves on a cell when the cell
+// beyond can take it. True when something was pushed.
+bool pushAhead(Player& p, Vector2 target, Vector2 step, const PackagedReplayData& replay)
+{
+    const Vector2 beyond = target + step;
+    if (isBlock(grid.at(target))) {
+        if (!canReceivePush(beyond))
+            return false;
+        pushBlock(p, target, beyond, replay);
+        return true;
+    }
+    Bomb& bomb = bombGrid.at(target);
+    if (!bomb.isLive() || (bomb.state != BombState::Normal && bomb.state != BombState::Detonator) ||
+        !canReceivePush(beyond))
+        return false;
+    playSound(SoundId::Slide, 200, 128, 1000);
+    bombGrid.at(beyond) = bomb;
+    vacateBombRecord(bomb);
+    return true;
+}
+
+// Blocked at the cell's edge off the middle of its lane: slide sideways round
+// the corner when the way round is open.
+void slideRoundCorner(Player& p, Vector2 target, bool horizontal, int stepSize)
+{
+    const Vector2 centre = p.centreCell();
+    const int offAcross = horizontal ? (p.y + 16) % 32 : (p.x + 16) % 32;
+    if (offAcross == 16)
+        return;
+    const int side = offAcross < 16 ? -1 : 1;
+    const Vector2 diagonal = horizontal ? target + Vector2{0, side} : target + Vector2{side, 0};
+    if (grid.at(diagonal) != Square::Empty || hasLiveBomb(diagonal))
+        return;
+    const Vector2 topLeft{p.x / 32, p.y / 32};
+    const bool topLeftOpen = (grid.at(topLeft) == Square::Empty && !hasLiveBomb(topLeft)) ||
+                             topLeft == centre || (p.ghost && grid.at(topLeft) != Square::OuterWall);
+    if (!topLeftOpen)
+        return;
+    if (horizontal)
+        p.y += side * stepSize;
+    else
+        p.x += side * stepSize;
+}
+
 }
 
 int Player::stepSize(const PackagedReplayData& replay) const
@@ -128,102 +229,29 @@ int Player::stepSize(const PackagedReplayData& replay) const
 
 void Player::stepFrame(int dx, int dy, bool& steered, const PackagedReplayData& replay)
 {
-    const int m = gameOptions.updateRateMultiplier;
     const int s = stepSize(replay);
-
-    // A waiting remote-control bomb takes the input instead of the player.
-    if (bombType == BombType::RemoteControl && specialBombOut &&
-        bombGrid.at(remoteBombCell).state == BombState::RemoteControl) {
-        const bool alreadySteered = steered;
-        steered = true;
-        if (remoteBombStepTimer >= 1 && !alreadySteered)
-            --remoteBombStepTimer;
-        if (remoteBombStepTimer != 0)
-            return;
-        const Vector2 target = remoteBombCell + Vector2{dx, dy};
-        if (hasLiveBomb(target) || grid.at(target) != Square::Empty || powerupGrid.at(target) != 0)
-            return;
-        vacateBombRecord(bombGrid.at(remoteBombCell));
-        Bomb& bomb = bombGrid.at(target);
-        bomb.owner = weak_from_this();
-        bomb.state = BombState::RemoteControl;
-        bomb.fuse = gameOptions.remoteControlDelay ? 3 * m : freshFuse(*this);
-        remoteBombStepTimer = 10 * m;
-        remoteBombCell = target;
+    if (remoteBombWaiting(*this)) {
+        steerRemoteBomb(*this, {dx, dy}, steered);
         return;
     }
-
     if (!held || dy == 0)
         facing = facingOfStep(dx, dy);
+    advanceWalkFrame(*this, s);
 
-    walkTimer -= s;
-    if (walkTimer < 1) {
-        walkTimer = 10;
-        walkFrame += walkFrameStep;
-        if (walkFrame > 6 || (held && walkFrame >= 3))
-            walkFrame = 1;
-    }
-
-    const Vector2 centre = centreCell();
     const Vector2 target{(x + 16 + 32 * dx) / 32, (y + 16 + 32 * dy) / 32};
-    const int offX = (x + 16) % 32;
-    const int offY = (y + 16) % 32;
-    const bool horizontal = dx != 0;
-
-    bool enterable = isFreeCell(target) || (ghost && grid.at(target) != Square::OuterWall);
-    if (enterable) {
-        x += s * dx;
-        y += s * dy;
-        if (horizontal && offY != 16)
-            y = moveTowards(y, centre.y * 32, s);
-        if (!horizontal && offX != 16)
-            x = moveTowards(x, centre.x * 32, s);
+    if (isFreeCell(target) || (ghost && grid.at(target) != Square::OuterWall)) {
+        walkInto(*this, {dx, dy}, s);
         return;
     }
-
+    // Blocked: first up to the cell's edge along the way.
+    const bool horizontal = dx != 0;
     int& along = horizontal ? x : y;
     if (along % 32 != 0) {
+        const Vector2 centre = centreCell();
         along = moveTowards(along, (horizontal ? centre.x : centre.y) * 32, s);
         return;
     }
-
-    if (strength) {
-        const Vector2 beyond = target + Vector2{dx, dy};
-        const int kind = grid.at(target);
-        if (isBlock(kind)) {
-            if (canReceivePush(beyond)) {
-                pushBlock(*this, target, beyond, replay);
-                return;
-            }
-        } else {
-            Bomb& bomb = bombGrid.at(target);
-            if (bomb.isLive() &&
-                (bomb.state == BombState::Normal || bomb.state == BombState::Detonator) &&
-                canReceivePush(beyond)) {
-                playSound(SoundId::Slide, 200, 128, 1000);
-                bombGrid.at(beyond) = bomb;
-                vacateBombRecord(bomb);
-                return;
-            }
-        }
-    }
-
-    // Blocked on the line: slide round the corner when the way round is open.
-    const int offAcross = horizontal ? offY : offX;
-    if (offAcross == 16)
+    if (strength && pushAhead(*this, target, {dx, dy}, replay))
         return;
-    const int side = offAcross < 16 ? -1 : 1;
-    const Vector2 diagonal = horizontal ? target + Vector2{0, side} : target + Vector2{side, 0};
-    if (grid.at(diagonal) != Square::Empty || hasLiveBomb(diagonal))
-        return;
-    const Vector2 topLeft{x / 32, y / 32};
-    const bool topLeftOpen = (grid.at(topLeft) == Square::Empty && !hasLiveBomb(topLeft)) ||
-                             topLeft == centre || (ghost && grid.at(topLeft) != Square::OuterWall);
-    if (!topLeftOpen)
-        return;
-    if (horizontal)
-        y += side * s;
-    else
-        x += side * s;
+    slideRoundCorner(*this, target, horizontal, s);
 }
-

@@ -79,92 +79,135 @@ int chooseArenaSize(const GameOptions& options, std::mt19937& rng)
     return size;
 }
 
-}
+// One resolution of the Auto options. The steps run in a fixed order, each
+// drawing from the engine, from a copy of the engine as it stood at the start
+// (`copy`: its draws repeat the engine's first draws) and from rand(); that
+// order is what a replay's set-up depends on.
+class AutoOptionsResolver {
+public:
+    AutoOptionsResolver(GameOptions& options, std::mt19937& rng)
+        : o(options), rng(rng), r(options.randomness), mode(options.gameMode),
+          snakeHunter(options.gameMode == snakeHunterMode)
+    {
+        copy.engine = rng;
+    }
 
-std::string resolveAutoGameOptions(GameOptions& o, std::mt19937& rng)
-{
-    const int r = o.randomness;
-    const int mode = o.gameMode;
-    const bool snakeHunter = mode == snakeHunterMode;
-    // A copy of the engine as it stands now: its draws repeat the first draws
-    // that this call makes from the engine itself.
-    UniformFloat copy(0.0f, 1.0f);
-    copy.engine = rng;
+    std::string resolve()
+    {
+        arenaSize();
+        shrinkSpeed();
+        timeBeforeShrinking();
+        shrinkStyle();
+        gridBlocks();
+        wallDensity();
+        powerupDensity();
+        aiSnakes();
+        o.aiSearchDepth = *o.resolvedGridBlocks ? 15 : 5;
+        respawningWalls();
+        auctionInterval();
+        return description();
+    }
+
+private:
+    GameOptions& o;
+    std::mt19937& rng;
+    UniformFloat copy{0.0f, 1.0f};
+    const int r;
+    const int mode;
+    const bool snakeHunter;
+    int size = 0;  // the resolved arena size
     std::vector<std::string> chosen;
 
-    // Arena size.
-    int size = o.arenaSize;
-    if (size == autoArenaSize) {
-        size = chooseArenaSize(o, rng);
-        chosen.push_back(fmt::format("Size: {:<8}", arenaSizeNames[size]));
+    void arenaSize()
+    {
+        size = o.arenaSize;
+        if (size == autoArenaSize) {
+            size = chooseArenaSize(o, rng);
+            chosen.push_back(fmt::format("Size: {:<8}", arenaSizeNames[size]));
+        }
+        o.resolvedArenaSize = size;
     }
-    o.resolvedArenaSize = size;
 
-    // Shrink speed.
-    if (o.shrinkSpeed != autoShrinkSpeed) {
-        o.resolvedShrinkSpeed = tableEntry(shrinkSpeedFrames, o.shrinkSpeed);
-    } else {
-        int id = tableEntry(autoShrinkSpeedByArenaSize, size);
+    // A table id moved at random, `r` times a coin toss, within 0..highest.
+    int wander(int id, int highest)
+    {
         for (int i = 0; i < r; ++i)
             if (uniformFloat(rng) > 0.5f)
-                id = std::clamp(id + uniformInt(rng, -r, r), 0, 5);
-        o.resolvedShrinkSpeed = tableEntry(shrinkSpeedFrames, id);
-        chosen.push_back(fmt::format("SSpeed: {:<9}", shrinkSpeedNames[id]));
+                id = std::clamp(id + uniformInt(rng, -r, r), 0, highest);
+        return id;
     }
-    *o.resolvedShrinkSpeed *= o.updateRateMultiplier;
 
-    // Time before shrinking.
-    if (o.timeBeforeShrinking != autoTimeBeforeShrinking) {
-        o.resolvedTimeBeforeShrinking = tableEntry(timeBeforeShrinkingFrames, o.timeBeforeShrinking);
-    } else {
-        int id = tableEntry(autoTimeBeforeShrinkingByArenaSize, size);
-        if (snakeHunter) {
-            id = size < 6 ? 3 : 2;
+    void shrinkSpeed()
+    {
+        if (o.shrinkSpeed != autoShrinkSpeed) {
+            o.resolvedShrinkSpeed = tableEntry(shrinkSpeedFrames, o.shrinkSpeed);
         } else {
-            for (int i = 0; i < r; ++i)
-                if (uniformFloat(rng) > 0.5f)
-                    id = std::clamp(id + uniformInt(rng, -r, r), 0, 3);
+            const int id = wander(tableEntry(autoShrinkSpeedByArenaSize, size), 5);
+            o.resolvedShrinkSpeed = tableEntry(shrinkSpeedFrames, id);
+            chosen.push_back(fmt::format("SSpeed: {:<9}", shrinkSpeedNames[id]));
         }
-        // A long wait before a very fast shrink is usually cut short.
-        if (id >= 3 && *o.resolvedShrinkSpeed < 3 && std::rand() % 6 > 0)
-            id = 2;
-        o.resolvedTimeBeforeShrinking = tableEntry(timeBeforeShrinkingFrames, id);
-        chosen.push_back(fmt::format("TimeBeforeS: {:<10}", shrinkDelayNames[id]));
+        *o.resolvedShrinkSpeed *= o.updateRateMultiplier;
     }
-    *o.resolvedTimeBeforeShrinking *= o.updateRateMultiplier;
 
-    // Shrink style.
-    if (o.shrinkStyle != autoShrinkStyle) {
-        o.resolvedShrinkStyle = o.shrinkStyle;
-    } else {
+    void timeBeforeShrinking()
+    {
+        if (o.timeBeforeShrinking != autoTimeBeforeShrinking) {
+            o.resolvedTimeBeforeShrinking = tableEntry(timeBeforeShrinkingFrames, o.timeBeforeShrinking);
+        } else {
+            int id = tableEntry(autoTimeBeforeShrinkingByArenaSize, size);
+            if (snakeHunter)
+                id = size < 6 ? 3 : 2;
+            else
+                id = wander(id, 3);
+            // A long wait before a very fast shrink is usually cut short.
+            if (id >= 3 && *o.resolvedShrinkSpeed < 3 && std::rand() % 6 > 0)
+                id = 2;
+            o.resolvedTimeBeforeShrinking = tableEntry(timeBeforeShrinkingFrames, id);
+            chosen.push_back(fmt::format("TimeBeforeS: {:<10}", shrinkDelayNames[id]));
+        }
+        *o.resolvedTimeBeforeShrinking *= o.updateRateMultiplier;
+    }
+
+    int randomShrinkStyle()
+    {
+        float score = float(r);
+        if (size >= 4)
+            score += 0.5f;
+        if (*o.resolvedShrinkSpeed < 16)
+            score += 1;
+        if (*o.resolvedTimeBeforeShrinking > 5400)
+            score += 1;
+        if (snakeHunter)
+            score += 1;
+        if (r > 1 && copy() > 0.95f)
+            return 3;
+        return copy() * score > 0.6f ? 2 : 1;
+    }
+
+    void shrinkStyle()
+    {
+        if (o.shrinkStyle != autoShrinkStyle) {
+            o.resolvedShrinkStyle = o.shrinkStyle;
+            return;
+        }
         int style;
         if (r == 0) {
-            bool mirrored = snakeHunter || o.arenaSize >= 5 ||
-                            (mode == everythingMode && o.everythingModes.snakeHunter);
+            const bool mirrored = snakeHunter || o.arenaSize >= 5 ||
+                                  (mode == everythingMode && o.everythingModes.snakeHunter);
             style = mirrored ? 2 : 1;
         } else {
-            float score = float(r);
-            if (size >= 4)
-                score += 0.5f;
-            if (*o.resolvedShrinkSpeed < 16)
-                score += 1;
-            if (*o.resolvedTimeBeforeShrinking > 5400)
-                score += 1;
-            if (snakeHunter)
-                score += 1;
-            if (r > 1 && copy() > 0.95f)
-                style = 3;
-            else
-                style = copy() * score > 0.6f ? 2 : 1;
+            style = randomShrinkStyle();
         }
         o.resolvedShrinkStyle = style;
         chosen.push_back(fmt::format("SStyle: {:<10}", shrinkStyleIds[style]));
     }
 
-    // Grid blocks.
-    if (o.gridBlocks != autoGridBlocks) {
-        o.resolvedGridBlocks = o.gridBlocks == 2;
-    } else {
+    void gridBlocks()
+    {
+        if (o.gridBlocks != autoGridBlocks) {
+            o.resolvedGridBlocks = o.gridBlocks == 2;
+            return;
+        }
         bool on = true;
         if (r == 1 && copy() > 0.9f)
             on = false;
@@ -174,10 +217,12 @@ std::string resolveAutoGameOptions(GameOptions& o, std::mt19937& rng)
         chosen.push_back(fmt::format("GB: {:<6}", on));
     }
 
-    // Wall density.
-    if (o.wallDensity != autoDensity) {
-        o.resolvedWallDensity = o.wallDensity * 5;
-    } else {
+    void wallDensity()
+    {
+        if (o.wallDensity != autoDensity) {
+            o.resolvedWallDensity = o.wallDensity * 5;
+            return;
+        }
         int density = 70 + (snakeHunter ? 10 : 0);
         for (int i = 0; i < r; ++i)
             density += uniformInt(rng, -5 * r, 10 * r);
@@ -186,10 +231,12 @@ std::string resolveAutoGameOptions(GameOptions& o, std::mt19937& rng)
         chosen.push_back(fmt::format("WallPb: {:<4}", density));
     }
 
-    // Powerup density.
-    if (o.powerupDensity != autoDensity) {
-        o.resolvedPowerupDensity = o.powerupDensity * 5;
-    } else {
+    void powerupDensity()
+    {
+        if (o.powerupDensity != autoDensity) {
+            o.resolvedPowerupDensity = o.powerupDensity * 5;
+            return;
+        }
         int density = 40 + (snakeHunter ? 10 : 0);
         for (int i = 0; i < r; ++i)
             if (copy() > 0.8f)
@@ -200,47 +247,50 @@ std::string resolveAutoGameOptions(GameOptions& o, std::mt19937& rng)
     }
 
     // Computer snakes: the more players, the sooner and the more often they come.
-    const int otherPlayers = std::max(1, o.numPlayers - 1);
-    int preparation = o.aiSnakePreparationTime != autoSnakeTiming
-                          ? tableEntry(snakePreparationFrames, o.aiSnakePreparationTime)
-                          : 600 / otherPlayers;
-    o.resolvedSnakePreparationTime = preparation * o.updateRateMultiplier;
+    void aiSnakes()
+    {
+        const int otherPlayers = std::max(1, o.numPlayers - 1);
+        const int preparation = o.aiSnakePreparationTime != autoSnakeTiming
+                                    ? tableEntry(snakePreparationFrames, o.aiSnakePreparationTime)
+                                    : 600 / otherPlayers;
+        o.resolvedSnakePreparationTime = preparation * o.updateRateMultiplier;
 
-    int interval;
-    if (o.aiSnakeSpawnInterval != autoSnakeTiming) {
-        interval = tableEntry(snakeSpawnIntervalFrames, o.aiSnakeSpawnInterval);
-    } else {
-        interval = 401 / otherPlayers;
-        chosen.push_back(fmt::format("SnakeInterval (unmod): {:<4}", interval));
-    }
-    o.resolvedSnakeSpawnInterval = interval * o.updateRateMultiplier;
-
-    if (o.aiSnakeCount != 0) {
-        o.resolvedAISnakeCount = o.aiSnakeCount;
-    } else {
-        o.resolvedAISnakeCount = std::clamp(o.numPlayers + 3, 3, 30);
-        chosen.push_back(fmt::format("nSnakes: {:<4}", o.resolvedAISnakeCount));
-    }
-
-    if (o.maxAISnakesAtOnce != 0) {
-        o.resolvedMaxAISnakesAtOnce = o.maxAISnakesAtOnce;
-    } else if (o.resolvedAISnakeCount > 5 && size >= 4) {
-        // Many snakes in a big arena: two at a time, arriving less often.
-        o.resolvedMaxAISnakesAtOnce = 2;
-        if (o.aiSnakeSpawnInterval == autoSnakeTiming) {
-            o.resolvedSnakeSpawnInterval *= 5;
-            chosen.push_back(fmt::format("SnakeInterval (mod): {:<4}", o.resolvedSnakeSpawnInterval));
-            o.resolvedSnakeSpawnInterval = std::min(o.resolvedSnakeSpawnInterval, 501);
+        int interval;
+        if (o.aiSnakeSpawnInterval != autoSnakeTiming) {
+            interval = tableEntry(snakeSpawnIntervalFrames, o.aiSnakeSpawnInterval);
+        } else {
+            interval = 401 / otherPlayers;
+            chosen.push_back(fmt::format("SnakeInterval (unmod): {:<4}", interval));
         }
-    } else {
-        o.resolvedMaxAISnakesAtOnce = 1;
+        o.resolvedSnakeSpawnInterval = interval * o.updateRateMultiplier;
+
+        if (o.aiSnakeCount != 0) {
+            o.resolvedAISnakeCount = o.aiSnakeCount;
+        } else {
+            o.resolvedAISnakeCount = std::clamp(o.numPlayers + 3, 3, 30);
+            chosen.push_back(fmt::format("nSnakes: {:<4}", o.resolvedAISnakeCount));
+        }
+
+        if (o.maxAISnakesAtOnce != 0) {
+            o.resolvedMaxAISnakesAtOnce = o.maxAISnakesAtOnce;
+        } else if (o.resolvedAISnakeCount > 5 && size >= 4) {
+            // Many snakes in a big arena: two at a time, arriving less often.
+            o.resolvedMaxAISnakesAtOnce = 2;
+            if (o.aiSnakeSpawnInterval == autoSnakeTiming) {
+                o.resolvedSnakeSpawnInterval *= 5;
+                chosen.push_back(fmt::format("SnakeInterval (mod): {:<4}", o.resolvedSnakeSpawnInterval));
+                o.resolvedSnakeSpawnInterval = std::min(o.resolvedSnakeSpawnInterval, 501);
+            }
+        } else {
+            o.resolvedMaxAISnakesAtOnce = 1;
+        }
     }
 
-    o.aiSearchDepth = *o.resolvedGridBlocks ? 15 : 5;
-
-    o.resolvedRespawningWalls = o.respawningWalls.at(mode);
-
-    if (r >= 2) {
+    void respawningWalls()
+    {
+        o.resolvedRespawningWalls = o.respawningWalls.at(mode);
+        if (r < 2)
+            return;
         // Now and then an open arena without walls, whose walls grow back instead.
         if (!*o.resolvedGridBlocks && copy() > 0.9f && o.wallDensity == autoDensity) {
             o.resolvedWallDensity = 0;
@@ -258,28 +308,41 @@ std::string resolveAutoGameOptions(GameOptions& o, std::mt19937& rng)
         }
     }
 
-    switch (o.auctions) {
-    case 1:
-        o.resolvedAuctionInterval = uniformInt(rng, 800, 1200);
-        break;
-    case 2:
-        o.resolvedAuctionInterval = uniformInt(rng, 1200, 2000);
-        break;
-    case 3:
-        o.resolvedAuctionInterval = uniformInt(rng, 2000, 3000);
-        break;
-    default:
-        o.resolvedAuctionInterval = 0;
-        break;
+    void auctionInterval()
+    {
+        switch (o.auctions) {
+        case 1:
+            o.resolvedAuctionInterval = uniformInt(rng, 800, 1200);
+            break;
+        case 2:
+            o.resolvedAuctionInterval = uniformInt(rng, 1200, 2000);
+            break;
+        case 3:
+            o.resolvedAuctionInterval = uniformInt(rng, 2000, 3000);
+            break;
+        default:
+            o.resolvedAuctionInterval = 0;
+            break;
+        }
     }
 
-    std::string line;
-    for (const std::string& part : chosen) {
-        if (!line.empty())
-            line += ' ';
-        line += part;
+    std::string description() const
+    {
+        std::string line;
+        for (const std::string& part : chosen) {
+            if (!line.empty())
+                line += ' ';
+            line += part;
+        }
+        return line;
     }
-    return line;
+};
+
+}
+
+std::string resolveAutoGameOptions(GameOptions& options, std::mt19937& rng)
+{
+    return AutoOptionsResolver(options, rng).resolve();
 }
 
 void chooseAutoGameOptions()

@@ -1,14 +1,15 @@
 #include "session/calendar_time.h"
 
 #include <chrono>
-#include <ctime>
 
 CalendarTime utcCalendarTime(std::filesystem::file_time_type time)
 {
     using namespace std::chrono;
-    const auto system = time_point_cast<system_clock::duration>(file_clock::to_sys(time));
-    const std::time_t seconds = system_clock::to_time_t(system);
-    std::tm parts{};
-    gmtime_r(&seconds, &parts);
-    return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min};
+    // Calendar arithmetic on the system clock, which counts UTC: no time zone is consulted.
+    const auto moment = floor<minutes>(file_clock::to_sys(time));
+    const auto day = floor<days>(moment);
+    const year_month_day date(day);
+    const hh_mm_ss clock(moment - day);
+    return {int(date.year()), int(unsigned(date.month())), int(unsigned(date.day())), int(clock.hours().count()),
+            int(clock.minutes().count())};
 }

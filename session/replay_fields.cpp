@@ -4,10 +4,10 @@
 #include <istream>
 #include <ostream>
 #include <stdexcept>
+#include <string>
 
 #include "frame/file_stream.h"
 #include "session/replay_error.h"
-#include "session/replay_header.h"
 
 void invalidReplay(const std::string& field, long long value)
 {
@@ -93,6 +93,23 @@ bool ReplayFieldReader::readFlag()
 
 namespace {
 
+// The bytes as text, with anything unprintable (and the backslash) as \xNN.
+std::string printable(const std::string& bytes)
+{
+    static const char hex[] = "0123456789abcdef";
+    std::string text;
+    for (unsigned char c : bytes) {
+        if (c >= 0x20 && c < 0x7f && c != '\\') {
+            text += char(c);
+        } else {
+            text += "\\x";
+            text += hex[c >> 4];
+            text += hex[c & 15];
+        }
+    }
+    return text;
+}
+
 // A field that the file holds is read; one that it lacks takes `absent`, or
 // keeps its value when there is none.
 template <typename T, typename A, typename Read>
@@ -134,6 +151,17 @@ void ReplayFieldReader::u8(std::optional<int>& value, int since, std::optional<i
 void ReplayFieldReader::flag(bool& value, int since, std::optional<bool> absent)
 {
     readField(has(since), value, absent, [this] { return readFlag(); });
+}
+
+void checkMarker(std::istream& in, const char* marker)
+{
+    const std::string expected(marker);
+    std::string read(expected.size(), '\0');
+    in.read(read.data(), std::streamsize(read.size()));
+    File::requireRead(in);
+    if (read != expected)
+        throw ReplayError("matchedMarker " + expected + " failed:\n" + printable(read),
+                          "marker " + expected + " missing", ", found \"" + printable(read) + "\"");
 }
 
 void ReplayFieldReader::marker(const char* marker, int since)

@@ -64,6 +64,9 @@ private:
     int version_;
 };
 
+// Reads exactly the marker's bytes and throws unless they are the marker.
+void checkMarker(std::istream& in, const char* marker);
+
 // A value read from a replay that the game cannot use: "Invalid replay: <field> <value>".
 [[noreturn]] void invalidReplay(const std::string& field, long long value);
 // Throws invalidReplay unless lowest <= value <= highest.

@@ -133,33 +133,6 @@ void checkArenaSize()
         failAssertion("arenaSize.y == grid_squares_y", 2790);
 }
 
-std::string printable(const std::string& bytes)
-{
-    static const char hex[] = "0123456789abcdef";
-    std::string text;
-    for (unsigned char c : bytes) {
-        if (c >= 0x20 && c < 0x7f && c != '\\') {
-            text += char(c);
-        } else {
-            text += "\\x";
-            text += hex[c >> 4];
-            text += hex[c & 15];
-        }
-    }
-    return text;
-}
-
-}
-
-void checkMarker(std::istream& in, const char* marker)
-{
-    const std::string expected(marker);
-    std::string read(expected.size(), '\0');
-    in.read(read.data(), std::streamsize(read.size()));
-    File::requireRead(in);
-    if (read != expected)
-        throw ReplayError("matchedMarker " + expected + " failed:\n" + printable(read),
-                          "marker " + expected + " missing", ", found \"" + printable(read) + "\"");
 }
 
 void serialiseSetup(std::ostream& out)

@@ -39,5 +39,3 @@ std::optional<ReplayHeaderOptions> deserialiseOptions(std::istream& in, int& ver
 // build throws "Replay from future version of game: X.Y.Z", a version below 1
 // "Invalid replay: version N", before anything is changed.
 std::vector<PlayerSetupRecord> deserialiseSetup(std::istream& in, int& version);
-// Reads exactly the marker's bytes and throws unless they are the marker.
-void checkMarker(std::istream& in, const char* marker);

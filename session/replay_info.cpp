@@ -1,13 +1,12 @@
 #include "session/replay_info.h"
 
-#include <chrono>
-#include <ctime>
 #include <fmt/format.h>
 #include <ostream>
 #include <system_error>
 
 #include "frame/names.h"
 #include "frame/version.h"
+#include "session/calendar_time.h"
 
 namespace {
 
@@ -18,14 +17,8 @@ std::string writeTimeText(const std::filesystem::directory_entry& entry)
     const auto written = entry.last_write_time(error);
     if (error)
         return {};
-    const auto sinceEpoch = std::chrono::file_clock::to_sys(written);
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(
-        std::chrono::time_point_cast<std::chrono::system_clock::duration>(sinceEpoch));
-    std::tm utc{};
-    if (!gmtime_r(&seconds, &utc))
-        return {};
-    return fmt::format(" - {}/{}/{} {:02}:{:02}", utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday,
-                       utc.tm_hour, utc.tm_min);
+    const CalendarTime utc = utcCalendarTime(written);
+    return fmt::format(" - {}/{}/{} {:02}:{:02}", utc.year, utc.month, utc.day, utc.hour, utc.minute);
 }
 
 // A mode outside the table shows as its number.

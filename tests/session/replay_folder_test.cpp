@@ -83,13 +83,15 @@ TEST_F(ReplayFolder, FileTimesAreShownInUtc)
 {
     const char* old = std::getenv("TZ");
     const std::string previous = old ? old : "";
-    const auto time = at(2021, 12, 9, 13, 5);
+    // The last minute of a leap day, and one before 1970 (counted backwards from the epoch).
+    const std::vector<int> moments[] = {{2021, 12, 9, 13, 5}, {2024, 2, 29, 23, 59}, {1969, 12, 31, 23, 59}};
     for (const char* zone : {"UTC", "Asia/Tokyo", "America/New_York"}) {
         setenv("TZ", zone, 1);
         tzset();
-        const CalendarTime t = utcCalendarTime(time);
-        EXPECT_EQ((std::vector<int>{t.year, t.month, t.day, t.hour, t.minute}),
-                  (std::vector<int>{2021, 12, 9, 13, 5})) << zone;
+        for (const std::vector<int>& m : moments) {
+            const CalendarTime t = utcCalendarTime(at(m[0], m[1], m[2], m[3], m[4]));
+            EXPECT_EQ((std::vector<int>{t.year, t.month, t.day, t.hour, t.minute}), m) << zone;
+        }
     }
     if (old)
         setenv("TZ", previous.c_str(), 1);

@@ -2,6 +2,7 @@
 
 #include "game/round_state.h"
 #include "media/colour.h"
+#include "session/replay_fields.h"
 #include "session/replay_header.h"
 #include "support/checks.h"
 #include "support/replay_round_fixture.h"
