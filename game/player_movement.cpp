@@ -147,6 +147,7 @@ void Player::stepFrame(int dx, int dy, bool& steered, const PackagedReplayData& 
         Bomb& bomb = bombGrid.at(target);
         bomb.owner = weak_from_this();
         bomb.state = BombState::RemoteControl;
+        busyCells.mark(target);
         bomb.fuse = gameOptions.remoteControlDelay ? 3 * m : freshFuse(*this);
         remoteBombStepTimer = 10 * m;
         remoteBombCell = target;
@@ -202,6 +203,7 @@ void Player::stepFrame(int dx, int dy, bool& steered, const PackagedReplayData& 
                 canReceivePush(beyond)) {
                 playSound(SoundId::Slide, 200, 128, 1000);
                 bombGrid.at(beyond) = bomb;
+                busyCells.mark(beyond);
                 vacateBombRecord(bomb);
                 return;
             }
