@@ -11,7 +11,11 @@
 // Each figure plays round after round (new seeds) until it has a second of
 // work at least, and is the median of several such runs.
 //
-//   build/bench/tamwick_fast_forward_bench [runs [figure 1..3]]
+//   build/bench/tamwick_fast_forward_bench [runs [figure 1..3 [rounds]]]
+//
+// With a number of rounds each run plays exactly that many instead of a
+// second's worth: a fixed amount of work, for counting instructions
+// (valgrind --tool=callgrind) where the machine is too busy for seconds.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -32,6 +36,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr double secondsPerRun = 1.0;
+int fixedRounds = 0;   // > 0: each run plays this many rounds
 
 struct Figure {
     const char* label;
@@ -74,7 +79,7 @@ RoundOutcome playOne(const Figure& f, unsigned seed)
 Run measureRun(const Figure& f, unsigned& seed)
 {
     Run run;
-    while (run.seconds < secondsPerRun) {
+    while (fixedRounds > 0 ? run.rounds < fixedRounds : run.seconds < secondsPerRun) {
         const Clock::time_point start = Clock::now();
         const RoundOutcome outcome = playOne(f, seed++);
         run.seconds += std::chrono::duration<double>(Clock::now() - start).count();
@@ -109,6 +114,7 @@ int main(int argc, char** argv)
 {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     const int only = argc > 2 ? std::atoi(argv[2]) : 0;
+    fixedRounds = argc > 3 ? std::max(1, std::atoi(argv[3])) : 0;
     TempDataHome home;
     autoRandomControls = true;
     const Figure figures[] = {
