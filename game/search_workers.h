@@ -20,12 +20,11 @@ void runSearchJobs(std::size_t count, const std::function<void(std::size_t)>& jo
 int searchThreadCount();
 
 // Held while a frame's players update: once a batch has woken the search
-// threads, they stay awake between batches (yielding, never sleeping) until
-// the last hold ends, and every later batch shares its jobs at once instead
-// of waiting `helpAfter` and paying for the wake-up again. So the decisions of
-// several computer snakes in one frame all run on every core. A hold that no
-// batch meets costs nothing, and a thread left without a batch for a while
-// goes back to sleep anyway.
+// threads, every later batch of the hold shares its jobs at once instead of
+// waiting `helpAfter`, and the threads stay awake (yielding) for a short while
+// between batches, so the next decision rarely pays for waking them. So the
+// decisions of several computer snakes in one frame all run on every core.
+// A hold that no batch meets costs nothing.
 class SearchThreadsAwake {
 public:
     // A hold that is not `wanted` does nothing (a frame with no computer snake).
