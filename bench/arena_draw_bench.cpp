@@ -6,7 +6,10 @@
 // Under Xvfb the drawing runs on Mesa's software renderer. Each frame is
 // finished (glFinish) before the clock stops, so the figures are the work
 // done, not the work queued. The breakdown times each layer on its own, each
-// followed by glFinish, so its sum runs a little above the whole frame.
+// followed by glFinish, so its sum runs a little above the whole frame; the
+// last two rows are what the floor replaces (clearing the canvas and placing
+// every square), for comparison. With LP_NUM_THREADS=0 Mesa draws on the
+// calling thread alone, which a busy machine disturbs less.
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_opengl.h>
 
@@ -96,9 +99,10 @@ void measure(const char* name, int width, int height, int frames)
 
     Figures whole, withPresent;
     std::map<std::string, Figures> layers;
-    const char* order[] = {"background", "hill tiles and powerups", "squares", "crawlers",
+    const char* order[] = {"floor (cells layer copied)", "hill tiles and powerups", "crawlers",
                            "bombs", "flames", "players", "particles, walls, toasts",
-                           "present: scale to window", "present: flip"};
+                           "present: scale to window", "present: flip",
+                           "(without the layer: clear)", "(without the layer: squares)"};
     for (int i = 0; i < frames; ++i) {
         frameCounter += 1;
         bitmapDrawCount = 0;
@@ -109,9 +113,9 @@ void measure(const char* name, int width, int height, int frames)
             presentFrame();
         }));
         Game& g = *game;
-        layers["background"].add(timed([&] { setTargetAndClear(*screenBitmap, getBackgroundColour()); }));
-        layers["hill tiles and powerups"].add(timed([&] { drawHillTilesAndPowerups(g, canvas); }));
-        layers["squares"].add(timed([&] { drawSquares(g, canvas); }));
+        const ALLEGRO_COLOR background = getBackgroundColour();
+        layers["floor (cells layer copied)"].add(timed([&] { drawArenaFloor(g, canvas, background); }));
+        layers["hill tiles and powerups"].add(timed([&] { drawHillTilesAndPowerups(g, canvas, &background); }));
         layers["crawlers"].add(timed([&] { drawShrinkCrawlers(g, canvas); }));
         layers["bombs"].add(timed([&] { drawBombs(canvas); }));
         layers["flames"].add(timed([&] { drawFlames(g, canvas); }));
@@ -128,6 +132,8 @@ void measure(const char* name, int width, int height, int frames)
                              dest.y, dest.width, dest.height);
         }));
         layers["present: flip"].add(timed([&] { al_flip_display(); }));
+        layers["(without the layer: clear)"].add(timed([&] { setTargetAndClear(*screenBitmap, background); }));
+        layers["(without the layer: squares)"].add(timed([&] { drawSquares(g, canvas); }));
         if (i == 0)
             std::printf("%s %dx%d (%dx%d pixels), %zu players, %d bitmaps placed a frame, %zu sprites cached\n",
                         name, width, height, width * 32, height * 32, player.size(), draws, cached);

@@ -1,6 +1,8 @@
 // Playback with verification: every replay of a folder (the corpus by
 // default) is played back and checked without a display; the total round time
-// of the replays is divided by the wall time it took.
+// of the replays is divided by the wall time it took, for all of them and for
+// the rounds that ended on their own (played to the end of their verify
+// text) apart from those stopped by a frame limit.
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -24,8 +26,20 @@ int main(int argc, char** argv)
         std::printf("no replays in %s (run the corpus test first)\n", folder.string().c_str());
         return 1;
     }
-    double roundSeconds = 0;
-    double wallSeconds = 0;
+    struct Total {
+        int replays = 0;
+        long frames = 0;
+        double roundSeconds = 0;
+        double wallSeconds = 0;
+        void add(long f, double round, double wall)
+        {
+            ++replays;
+            frames += f;
+            roundSeconds += round;
+            wallSeconds += wall;
+        }
+    };
+    Total all, over, stopped;
     int failures = 0;
     for (const std::string& path : replays) {
         advanceLimit = 0;
@@ -37,15 +51,25 @@ int main(int argc, char** argv)
             const int rate = gameOptions.updateRate;
             const RoundOutcome outcome = session.playRound();
             session.end();
-            roundSeconds += double(outcome.frames) / double(rate);
+            const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            const double round = double(outcome.frames) / double(rate);
+            all.add(outcome.frames, round, wall);
+            (outcome.roundOver ? over : stopped).add(outcome.frames, round, wall);
         } catch (const std::exception& e) {
             std::printf("%s: %s\n", path.c_str(), e.what());
             ++failures;
-            continue;
         }
-        wallSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     }
-    std::printf("%zu replays, %d failed: %.1f s of rounds verified in %.3f s wall, %.0f x real time\n",
-                replays.size(), failures, roundSeconds, wallSeconds, roundSeconds / wallSeconds);
+    std::printf("%zu replays, %d failed\n", replays.size(), failures);
+    auto print = [](const char* label, const Total& t) {
+        std::printf("  %-34s %3d replays, %8ld updates: %8.1f s of rounds verified in %7.3f s wall, "
+                    "%6.0f x real time, %9.0f updates/s\n",
+                    label, t.replays, t.frames, t.roundSeconds, t.wallSeconds,
+                    t.wallSeconds > 0 ? t.roundSeconds / t.wallSeconds : 0.0,
+                    t.wallSeconds > 0 ? double(t.frames) / t.wallSeconds : 0.0);
+    };
+    print("all", all);
+    print("rounds that ended on their own", over);
+    print("rounds stopped by a frame limit", stopped);
     return failures == 0 ? 0 : 1;
 }

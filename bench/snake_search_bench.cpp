@@ -3,7 +3,8 @@
 //   beside it on the same positions and depth;
 // - the time of one decision at the deepest search (22 with grid blocks, 15
 //   without), in percentiles, with the search spread over the cores;
-// - ten snakes deciding in the same frame;
+// - ten snakes deciding in the same frame (the row to hold within a 60 Hz
+//   frame on the open arena at depth 15), with its median;
 // - the depth the time budget settles at, at 60 and at 144 updates a second.
 // The positions come from a round played by ten computer snakes.
 #include <fmt/format.h>
@@ -131,6 +132,8 @@ public:
     void frame(int fixedDepth)
     {
         const RecordInput noRecord = [](int, int, bool, bool) {};
+        // As the game's players update holds them.
+        const SearchThreadsAwake searchThreads;
         for (auto& snake : snakes_) {
             if (snake->dead) {
                 snake = nullptr;
@@ -315,11 +318,13 @@ void decisionTimes(bool gridBlocks)
     });
     printPercentiles(fmt::format("one decision at depth {}, one thread", top).c_str(), alone);
 
-    // All ten at once, wherever they stand.
+    // All ten at once, wherever they stand, the search threads kept awake
+    // through the frame as the game's players update keeps them.
     std::vector<double> frames;
     for (int i = 0; i < 200; ++i) {
         round.frame(8);
         const auto start = Clock::now();
+        const SearchThreadsAwake searchThreads;
         for (const auto& s : round.snakes()) {
             gameOptions.aiSearchDepth = top;
             int dx = 0, dy = 0;

@@ -45,16 +45,6 @@ Vector2 facingStep(Facing facing)
     return {1, 0};
 }
 
-Facing facingOfStep(int dx, int dy)
-{
-    if (dx == 0 && dy == -1)
-        return Facing::Up;
-    if (dx == -1 && dy == 0)
-        return Facing::Left;
-    if (dx == 0 && dy == 1)
-        return Facing::Down;
-    return Facing::Right;
-}
 const std::vector<int> headPool{0, 1, 2, 4, 5, 6, 7, 10};
 
 namespace {

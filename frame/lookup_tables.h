@@ -37,8 +37,18 @@ struct FacingStep {
 extern const std::array<FacingStep, 4> directionTable;
 // The unit step of a facing: right (1, 0), up (0, -1), left (-1, 0), down (0, 1).
 Vector2 facingStep(Facing facing);
-// The facing whose unit step is (dx, dy); right for anything else.
-Facing facingOfStep(int dx, int dy);
+// The facing whose unit step is (dx, dy); right for anything else. Inline:
+// the snakes' bodies ask it for every segment every frame.
+inline Facing facingOfStep(int dx, int dy)
+{
+    if (dx == 0 && dy == -1)
+        return Facing::Up;
+    if (dx == -1 && dy == 0)
+        return Facing::Left;
+    if (dx == 0 && dy == 1)
+        return Facing::Down;
+    return Facing::Right;
+}
 // Head sets offered to computer players.
 extern const std::vector<int> headPool;
 // Sprites loaded on first use rather than at start-up (the loot-box photographs).

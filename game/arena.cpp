@@ -31,11 +31,6 @@ Vector2 pixelToCell(int x, int y)
     return pixelToCell(Vector2{x, y});
 }
 
-Vector2 pixelCentreToCell(int x, int y)
-{
-    return {(x + cellSize / 2) / cellSize, (y + cellSize / 2) / cellSize};
-}
-
 Vector2 cellEdgePoint(Vector2 topLeft, int facing)
 {
     switch (facing) {

@@ -14,7 +14,11 @@ Vector2 cellFarCorner(Vector2 cell);
 Vector2 pixelToCell(Vector2 p);
 Vector2 pixelToCell(int x, int y);
 // The cell under the centre of the 32x32 box whose top-left pixel is (x, y).
-Vector2 pixelCentreToCell(int x, int y);
+// Inline: the snakes' bodies ask it for every segment every frame.
+inline Vector2 pixelCentreToCell(int x, int y)
+{
+    return {(x + cellSize / 2) / cellSize, (y + cellSize / 2) / cellSize};
+}
 // The middle of the box's edge in a facing (0 right, 1 up, 2 left, 3 down).
 Vector2 cellEdgePoint(Vector2 topLeft, int facing);
 

@@ -190,8 +190,10 @@ void Game::updateExplosions()
                         pass.stopped.insert(f.group);
                 }
             }
-            if (f.wave == 1)
+            if (f.wave == 1) {
                 wearDown(kind);
+                busyCells.mark(f.x, f.y);
+            }
             continue;
         }
 

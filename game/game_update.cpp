@@ -11,6 +11,7 @@
 #include "game/player.h"
 #include "game/replay_data.h"
 #include "game/round_state.h"
+#include "game/search_workers.h"
 #include "game/team.h"
 #include "game/update_steps.h"
 #include "media/music.h"
@@ -100,6 +101,9 @@ bool Game::peekReplayEnd(const PackagedReplayData& replay, bool& replayEnded)
 
 void Game::updatePlayers(bool& replayEnded)
 {
+    // The computer snakes' decisions of the frame share the search threads;
+    // playback never searches.
+    const SearchThreadsAwake searchThreads(isMode(GameMode::SnakeHunter) && !replayData.playing);
     try {
         // The players listed as the frame starts; one added meanwhile waits
         // for the next frame.

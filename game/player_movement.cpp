@@ -130,6 +130,7 @@ void steerRemoteBomb(Player& p, Vector2 step, bool& steered)
     Bomb& bomb = bombGrid.at(target);
     bomb.owner = p.weak_from_this();
     bomb.state = BombState::RemoteControl;
+    busyCells.mark(target);
     bomb.fuse = gameOptions.remoteControlDelay ? 3 * m : freshFuse(p);
     p.remoteBombStepTimer = 10 * m;
     p.remoteBombCell = target;
@@ -179,6 +180,7 @@ bool pushAhead(Player& p, Vector2 target, Vector2 step, const PackagedReplayData
         return false;
     playSound(SoundId::Slide, 200, 128, 1000);
     bombGrid.at(beyond) = bomb;
+    busyCells.mark(beyond);
     vacateBombRecord(bomb);
     return true;
 }

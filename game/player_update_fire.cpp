@@ -33,6 +33,7 @@ void placeBomb(Player& owner, Vector2 cell, int state, int fuse)
     bomb.owner = owner.shared_from_this();
     bomb.state = state;
     bomb.fuse = fuse;
+    busyCells.mark(cell);
 }
 
 // A remote-control or detonator bomb: a press lays one, the next press (or

@@ -45,6 +45,7 @@ void resizeArena(int w, int h)
     powerupGrid.resize(w, h, 0);
     bombGrid.resize(w, h, Bomb{});
     snakeOccupancy.resize(w, h, 0);
+    busyCells.resize(w, h);
 }
 
 void resetRoundState()

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "game/bomb.h"
+#include "game/busy_cells.h"
 #include "game/cell_layer.h"
 
 class Game;
@@ -27,7 +28,8 @@ inline constexpr int ToughCrumblingEnd = 60;
 }
 
 // The arena: cell kinds, powerups, bombs and how many snake segments stand on
-// each cell, all `grid_squares_x` by `grid_squares_y`.
+// each cell, all `grid_squares_x` by `grid_squares_y`. A rule that lays a bomb
+// or starts a block crumbling marks its cell in `busyCells` as well.
 extern CellLayer<int> grid;
 extern CellLayer<int> powerupGrid;
 extern CellLayer<Bomb> bombGrid;

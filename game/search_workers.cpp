@@ -12,6 +12,12 @@
 namespace {
 
 constexpr unsigned maxWorkers = 15;
+// A thread kept awake goes back to sleep after this long without a batch:
+// long enough for the gaps between the decisions of one frame, short enough
+// that a busy machine gets its cores back (a sleeping thread is woken by the
+// next batch of the hold at once, and wakes sooner than one pushed off its
+// core by spinning).
+constexpr std::chrono::microseconds longestWakefulWait{500};
 
 // One call's jobs. Threads that join late hold it by shared pointer, so they
 // find it finished rather than taking the next batch's jobs.
@@ -98,16 +104,21 @@ public:
         std::lock_guard<std::mutex> oneAtATime(runMutex_);
         auto batch = std::make_shared<Batch>(count, job);
         bool helped = threads_.empty() || count == 1;
+        const bool held = holds_.load() > 0;
         auto askForHelp = [&] {
             {
                 std::lock_guard<std::mutex> lock(mutex_);
                 current_ = batch;
-                ++generation_;
+                generation_.fetch_add(1);
+                if (held)
+                    wokenThisHold_ = true;
             }
             wake_.notify_all();
             helped = true;
         };
-        if (!helped && helpAfter.count() <= 0)
+        // Once a hold has woken the threads, every later batch of it shares at
+        // once: the threads are awake (or, after a long wait, cheap to wake again).
+        if (!helped && (helpAfter.count() <= 0 || (held && wokenThisHold())))
             askForHelp();
         const auto start = std::chrono::steady_clock::now();
         while (batch->workOne()) {
@@ -133,6 +144,15 @@ public:
 
     int threadCount() const { return int(threads_.size()) + 1; }
 
+    void hold() { holds_.fetch_add(1); }
+    void letGo()
+    {
+        if (holds_.fetch_sub(1) == 1) {
+            std::lock_guard<std::mutex> lock(mutex_);
+            wokenThisHold_ = false;
+        }
+    }
+
 private:
     void serve()
     {
@@ -149,6 +169,38 @@ private:
             }
             if (batch)
                 batch->work();
+            stayAwake(seen);
+        }
+    }
+
+    bool wokenThisHold()
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return wokenThisHold_;
+    }
+
+    // While a hold lasts, takes each new batch as it comes, without sleeping.
+    void stayAwake(std::uint64_t& seen)
+    {
+        auto lastWork = std::chrono::steady_clock::now();
+        while (holds_.load() > 0) {
+            if (generation_.load() != seen) {
+                std::shared_ptr<Batch> batch;
+                {
+                    std::lock_guard<std::mutex> lock(mutex_);
+                    if (stopping_)
+                        return;
+                    seen = generation_.load();
+                    batch = current_;
+                }
+                if (batch)
+                    batch->work();
+                lastWork = std::chrono::steady_clock::now();
+                continue;
+            }
+            if (std::chrono::steady_clock::now() - lastWork > longestWakefulWait)
+                break;
+            std::this_thread::yield();
         }
     }
 
@@ -157,8 +209,10 @@ private:
     std::mutex mutex_;
     std::condition_variable wake_;
     std::shared_ptr<Batch> current_;
-    std::uint64_t generation_ = 0;
+    std::atomic<std::uint64_t> generation_{0};
     bool stopping_ = false;
+    std::atomic<int> holds_{0};
+    bool wokenThisHold_ = false;   // a batch of the current hold has woken the threads
 };
 
 SearchWorkers& workers()
@@ -178,4 +232,16 @@ void runSearchJobs(std::size_t count, const std::function<void(std::size_t)>& jo
 int searchThreadCount()
 {
     return workers().threadCount();
+}
+
+SearchThreadsAwake::SearchThreadsAwake(bool wanted) : held_(wanted)
+{
+    if (held_)
+        workers().hold();
+}
+
+SearchThreadsAwake::~SearchThreadsAwake()
+{
+    if (held_)
+        workers().letGo();
 }

@@ -18,3 +18,21 @@ void runSearchJobs(std::size_t count, const std::function<void(std::size_t)>& jo
 
 // How many threads take part in a batch, the caller included.
 int searchThreadCount();
+
+// Held while a frame's players update: once a batch has woken the search
+// threads, every later batch of the hold shares its jobs at once instead of
+// waiting `helpAfter`, and the threads stay awake (yielding) for a short while
+// between batches, so the next decision rarely pays for waking them. So the
+// decisions of several computer snakes in one frame all run on every core.
+// A hold that no batch meets costs nothing.
+class SearchThreadsAwake {
+public:
+    // A hold that is not `wanted` does nothing (a frame with no computer snake).
+    explicit SearchThreadsAwake(bool wanted = true);
+    ~SearchThreadsAwake();
+    SearchThreadsAwake(const SearchThreadsAwake&) = delete;
+    SearchThreadsAwake& operator=(const SearchThreadsAwake&) = delete;
+
+private:
+    bool held_;
+};

@@ -1,5 +1,6 @@
 #include "game/snake_body.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "frame/lookup_tables.h"
@@ -33,19 +34,24 @@ void layRest(const std::deque<Vector2>& trail, int first, int length, Facing fac
 void layBodyAlongTrail(const std::deque<Vector2>& trail, int length, Facing headFacing,
                        std::deque<SnakePart>& body)
 {
-    body.clear();
+    // Every frame lays the body anew: the segments are written over in place
+    // rather than emptied and added again.
+    body.resize(std::size_t(std::max(length, 0)));
     Facing facing = headFacing;
     const int newest = int(trail.size()) - 1;
-    int i = 0;
-    for (; i < length; ++i) {
+    const Vector2 oldest = trail.empty() ? Vector2{} : trail.front();
+    auto out = body.begin();
+    for (int i = 0; i < length; ++i, ++out) {
         const int k = newest - segmentSpacing * (i + 1);
-        if (k < 0)
-            break;
+        if (k < 0) {
+            // The trail is too short for the rest.
+            *out = SnakePart(oldest.x, oldest.y, int(facing));
+            continue;
+        }
         const Vector2 at = trail[std::size_t(k)];
         facing = travel(at, trail[std::size_t(k) + 1]);
-        body.emplace_back(at.x, at.y, int(facing));
+        *out = SnakePart(at.x, at.y, int(facing));
     }
-    layRest(trail, i, length, facing, body);
 }
 
 void layBodyByPathLength(const std::deque<Vector2>& trail, int length, Facing headFacing,

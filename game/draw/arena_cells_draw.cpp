@@ -12,6 +12,7 @@
 #include "game/round_state.h"
 #include "game/draw/sprite_batch_draw.h"
 #include "media/bitmap_draw.h"
+#include "media/render_target.h"
 #include "media/sprites.h"
 
 namespace {
@@ -115,7 +116,13 @@ int squareSprite(int kind)
     return -1;
 }
 
-void drawHillTilesAndPowerups(Game& game, ALLEGRO_BITMAP* canvas)
+bool drawArenaFloor(Game& game, ALLEGRO_BITMAP* canvas, ALLEGRO_COLOR background)
+{
+    ArenaDrawCache& cache = arenaDrawCache(game);
+    return cache.cellsLayerUsed && cache.cells.draw(canvas, background);
+}
+
+void drawHillTilesAndPowerups(Game& game, ALLEGRO_BITMAP* canvas, const ALLEGRO_COLOR* floorBackground)
 {
     const bool hill = isMode(GameMode::KingOfTheHill);
     if (hill) {
@@ -129,19 +136,36 @@ void drawHillTilesAndPowerups(Game& game, ALLEGRO_BITMAP* canvas)
     }
     const int wave = int(std::sin(double(frameCounter) / 30.0) * 64.0);
     SpriteBatch batch;
+    SpriteBatch squaresAgain;
+    bool cleared = false;
     for (int y = 0; y < powerupGrid.height(); ++y) {
         for (int x = 0; x < powerupGrid.width(); ++x) {
             // A solid square hides what lies under it.
-            if (grid.contains(x, y) && coversCell(squareSprite(grid.get(x, y))))
+            const int square = grid.contains(x, y) ? squareSprite(grid.get(x, y)) : -1;
+            if (coversCell(square))
                 continue;
             const int powerup = powerupGrid.get(x, y);
+            const bool under = powerup != PowerupType::None || (hill && game.hillArea.contains(x, y));
+            if (!under)
+                continue;
+            if (floorBackground && square >= 0 && canvas) {
+                // Back to the background, then what lies under, then the square.
+                setTargetBitmap(canvas);
+                al_set_clipping_rectangle(x * 32, y * 32, 32, 32);
+                al_clear_to_color(*floorBackground);
+                cleared = true;
+                squaresAgain.add(getBitmap(square), x * 32, y * 32);
+            }
             if (powerup != PowerupType::None)
                 drawPowerup(game, batch, x, y, powerup);
-            else if (hill && game.hillArea.contains(x, y))
+            else
                 drawHillTiles(game, batch, x, y, wave);
         }
     }
+    if (cleared)
+        al_reset_clipping_rectangle();
     batch.draw(canvas);
+    squaresAgain.draw(canvas);
 }
 
 void drawSquares(Game& game, ALLEGRO_BITMAP* canvas)

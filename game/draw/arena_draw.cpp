@@ -57,10 +57,19 @@ void Game::draw(bool joinPreview)
     ALLEGRO_BITMAP* canvas = roundCanvas();
     if (!canvas)
         return;
-    setTargetAndClear(*screenBitmap, backgroundOf(*this, joinPreview));
-    if (!joinPreview) {
-        drawHillTilesAndPowerups(*this, canvas);
-        drawSquares(*this, canvas);
+    const ALLEGRO_COLOR background = backgroundOf(*this, joinPreview);
+    if (joinPreview) {
+        setTargetAndClear(*screenBitmap, background);
+    } else {
+        // The floor (background and squares) comes from the cells layer when
+        // it can; otherwise the canvas is cleared and every square placed.
+        if (drawArenaFloor(*this, canvas, background)) {
+            drawHillTilesAndPowerups(*this, canvas, &background);
+        } else {
+            setTargetAndClear(*screenBitmap, background);
+            drawHillTilesAndPowerups(*this, canvas);
+            drawSquares(*this, canvas);
+        }
         drawShrinkCrawlers(*this, canvas);
     }
     drawBombs(canvas);

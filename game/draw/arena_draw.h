@@ -3,6 +3,7 @@
 #include <map>
 #include <utility>
 
+#include "game/draw/arena_cells_layer_draw.h"
 #include "game/bomb.h"
 #include "game/game.h"
 #include "media/bitmap_wrapper.h"
@@ -12,6 +13,11 @@ struct ArenaDrawCache {
     // (sprite id, run length) -> that many copies of the sprite side by side,
     // so a row of equal squares costs one draw.
     std::map<std::pair<int, int>, BitmapPtr> strips;
+    // The background and the squares, drawn again only where they change.
+    ArenaCellsLayer cells;
+    // Off: every frame clears the canvas and places each square (tests
+    // compare the two ways).
+    bool cellsLayerUsed = true;
     // The frame whose hill tiles were last dealt anew.
     int hillTilesDealtAt = -1;
     // A powerup with no sprite is reported once a round.
@@ -49,7 +55,15 @@ int hillTileIndex(const Game::HillArea& hill, int x, int y, int column, int row)
 void dealHillTiles(Game& game);
 
 // The layers of Game::draw, in the order it draws them.
-void drawHillTilesAndPowerups(Game& game, ALLEGRO_BITMAP* canvas);
+// The background and the squares at once, from the game's cells layer; false
+// when the frame must clear the canvas and draw the squares itself.
+bool drawArenaFloor(Game& game, ALLEGRO_BITMAP* canvas, ALLEGRO_COLOR background);
+// With `floorBackground` the squares are on the canvas already (drawn by
+// drawArenaFloor over that colour): a cell whose square lets something under
+// it show through is laid again from the background up.
+void drawHillTilesAndPowerups(Game& game, ALLEGRO_BITMAP* canvas,
+                              const ALLEGRO_COLOR* floorBackground = nullptr);
+// Every square, a run of equal squares at a time.
 void drawSquares(Game& game, ALLEGRO_BITMAP* canvas);
 void drawShrinkCrawlers(const Game& game, ALLEGRO_BITMAP* canvas);
 void drawBombs(ALLEGRO_BITMAP* canvas);

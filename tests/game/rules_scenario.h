@@ -29,6 +29,7 @@ protected:
         bomb.fuse = fuse;
         bomb.state = state;
         bomb.moveCounter = 0;
+        busyCells.mark(cell);
         return bomb;
     }
 

@@ -1,8 +1,11 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <limits>
+#include <mutex>
 #include <random>
+#include <set>
 #include <thread>
 
 #include "game/ai_snake_search.h"
@@ -219,6 +222,48 @@ TEST(SearchWorkers, EveryJobRunsOnceAndAThrowWaitsForTheOthers)
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_EQ(finished.load(), done);
     EXPECT_LT(done, 63);
+}
+
+// Outside a hold a batch waits `helpAfter` before it shares; within a hold,
+// once a batch has woken the threads, the later batches share at once, and
+// every job still runs once. Holds nest.
+TEST(SearchWorkers, WithinAHoldLaterBatchesShareAtOnce)
+{
+    if (searchThreadCount() < 2)
+        GTEST_SKIP() << "one core";
+    const auto never = std::chrono::hours(1);
+    std::mutex mutex;
+    std::set<std::thread::id> threads;
+    std::vector<int> runs(32, 0);
+    auto record = [&](std::size_t i) {
+        std::lock_guard<std::mutex> lock(mutex);
+        threads.insert(std::this_thread::get_id());
+        ++runs[i];
+    };
+    runSearchJobs(runs.size(), record, never);
+    EXPECT_EQ(threads.size(), 1u) << "shared before its time";
+
+    // Job 0 waits (bounded) until another thread has taken a job.
+    std::condition_variable joined;
+    auto shared = [&](std::size_t i) {
+        std::unique_lock<std::mutex> lock(mutex);
+        threads.insert(std::this_thread::get_id());
+        ++runs[i];
+        joined.notify_all();
+        if (i == 0)
+            joined.wait_for(lock, std::chrono::seconds(20), [&] { return threads.size() > 1; });
+    };
+    const SearchThreadsAwake outer;
+    {
+        const SearchThreadsAwake inner;
+        runSearchJobs(runs.size(), record, std::chrono::nanoseconds(0));   // wakes them
+    }
+    for (int batch = 0; batch < 3; ++batch) {
+        threads.clear();
+        runSearchJobs(runs.size(), shared, never);
+        EXPECT_GT(threads.size(), 1u) << batch;
+    }
+    EXPECT_EQ(std::count(runs.begin(), runs.end(), 5), 32);
 }
 
 TEST(SearchWorkers, PathCountsSaturate)
