@@ -61,10 +61,13 @@ TEST_F(Flags, ADroppedFlagSettlesOntoItsCellOnePixelPerAxisPerFrameUnlessCarried
     flag.update(*game);
     EXPECT_EQ(flag.x, 69);
 
-    // Flags of the oldest replays stay where they fall.
+    // Flags of the oldest replays stay where they fall; from version 2 on they settle.
     game->replayData = replayOfVersion(1);
     flag.update(*game);
     EXPECT_EQ(flag.x, 69);
+    game->replayData = replayOfVersion(2);
+    flag.update(*game);
+    EXPECT_EQ(flag.x, 68);
 }
 
 TEST_F(Flags, AFlagBuriedByAWallDriftsHomeUntilItIsFreeAndThenSettles)

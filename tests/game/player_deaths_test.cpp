@@ -113,6 +113,9 @@ TEST_F(Deaths, AWallUnderTheBodyCutsTheSnakeOnlyWithinItsLength)
 
     grid.at(12, 2) = Square::Block;   // part 0 lies under the head and is not tested
     EXPECT_EQ(lengthAfterCheck(8, 10), 8);
+    grid.at(11, 2) = Square::Wall;    // part 1, the first behind it, is
+    EXPECT_EQ(lengthAfterCheck(8, 10), 4);
+    grid.at(11, 2) = Square::Empty;
     // A part beyond the length (the body not yet rebuilt) is not tested either,
     // except in older replays, which test every part.
     grid.at(12, 2) = Square::Empty;

@@ -270,6 +270,22 @@ TEST_F(JoinScreen, TeamsNobodyJoinedGoAndLaterTeamsMoveDown)
     EXPECT_TRUE(teams[1].members.front().lock() == b);
 }
 
+TEST_F(JoinScreen, EachEmptyTeamThatGoesMovesOnlyTheTeamsAfterItDown)
+{
+    open(GameMode::CaptureTheFlag);
+    auto pads = joinAll(2);
+    const auto a = playerOf(pads[0]);
+    const auto b = playerOf(pads[1]);
+    standIn(a, 1);
+    standIn(b, 3);
+    update();
+    EXPECT_TRUE(screen->finish());
+    ASSERT_EQ(teams.size(), 2u) << "[empty, A, empty, B] keeps A and B";
+    EXPECT_EQ(a->team, 0);
+    EXPECT_EQ(b->team, 1);
+    EXPECT_TRUE(teams[1].members.front().lock() == b);
+}
+
 TEST_F(JoinScreen, APlayerWhoLeavesLeavesTheTeamToo)
 {
     open(GameMode::KingOfTheHill);

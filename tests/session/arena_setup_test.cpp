@@ -84,6 +84,22 @@ TEST_F(ArenaSetup, GridBlocksStandOnEveryEvenInnerCellAndWallsAndPowerupsFollowT
     EXPECT_TRUE(isBlock(grid.at(4, 1)));
 }
 
+// About one breakable wall in twelve is a tough one.
+TEST_F(ArenaSetup, OneWallInTwelveIsTough)
+{
+    gameOptions.resolvedWallDensity = 100;
+    std::srand(5);
+    int walls = 0;
+    int tough = 0;
+    for (int i = 0; i < 4; ++i) {
+        setUp({127, 127});
+        walls += count(Square::Block) + count(Square::ToughBlock);
+        tough += count(Square::ToughBlock);
+    }
+    ASSERT_EQ(walls, 4 * 125 * 125);
+    EXPECT_NEAR(tough, walls / 12, walls / 12 / 25);
+}
+
 TEST_F(ArenaSetup, TheSameDrawsGiveTheSameArenaAndAPlayedReplayDrawsNone)
 {
     gameOptions.resolvedWallDensity = 60;
@@ -139,7 +155,8 @@ TEST_F(ArenaSetup, CaptureTheFlagBasesAndFlagsNeverPassTheFourthTeam)
     EXPECT_EQ(teams[1].home, Vector2(25, 7));
     EXPECT_EQ(teams[2].home, Vector2(13, 1));
     EXPECT_EQ(teams[3].home, Vector2(13, 13));
-    EXPECT_EQ(teams[3].inwardStep, Vector2(0, -1));
+    EXPECT_EQ((std::array{teams[0].inwardStep, teams[1].inwardStep, teams[2].inwardStep, teams[3].inwardStep}),
+              (std::array{Vector2(1, 0), Vector2(-1, 0), Vector2(0, 1), Vector2(0, -1)}));
     EXPECT_EQ(teams[3].score, 0);
     EXPECT_EQ(teams[4].score, 5);
     EXPECT_EQ((std::array{game->flags[1].x, game->flags[1].y, game->flags[1].team}), (std::array{25 * 32, 7 * 32, 1}));

@@ -15,6 +15,7 @@
 #include "game/team.h"
 #include "game/ai_snakes.h"
 #include "game/game.h"
+#include "media/player_look.h"
 #include "session/game_session.h"
 #include "session/replay_error.h"
 #include "session/replay_folder.h"
@@ -23,6 +24,7 @@
 #include "session/verify_text.h"
 #include "support/checks.h"
 #include "support/log_capture.h"
+#include "support/replay_bytes.h"
 #include "support/temp_folder.h"
 
 namespace fs = std::filesystem;
@@ -126,6 +128,55 @@ TEST_F(Session, QuickStartDealsPlayersIntoTheModesTeams)
     ASSERT_EQ(teams.size(), 2u);
     EXPECT_EQ(memberNumbers(teams[0]), (std::vector<int>{0, 1, 2}));
     EXPECT_TRUE(teams[1].members.empty());
+}
+
+// From version 4 on a replay's header gives the players their teams; older
+// files hold no teams, and their players keep the looks of their places.
+TEST_F(Session, AReplayGivesItsPlayersTheHeadersTeamsFromVersion4On)
+{
+    TempDataHome home;
+    for (int version : {3, 4}) {
+        SCOPED_TRACE(version);
+        ReplayBytes b;
+        b.i32(version).i8(3).i8(19).i8(11);             // players, arena
+        b.flag(false).i8(3).i8(9).flag(true).flag(false).flag(false);
+        b.i8(16).i32(2160).i8(GameMode::BattleRoyale);   // shrink speed, time before shrinking, mode
+        b.i8(13);                                        // proximity radius
+        if (version >= 4)
+            b.i8(2).i32(0).i32(0);                       // two teams, colours not stored
+        b.i8(1).i8(0).i8(1).text("***");                 // each player's team
+        const std::string path = home.folder().str() + "/" + std::to_string(version) + ".replay";
+        writeFile(path, b.str());
+        GameSession session(false, path, {true, true});
+        ASSERT_TRUE(session.start());
+        ASSERT_EQ(player.size(), 3u);
+        if (version >= 4) {
+            EXPECT_EQ((std::vector{player[0]->team, player[1]->team, player[2]->team}), (std::vector{1, 0, 1}));
+            EXPECT_EQ(memberNumbers(teams.at(1)), (std::vector<int>{0, 2}));
+        } else {
+            for (int i = 0; i < 3; ++i) {
+                EXPECT_EQ(player[std::size_t(i)]->team, -1);
+                EXPECT_TRUE(player[std::size_t(i)]->look == playerLookForIndex(i)) << i;
+            }
+        }
+        session.end();
+    }
+}
+
+// The first computer snake comes once the preparation time has run out.
+TEST_F(Session, ComputerSnakesWaitForThePreparationTime)
+{
+    gameOptions.gameMode = GameMode::SnakeHunter;
+    gameOptions.aiSnakePreparationTime = 2;   // 200 updates
+    gameOptions.wallDensity = 0;              // room to come out anywhere
+    advanceLimit = 250;
+    int firstSnake = -1;
+    duringRounds([&] {
+        if (firstSnake < 0 && player.size() > 2)
+            firstSnake = frameCounter;
+    });
+    play_the_game(false, "", {true, true});
+    EXPECT_EQ(firstSnake, 199);
 }
 
 TEST_F(Session, TheAdvanceLimitEndsTheSessionAsQuitAndEverythingIsRestored)

@@ -60,6 +60,9 @@ TEST_F(ReplayFolder, NewNamesFollowTheHighestNumberAndNeverTakeAStoredName)
     file("old/15.1.1.2.replay");
     EXPECT_EQ(getNextReplayNumber(), 16);
     EXPECT_EQ(getAllReplays(false).size(), 3u);
+    // Nine digits are still a replay number.
+    file("123456789.1.1.2.replay");
+    EXPECT_EQ(getNextReplayNumber(), 123456790);
 }
 
 TEST_F(ReplayFolder, ListsNewestFirstWithSizesIncludingCompanions)

@@ -277,6 +277,18 @@ TEST_F(ReplayHeader, ValuesTheGameCannotUseAreRefusedByNameAndPlace)
     }
 }
 
+// The smallest arena, 5 x 5, is a usable one.
+TEST_F(ReplayHeader, AFiveByFiveArenaIsAccepted)
+{
+    std::string bytes = patched(9, 5);
+    bytes[10] = 5;
+    std::istringstream in(bytes);
+    int version = 0;
+    const std::optional<ReplayHeaderOptions> header = deserialiseOptions(in, version);
+    ASSERT_TRUE(header);
+    EXPECT_EQ(header->arenaSize, Vector2(5, 5));
+}
+
 // A section cut short is named with the byte where the file ended.
 TEST_F(ReplayHeader, ASectionCutShortIsNamedWithWhereTheFileEnds)
 {

@@ -114,6 +114,27 @@ TEST_F(ReplayVersions, Version8ListsTeamMembersAndIgnoresStoredColours)
     EXPECT_EQ(gameOptions.resolvedShrinkStyle, 1);
 }
 
+// The startAsSnake switch comes with version 10: a version-9 file goes on with
+// the shrink speed where a version-10 file holds the switch.
+TEST_F(ReplayVersions, Version10AddsTheStartAsSnakeSwitch)
+{
+    for (int version : {9, 10}) {
+        SCOPED_TRACE(version);
+        ReplayBytes b;
+        b.i32(version).append(commonRows(2, version >= 10 ? std::optional(true) : std::nullopt));
+        b.i8(16).i8(1).flag(false);                // shrink speed, Capture the Flag, one flag per team
+        std::istringstream in(b.str());
+        int read = 0;
+        const std::optional<ReplayHeaderOptions> header = deserialiseOptions(in, read);
+        ASSERT_TRUE(header);
+        EXPECT_EQ(header->options.startAsSnake, version >= 10);
+        EXPECT_EQ(header->options.resolvedShrinkSpeed, 16);
+        EXPECT_EQ(header->options.gameMode, 1);
+        EXPECT_FALSE(header->options.ctfCentreFlag);
+        EXPECT_EQ(in.tellg(), std::streamoff(b.size()));
+    }
+}
+
 TEST_F(ReplayVersions, Version0_95_13AddsSnakeTimesThePlayerRecordAndTheRoundSettings)
 {
     ReplayBytes b;
