@@ -59,10 +59,7 @@ void destroyPresentShader()
 {
     if (!presentShader)
         return;
-    // A bitmap still using it would be left pointing at a freed shader.
-    ALLEGRO_BITMAP* target = al_get_target_bitmap();
-    if (target && !(al_get_bitmap_flags(target) & ALLEGRO_MEMORY_BITMAP))
-        bindShaderToTarget();
+    // No bitmap keeps it: drawBitmapScaledPlain gives the target its shader back.
     al_destroy_shader(presentShader);
     presentShader = nullptr;
 }
