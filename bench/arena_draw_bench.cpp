@@ -9,8 +9,10 @@
 // followed by glFinish, so its sum runs a little above the whole frame; the
 // last two rows are what the floor replaces (clearing the canvas and placing
 // every square), for comparison, and "(present: default shader)" is the
-// canvas scaled through Allegro's own shader instead of the present shader. With LP_NUM_THREADS=0 Mesa draws on the
-// calling thread alone, which a busy machine disturbs less.
+// canvas scaled through Allegro's own shader instead of the present shader,
+// as presenting did before; the line under "Game::draw + present" is the whole
+// frame presented that way. With LP_NUM_THREADS=0 Mesa draws on the calling
+// thread alone, which a busy machine disturbs less.
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_opengl.h>
 
