@@ -8,8 +8,11 @@
 // done, not the work queued. The breakdown times each layer on its own, each
 // followed by glFinish, so its sum runs a little above the whole frame; the
 // last two rows are what the floor replaces (clearing the canvas and placing
-// every square), for comparison. With LP_NUM_THREADS=0 Mesa draws on the
-// calling thread alone, which a busy machine disturbs less.
+// every square), for comparison, and "(present: default shader)" is the
+// canvas scaled through Allegro's own shader instead of the present shader,
+// as presenting did before; the line under "Game::draw + present" is the whole
+// frame presented that way. With LP_NUM_THREADS=0 Mesa draws on the calling
+// thread alone, which a busy machine disturbs less.
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_opengl.h>
 
@@ -80,6 +83,16 @@ double timed(const std::function<void()>& work)
     return millisecondsSince(start);
 }
 
+// The canvas scaled onto the backbuffer through Allegro's default shader, as
+// presenting did before it had a shader of its own; for comparison.
+void drawCanvasWithDefaultShader(ALLEGRO_BITMAP* canvas)
+{
+    const Rect dest =
+        letterboxRect(backbufferBitmap->width(), backbufferBitmap->height(), screenWidth, screenHeight);
+    drawBitmapScaled(backbufferBitmap->bitmap, canvas, 0, 0, screenWidth, screenHeight, dest.x, dest.y,
+                     dest.width, dest.height);
+}
+
 void measure(const char* name, int width, int height, int frames)
 {
     SceneOptions options;
@@ -97,21 +110,39 @@ void measure(const char* name, int width, int height, int frames)
     const std::size_t cached = playerSpriteCacheSize();
     resetPlayerSpriteCacheCounts();
 
-    Figures whole, withPresent;
+    Figures whole, withPresent, withDefaultPresent;
     std::map<std::string, Figures> layers;
     const char* order[] = {"floor (cells layer copied)", "hill tiles and powerups", "crawlers",
                            "bombs", "flames", "players", "particles, walls, toasts",
-                           "present: scale to window", "present: flip",
+                           "present: scale to window", "(present: default shader)", "present: flip",
                            "(without the layer: clear)", "(without the layer: squares)"};
     for (int i = 0; i < frames; ++i) {
         frameCounter += 1;
         bitmapDrawCount = 0;
         whole.add(timed([&] { game->draw(false); }));
         const int draws = bitmapDrawCount;
-        withPresent.add(timed([&] {
-            game->draw(false);
-            presentFrame();
-        }));
+        // The two ways of presenting take turns at going first: the frame
+        // after a flip may wait for that flip to finish.
+        auto presentingHere = [&] {
+            withPresent.add(timed([&] {
+                game->draw(false);
+                presentFrame();
+            }));
+        };
+        auto presentingAsBefore = [&] {
+            withDefaultPresent.add(timed([&] {
+                game->draw(false);
+                drawCanvasWithDefaultShader(canvas);
+                al_flip_display();
+            }));
+        };
+        if (i % 2 == 0) {
+            presentingHere();
+            presentingAsBefore();
+        } else {
+            presentingAsBefore();
+            presentingHere();
+        }
         Game& g = *game;
         const ALLEGRO_COLOR background = getBackgroundColour();
         layers["floor (cells layer copied)"].add(timed([&] { drawArenaFloor(g, canvas, background); }));
@@ -125,12 +156,8 @@ void measure(const char* name, int width, int height, int frames)
             drawReappearingWalls(g, canvas);
             g.drawToasts();
         }));
-        layers["present: scale to window"].add(timed([&] {
-            const Rect dest = letterboxRect(backbufferBitmap->width(), backbufferBitmap->height(),
-                                            screenWidth, screenHeight);
-            drawBitmapScaled(backbufferBitmap->bitmap, canvas, 0, 0, screenWidth, screenHeight, dest.x,
-                             dest.y, dest.width, dest.height);
-        }));
+        layers["present: scale to window"].add(timed([&] { drawCanvasOntoBackbuffer(); }));
+        layers["(present: default shader)"].add(timed([&] { drawCanvasWithDefaultShader(canvas); }));
         layers["present: flip"].add(timed([&] { al_flip_display(); }));
         layers["(without the layer: clear)"].add(timed([&] { setTargetAndClear(*screenBitmap, background); }));
         layers["(without the layer: squares)"].add(timed([&] { drawSquares(g, canvas); }));
@@ -143,6 +170,9 @@ void measure(const char* name, int width, int height, int frames)
                 whole.percentile(0.5), whole.percentile(0.95));
     std::printf("  Game::draw + present:  mean %6.3f ms  median %6.3f  p95 %6.3f\n", withPresent.mean(),
                 withPresent.percentile(0.5), withPresent.percentile(0.95));
+    std::printf("  (the same, presenting through the default shader: mean %6.3f ms  median %6.3f  p95 %6.3f)\n",
+                withDefaultPresent.mean(), withDefaultPresent.percentile(0.5),
+                withDefaultPresent.percentile(0.95));
     for (const char* layer : order)
         std::printf("    %-26s %6.3f ms\n", layer, layers[layer].mean());
     std::printf("  sprite cache while measuring: %ld hits, %ld misses\n", counts.hits, counts.misses);

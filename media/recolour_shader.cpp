@@ -5,6 +5,7 @@
 #include <string>
 
 #include "frame/log.h"
+#include "media/present_shader.h"
 #include "media/render_target.h"
 
 ALLEGRO_SHADER* recolourShader = nullptr;
@@ -75,10 +76,12 @@ void createShaders()
         logStdString(message + "\n");
         throw std::runtime_error(message);
     }
+    createPresentShader();
 }
 
 void destroyShaders()
 {
+    destroyPresentShader();
     recolourActive = false;
     if (!recolourShader)
         return;

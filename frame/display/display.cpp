@@ -8,6 +8,7 @@
 #include "frame/log.h"
 #include "frame/settings.h"
 #include "media/bitmap_draw.h"
+#include "media/present_shader.h"
 #include "media/recolour_shader.h"
 #include "media/render_target.h"
 
@@ -140,7 +141,7 @@ void createScreenBitmap(int sizeId)
     resetTargetCache();
 }
 
-void presentFrame()
+void drawCanvasOntoBackbuffer()
 {
     // Nothing to present onto before the display exists.
     if (!backbufferBitmap || !screenBitmap || !screenBitmap->bitmap)
@@ -148,8 +149,15 @@ void presentFrame()
     int bw = backbufferBitmap->width();
     int bh = backbufferBitmap->height();
     Rect dest = letterboxRect(bw, bh, screenWidth, screenHeight);
-    drawBitmapScaled(backbufferBitmap->bitmap, screenBitmap->bitmap, 0, 0, screenBitmap->width(),
-                     screenBitmap->height(), dest.x, dest.y, dest.width, dest.height);
+    drawBitmapScaledPlain(backbufferBitmap->bitmap, screenBitmap->bitmap, 0, 0, screenBitmap->width(),
+                          screenBitmap->height(), dest.x, dest.y, dest.width, dest.height);
+}
+
+void presentFrame()
+{
+    if (!backbufferBitmap || !screenBitmap || !screenBitmap->bitmap)
+        return;
+    drawCanvasOntoBackbuffer();
     al_flip_display();
 }
 

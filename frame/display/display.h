@@ -24,6 +24,8 @@ bool setVideoMode(int width, int height, bool windowed, int adapter);
 void createScreenBitmap(int sizeId);
 // Scales the canvas onto the backbuffer, letterboxed, and flips.
 void presentFrame();
+// The first half of presentFrame: the canvas scaled onto the backbuffer, no flip.
+void drawCanvasOntoBackbuffer();
 // Restarts the update timer at `rate` updates per second. A rate other than
 // 15, 30, 45, 60, 120 or 144 throws std::invalid_argument, and a timer that
 // cannot be made throws std::runtime_error; either leaves the old timer running.
