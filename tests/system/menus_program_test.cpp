@@ -69,16 +69,29 @@ bool screenShows(const std::function<bool(const ScreenImage&)>& test, const KeyD
     return false;
 }
 
-// Moves the main menu's selection down to `target`; true when it got there.
-bool selectDown(KeyDriver& keys, const std::string& target)
+// Moves the main menu's selection one entry down; true when it moved. The
+// menu reads a direction only once its key repeat after the last move or
+// choice has run out, so a press inside that time is pressed again.
+bool stepDown(KeyDriver& keys)
 {
-    for (int moves = 0; moves < 12 && keys.selection() != target; ++moves) {
+    for (int attempt = 0; attempt < 5; ++attempt) {
         const long before = long(keys.selections().size());
         keys.press("Down", "DOWN");
         // Each move logs the entry it reached.
         for (int wait = 0; wait < 250 && long(keys.selections().size()) == before; ++wait)
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        if (long(keys.selections().size()) > before)
+            return true;
     }
+    return false;
+}
+
+// Moves the main menu's selection down to `target`; true when it got there.
+bool selectDown(KeyDriver& keys, const std::string& target)
+{
+    for (int moves = 0; moves < 12 && keys.selection() != target; ++moves)
+        if (!stepDown(keys))
+            return false;
     return keys.selection() == target;
 }
 
@@ -151,7 +164,7 @@ TEST(MenusProgram, AFirstRunPlaysARecordedGameFromTheMenusAndQuitsWhenConfirmed)
 
         // Down through every entry, round to "Start Game".
         const std::size_t walkStart = keys.selections().size() - 1;
-        keys.press("Down", "DOWN");
+        stepDown(keys);
         selectDown(keys, "Start Game");
         const auto all = keys.selections();
         seen.walk.assign(all.begin() + long(walkStart), all.end());
