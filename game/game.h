@@ -110,6 +110,9 @@ public:
     // The frame in which the replay input ran out before its end byte, if it
     // did: the round ended quietly, but the file is not a whole replay.
     std::optional<int> replayCutAtFrame;
+    // True once a player's read has taken the end byte from the replay input;
+    // an end byte only peeked at is still there to be read.
+    bool replayEndByteRead = false;
     // True when an `std::ios_base::failure` just caught came from the end of
     // the replay input while playing (a quiet end), false for any other failure.
     bool replayInputAtEnd() const;

@@ -122,6 +122,7 @@ void Game::updatePlayers(bool& replayEnded)
         if (code != replayEndByte)
             throw;
         replayEndSeen = true;
+        replayEndByteRead = true;
     }
     if (replayEndSeen)
         replayEnded = true;

@@ -2,6 +2,8 @@
 #include <iosfwd>
 #include <memory>
 #include <optional>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 
 // The version this build writes into its replays: (major << 24) | (minor << 12) | patch.
@@ -28,6 +30,22 @@ struct PackagedReplayData {
 bool playingOlderThan(const PackagedReplayData& replay, int version);
 // The same, but a playing replay without a version counts as old.
 bool playingOlderThanOrUnversioned(const PackagedReplayData& replay, int version);
+
+// A frame record holding a value that no round can hold (a powerup id out of
+// range): the file is damaged, the rules are not at fault. `detail` names the
+// record and the value ("auction powerup 127"); the session adds where in the
+// file it stands.
+class InvalidReplayRecord : public std::runtime_error {
+public:
+    explicit InvalidReplayRecord(const std::string& detail)
+        : std::runtime_error("Invalid replay: " + detail), detail_(detail)
+    {
+    }
+    const std::string& detail() const { return detail_; }
+
+private:
+    std::string detail_;
+};
 
 // A failed consistency check of the rules: the assertion text, with the replay
 // input's read position added while a replay plays; logged and thrown as

@@ -2,11 +2,11 @@
 
 #include <fmt/format.h>
 #include <ios>
-#include <stdexcept>
 
 #include "frame/game_ids.h"
 #include "frame/log.h"
 #include "game/game.h"
+#include "game/replay_data.h"
 #include "game/replay_records.h"
 
 namespace {
@@ -48,7 +48,6 @@ std::optional<int> recordedPowerup(Game& game, PowerupRecord record)
         return std::nullopt;
     }
     if (powerup < PowerupType::None || powerup >= PowerupType::Count)
-        throw std::runtime_error(
-            fmt::format("Invalid replay: {} powerup {}", auction ? "auction" : "wall", powerup));
+        throw InvalidReplayRecord(fmt::format("{} powerup {}", auction ? "auction" : "wall", powerup));
     return powerup;
 }

@@ -8,7 +8,7 @@ enum class PowerupRecord { Auction, Wall };
 
 // The powerup of an auction or of a block that reappears. While a replay plays
 // it is read from the record (an id outside 0..21 is a corrupt file:
-// std::runtime_error "Invalid replay: <record> powerup <id>"); otherwise it is
+// InvalidReplayRecord "<record> powerup <id>"); otherwise it is
 // drawn from the pool and written to the replay being recorded. Empty when the
 // replay has already ended in this frame, or ends inside the record (a quiet
 // end: "EOF (read auction)" or "EOF (read wall)").

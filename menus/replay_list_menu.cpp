@@ -14,6 +14,7 @@
 #include "menus/menu_dialogs.h"
 #include "session/replay_error.h"
 #include "session/replay_folder.h"
+#include "session/verify_text.h"
 
 namespace {
 
@@ -87,35 +88,46 @@ void deleteReplay(CmdButtonAction& entry, ReplayInfo info)
 
 // Plays every readable replay of the folder fast, without results screens,
 // stopping when one is quit. A damaged or incomplete replay counts as failed
-// and the test goes on; the failures are shown at the end. A replay that
-// fails its verification ends the program like any other failed check.
+// and the test goes on; one without a verify text plays unchecked and counts
+// apart. Both are shown at the end. A replay that fails its verification
+// ends the program like any other failed check.
 void testAllReplays(MenuContext& context)
 {
     profiler.startTimer("testAllReplays");
     int played = 0;
+    int unchecked = 0;
     std::vector<std::string> failures;
     for (const ReplayInfo& info : getAllReplays(true)) {
         if (!info.errors.empty())
             continue;
         ++played;
+        const bool checked = hasVerifyText(info.path);
         std::vector<std::string> errors;
         const std::optional<bool> quit = playChecked(context, info, ReplayTestOptions{true, true}, errors);
         if (!quit) {
             failures.push_back(std::to_string(info.number) + ": " + errors.front());
             logStdString("Replay failed: " + info.path + ": " + errors.front() + "\n");
-        } else if (*quit) {
-            break;
+            continue;
         }
+        if (!checked)
+            ++unchecked;
+        if (*quit)
+            break;
     }
     log("Test all replays: %f seconds\n", profiler.stopTimer("testAllReplays"));
-    log("Replays tested: %d, failed: %d\n", played, int(failures.size()));
-    if (failures.empty())
+    log("Replays tested: %d, failed: %d, played unchecked: %d\n", played, int(failures.size()), unchecked);
+    if (failures.empty() && unchecked == 0)
         return;
-    std::vector<std::string> lines{fmt::format("{} of {} replays failed:", failures.size(), played)};
-    const std::size_t shown = std::min(failures.size(), maxFailuresShown);
-    lines.insert(lines.end(), failures.begin(), failures.begin() + long(shown));
-    if (failures.size() > shown)
-        lines.push_back(fmt::format("and {} more (see the log)", failures.size() - shown));
+    std::vector<std::string> lines;
+    if (!failures.empty()) {
+        lines.push_back(fmt::format("{} of {} replays failed:", failures.size(), played));
+        const std::size_t shown = std::min(failures.size(), maxFailuresShown);
+        lines.insert(lines.end(), failures.begin(), failures.begin() + long(shown));
+        if (failures.size() > shown)
+            lines.push_back(fmt::format("and {} more (see the log)", failures.size() - shown));
+    }
+    if (unchecked > 0)
+        lines.push_back(fmt::format("{} of {} replays played unchecked (no verify text)", unchecked, played));
     lines.push_back("Press ENTER to exit");
     menuDialogs.message(lines, ALLEGRO_KEY_ENTER, -1);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <fmt/format.h>
+#include <sstream>
 
 #include "frame/app_globals.h"
 #include "frame/assertion.h"
@@ -13,6 +14,8 @@
 #include "game/replay_data.h"
 #include "game/round_state.h"
 #include "game/team.h"
+#include "platform/regular_file.h"
+#include "session/replay_error.h"
 #include "session/replay_header.h"
 #include "session/session_players.h"
 #include "session/session_screens.h"
@@ -23,6 +26,25 @@ namespace {
 
 // Replays from this version on hold their teams in the header.
 constexpr int replayTeamsVersion = 4;
+
+// The most a replay may hold: a hundred players' inputs through hours of play.
+constexpr std::size_t replayFileLimit = 1'000'000'000;
+
+// The replay's bytes, read whole from a regular file only, so that a pipe or
+// device under its name refuses at once instead of keeping the player waiting.
+std::unique_ptr<std::istringstream> openReplayInput(const std::string& path)
+{
+    platform::RegularFileRead file = platform::readRegularFile(path, replayFileLimit);
+    if (file.state != platform::FileReadState::Read) {
+        const std::string reason = file.state == platform::FileReadState::Missing ? "it does not exist" : file.reason;
+        const std::string text = "Replay cannot be opened: " + path + ": " + reason;
+        logStdString(text + "\n");
+        throw ReplayError(text);
+    }
+    auto in = std::make_unique<std::istringstream>(std::move(file.bytes), std::ios::in | std::ios::binary);
+    in->exceptions(std::ios::badbit | std::ios::failbit | std::ios::eofbit);
+    return in;
+}
 
 void emptyPlayersAndTeams()
 {
@@ -81,6 +103,7 @@ GameSession::GameSession(bool record, std::string replayPath, ReplayTestOptions 
     emptyPlayersAndTeams();
     savedOptions_ = gameOptions;
     savedTwoSecondFrameCount_ = twoSecondFrameCount;
+    savedFastForward_ = fastForward;
 }
 
 GameSession::~GameSession()
@@ -98,8 +121,10 @@ void GameSession::restore()
         return;
     restored_ = true;
     gameOptions = savedOptions_;
-    // Fast forward belongs to the game that asked for it.
-    fastForward = false;
+    // A session that stops before its end (the join screen left, players that
+    // did not fit, a replay that cannot be played) leaves fast forward as it
+    // found it, so a command line's /fastForward still holds for the next game.
+    fastForward = savedFastForward_;
     twoSecondFrameCount = savedTwoSecondFrameCount_;
     applyUpdateRate(savedOptions_.updateRate);
 }
@@ -107,8 +132,7 @@ void GameSession::restore()
 void GameSession::startReplay()
 {
     logStdString("Loading replay: " + replayPath_ + "\n");
-    replayInput_ = std::make_unique<std::ifstream>(replayPath_, std::ios::binary);
-    replayInput_->exceptions(std::ios::badbit | std::ios::failbit | std::ios::eofbit);
+    replayInput_ = openReplayInput(replayPath_);
     int version = -1;
     records_ = deserialiseSetup(*replayInput_, version);
     replayInputVersion_ = version;
@@ -116,6 +140,8 @@ void GameSession::startReplay()
     if (!(replayInputVersion_.value() <= replayOutputVersion))
         failAssertion("replayInputVersion.value() <= replayOutputVersion", 4110);
     verifyInput_ = openVerifyInput(replayPath_);
+    if (!verifyInput_)
+        logStdString("No verify text: the replay was played unchecked\n");
     applyUpdateRate(gameOptions.updateRate);
 }
 
@@ -154,5 +180,7 @@ bool GameSession::end()
     log("Game ended\n");
     emptyPlayersAndTeams();
     restore();
+    // Fast forward belongs to the game that ran with it.
+    fastForward = false;
     return quit_;
 }

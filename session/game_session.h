@@ -1,8 +1,8 @@
 #pragma once
-#include <fstream>
 #include <istream>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -47,7 +47,8 @@ struct RoundOutcome {
 // One session in steps, so a harness can run rounds one at a time:
 // start(), then playRound() until sessionOver(), then end(). Whatever way the
 // object goes (exceptions included), the game options, the timer rate and the
-// two-second frame count are put back as they were, and fast forward is off.
+// two-second frame count are put back as they were; fast forward is off after
+// end(), and as it was before the session when the session stops short of it.
 class GameSession {
 public:
     GameSession(bool record, std::string replayPath, ReplayTestOptions options);
@@ -61,6 +62,9 @@ public:
     RoundOutcome playRound();
     // True once the game is over, it was quit, or the replay's round was played.
     bool sessionOver() const { return over_; }
+    // True when a replay plays with no verify text beside it: nothing of its
+    // round is checked.
+    bool playingUnchecked() const { return playing_ && !verifyInput_; }
     // Empties the players and teams and restores the options; returns whether
     // the session was quit.
     bool end();
@@ -69,8 +73,9 @@ private:
     void startReplay();
     void buildPlayers();
     void showResults(Game& game, RoundOutcome& outcome);
-    // Throws ReplayError when the played replay ran out before its end byte.
-    void requireWholeReplay(const Game& game, const GameLoopState& state);
+    // Throws ReplayError when the played replay ran out before its end byte,
+    // holds another byte in its place, or goes on after it.
+    void requireWholeReplay(const Game& game);
 
     bool record_;
     std::string replayPath_;
@@ -78,8 +83,9 @@ private:
     bool playing_;
     GameOptions savedOptions_;
     int savedTwoSecondFrameCount_;
+    bool savedFastForward_;
     bool restored_ = false;
-    std::unique_ptr<std::ifstream> replayInput_;
+    std::unique_ptr<std::istringstream> replayInput_;
     std::shared_ptr<std::istream> verifyInput_;
     std::optional<int> replayInputVersion_;
     std::vector<PlayerSetupRecord> records_;

@@ -98,8 +98,11 @@ std::vector<std::vector<int>> readTeams(ReplayFieldReader& reader)
             continue;
         const int memberCount = reader.readI32();
         requireInRange("team member count", memberCount, 0, gameOptions.numPlayers);
-        for (int m = 0; m < memberCount; ++m)
-            members[std::size_t(i)].push_back(reader.readI32());
+        for (int m = 0; m < memberCount; ++m) {
+            const int number = reader.readI32();
+            requireInRange("team member", number, 0, playerNumberLimit);
+            members[std::size_t(i)].push_back(number);
+        }
     }
     return members;
 }
@@ -143,6 +146,20 @@ PlayerSetupRecord readPlayer(ReplayFieldReader& reader, int index,
     return record;
 }
 
+// Every team member must be one of the file's players.
+void requireMembersArePlayers(const std::vector<std::vector<int>>& teamMembers,
+                              const std::vector<PlayerSetupRecord>& records)
+{
+    for (const auto& members : teamMembers) {
+        for (int number : members) {
+            const bool isPlayer = std::any_of(records.begin(), records.end(),
+                                              [number](const PlayerSetupRecord& r) { return r.number == number; });
+            if (!isPlayer)
+                invalidReplay("team member", number);
+        }
+    }
+}
+
 // The index of the team whose members hold `number`, -1 when none does.
 int teamOfNumber(const std::vector<std::vector<int>>& teamMembers, int number)
 {
@@ -181,6 +198,7 @@ std::vector<PlayerSetupRecord> readSetupRecords(ReplayFieldReader& reader)
     records.reserve(std::size_t(gameOptions.numPlayers));
     for (int i = 0; i < gameOptions.numPlayers; ++i)
         records.push_back(readPlayer(reader, i, teamMembers));
+    requireMembersArePlayers(teamMembers, records);
     if (isTeamMode(gameOptions.gameMode)) {
         for (PlayerSetupRecord& record : records)
             record.team = teamOfNumber(teamMembers, record.number);

@@ -37,13 +37,20 @@ bool RoundRecording::finish()
     File::writeIntAsInt8(replay_, replayEndByte);
     replay_.flush();
     replay_.close();
-    finished_ = true;
     const bool replayWritten = !replay_.fail();
     if (!replayWritten)
         logStdString(fmt::format("Error: the replay {} could not be written completely\n", path_));
-    const bool verifyWritten = finishVerifyText(path_, verify_);
+    bool verifyWritten = false;
+    try {
+        verifyWritten = finishVerifyText(path_, verify_);
+    } catch (const std::exception& error) {
+        // Compressing or the check of the compressed text failed: the replay
+        // has nothing whole to be checked against.
+        logStdString(fmt::format("Error: the verify text of {} could not be finished: {}\n", path_, error.what()));
+    }
     if (verify_.is_open())
         verify_.close();
+    finished_ = true;
     if (replayWritten && verifyWritten)
         return true;
     logStdString(fmt::format("Removing incomplete replay {}\n", path_));

@@ -22,8 +22,9 @@ public:
     // After the round: the end byte, then the replay is flushed, closed and
     // checked, and the verify text is ended, compressed and checked. True when
     // both are whole on disk. When either could not be written completely
-    // (a full disk), the error is logged and the replay is removed with its
-    // companions, so that no part of it can later pass as a whole round.
+    // (a full disk) or the verify text could not be compressed and checked,
+    // the error is logged and the replay is removed with its companions, so
+    // that no part of it can later pass as a whole round.
     bool finish();
 
 private:

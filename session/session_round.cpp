@@ -71,18 +71,6 @@ void showReplayNotSaved()
                              ALLEGRO_KEY_ENTER, -1);
 }
 
-// The frame after which a played replay ran out before its end byte, if it
-// did. A round that ended on its own must still be followed by the end byte.
-std::optional<int> replayCutAt(const Game& game, const GameLoopState& state, std::istream& replayInput)
-{
-    if (game.replayCutAtFrame || !state.roundOver || state.replayEnded)
-        return game.replayCutAtFrame;
-    replayInput.exceptions(std::ios::goodbit);
-    if (replayInput.peek() == std::char_traits<char>::eof())
-        return frameCounter;
-    return std::nullopt;
-}
-
 // Computer snakes belong to one round; the hunters' opponents start afresh.
 void dropRoundOnlyPlayers()
 {
@@ -169,6 +157,8 @@ RoundOutcome GameSession::playRound()
         if (!playing_)
             throw;
         throwLocatedReplayError(*replayInput_, "frame records unreadable");
+    } catch (const InvalidReplayRecord& error) {
+        throwLocatedReplayError(*replayInput_, error.detail());
     }
     outcome.frames = frameCounter;
 
@@ -180,13 +170,11 @@ RoundOutcome GameSession::playRound()
         outcome.replaySaved = recording->finish();
         if (!outcome.replaySaved)
             showReplayNotSaved();
-    } else if (playing_) {
-        if (!state.quit)
-            requireWholeReplay(game, state);
-        // Checked while the replay is open, so a failure tells where it stopped.
-        if (!state.quit && !state.replayEnded)
-            checkVerifyTextEnd(game.replayData);
-        replayInput_->close();
+    } else if (playing_ && !state.quit) {
+        // A replay that ends on its end byte, whether its round was over or
+        // stopped, ends its verify text too.
+        requireWholeReplay(game);
+        checkVerifyTextEnd(game.replayData);
     }
 
     outcome.roundOver = state.roundOver;
@@ -200,10 +188,30 @@ RoundOutcome GameSession::playRound()
     return outcome;
 }
 
-void GameSession::requireWholeReplay(const Game& game, const GameLoopState& state)
+void GameSession::requireWholeReplay(const Game& game)
 {
-    if (const std::optional<int> frame = replayCutAt(game, state, *replayInput_)) {
-        const std::string text = fmt::format("Replay incomplete: no end byte after frame {}", *frame);
+    std::istream& in = *replayInput_;
+    in.exceptions(std::ios::goodbit);
+    std::optional<int> cutAt = game.replayCutAtFrame;
+    // After a round that ended on its own exactly one byte follows its last
+    // frame, the end byte; one the rules only peeked at is taken here too.
+    if (!cutAt && !game.replayEndByteRead) {
+        const int byte = in.get();
+        if (byte == std::char_traits<char>::eof())
+            cutAt = frameCounter;
+        else if (byte != replayEndByte)
+            throwLocatedReplayError(in, fmt::format("end byte {}", byte));
+    }
+    if (cutAt) {
+        const std::string text = fmt::format("Replay incomplete: no end byte after frame {}", *cutAt);
+        logStdString(text + "\n");
+        throw ReplayError(text);
+    }
+    const std::streamoff endByteAt = in.tellg();
+    in.seekg(0, std::ios::end);
+    if (const std::streamoff after = std::streamoff(in.tellg()) - endByteAt; after > 0) {
+        const std::string text =
+            fmt::format("Invalid replay: {} byte{} after the end byte", after, after == 1 ? "" : "s");
         logStdString(text + "\n");
         throw ReplayError(text);
     }

@@ -242,8 +242,22 @@ void checkVerifyTextEnd(const PackagedReplayData& replay)
 {
     if (!replay.inputVerify)
         return;
-    std::string end;
-    *replay.inputVerify >> end;
-    if (end != "END")
+    std::string word;
+    *replay.inputVerify >> word;
+    if (word != "END")
         failReplayCheck(replay, "end == \"END\"", 4570);
+    // Lines after the end belong to no frame of this replay.
+    if (*replay.inputVerify >> word)
+        failReplayCheck(replay, "nothing after \"END\"", 4570);
+}
+
+bool hasVerifyText(const std::string& replayPath)
+{
+    for (const char* suffix : {".verifyZ", ".verify"}) {
+        std::error_code error;
+        if (std::filesystem::symlink_status(replayPath + suffix, error).type() !=
+            std::filesystem::file_type::not_found)
+            return true;
+    }
+    return false;
 }

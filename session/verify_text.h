@@ -43,5 +43,9 @@ bool finishVerifyText(const std::string& replayPath, std::ostream& verifyOutput)
 // regular file, is too large or does not decompress throws ReplayError
 // ("Invalid verify file <path>: <reason>"), without waiting on it.
 std::shared_ptr<std::istream> openVerifyInput(const std::string& replayPath);
-// After a round played to its end: the verify text's next word must be "END".
+// After a replay played to its end byte: the verify text's next word must be
+// "END", and nothing may follow it.
 void checkVerifyTextEnd(const PackagedReplayData& replay);
+// True when something stands under a verify companion's name of the replay,
+// whether or not it can be read: a replay without one plays unchecked.
+bool hasVerifyText(const std::string& replayPath);

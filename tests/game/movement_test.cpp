@@ -1,6 +1,8 @@
 #include <array>
+#include <tuple>
 
 #include "game/bomb.h"
+#include "game/busy_cells.h"
 #include "support/round_fixture.h"
 
 namespace {
@@ -31,6 +33,18 @@ protected:
         p.stepFrame(dx, dy, steered, replay);
     }
     static Vector2 pos(const Player& p) { return {p.x, p.y}; }
+
+    // Runs the bombs' update until the bomb in `cell` is gone: the number of
+    // passes that took, or 0 when it was still there after `limit` passes.
+    int passesUntilGone(Vector2 cell, int limit = 200)
+    {
+        for (int pass = 1; pass <= limit; ++pass) {
+            game->updateBombs();
+            if (!bombGrid.at(cell).isLive())
+                return pass;
+        }
+        return 0;
+    }
 };
 
 TEST_F(Movement, StepSizesScaleWithTheRateAndNeverFallBelowOne)
@@ -148,6 +162,52 @@ TEST_F(Movement, StrengthPushesBlocksAndBombsIntoFreeFloor)
     EXPECT_EQ(bombGrid.at(4, 3).liveOwner(), owner);
     EXPECT_EQ(bombGrid.at(4, 3).fuse, 33);
     EXPECT_EQ(bombGrid.at(4, 3).state, BombState::Detonator);
+}
+
+// A bomb moved by a push or by steering goes on burning where it comes to
+// rest: its fuse runs out there and it goes off in that cell. The update runs
+// once before the move, so the cells that start out busy with the arena's
+// set-up have been let go.
+TEST_F(Movement, PushedAndSteeredBombsGoOffWhereTheyComeToRest)
+{
+    auto pusher = at(64, 96);
+    pusher->strength = true;
+    pusher->bombsOut = 1;
+    auto remote = at(32, 32);
+    remote->bombType = BombType::RemoteControl;
+    remote->specialBombOut = true;
+    remote->remoteBombCell = {5, 1};
+    startGame();
+    for (auto [cell, owner, fuse, state] :
+         {std::tuple{Vector2{3, 3}, pusher, 5, BombState::Normal},
+          std::tuple{Vector2{5, 1}, remote, 3, BombState::RemoteControl}}) {
+        Bomb& bomb = bombGrid.at(cell);
+        bomb.owner = owner;
+        bomb.fuse = fuse;
+        bomb.state = state;
+        busyCells.mark(cell);
+    }
+    game->updateBombs();
+    ASSERT_EQ(bombGrid.at(3, 3).fuse, 4);
+    ASSERT_EQ(bombGrid.at(5, 1).fuse, 3);   // a waiting remote bomb does not burn
+
+    // Pushed from (3, 3) to (4, 3) with 4 left: off in the fifth pass.
+    step(*pusher, 1, 0);
+    ASSERT_TRUE(bombGrid.at(4, 3).isLive());
+    EXPECT_EQ(passesUntilGone({4, 3}), 5);
+    EXPECT_TRUE(game->hasFlameAt({4, 3}));
+    EXPECT_EQ(pusher->bombsOut, 0);
+
+    // Steered from (5, 1) to (6, 1), then let go: it burns down from the
+    // short fuse of a step and goes off there.
+    step(*remote, 1, 0);
+    ASSERT_EQ(remote->remoteBombCell, (Vector2{6, 1}));
+    game->updateBombs();
+    EXPECT_EQ(bombGrid.at(6, 1).fuse, 3);   // still waiting
+    remote->specialBombOut = false;
+    remote->releaseBombs(false);
+    EXPECT_EQ(passesUntilGone({6, 1}), 4);
+    EXPECT_TRUE(game->hasFlameAt({6, 1}));
 }
 
 TEST_F(Movement, APushedBlockHitsWhoeverStandsWhereItLands)

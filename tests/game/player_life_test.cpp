@@ -117,6 +117,14 @@ TEST_F(PlayerLife, ATeamMateCloseByRescuesAHeldPlayerInBattleRoyale)
     mate->x = 4 * 32 + 1;
     runFrames(1);
     EXPECT_EQ(held->rescueFrames, 0);
+    // Exactly one cell away, straight across or straight below, is too far as well.
+    for (Vector2 offset : {Vector2{32, 0}, Vector2{0, 32}}) {
+        mate->x = held->x + offset.x;
+        mate->y = held->y + offset.y;
+        runFrames(180);
+        EXPECT_TRUE(held->held) << offset;
+        EXPECT_EQ(held->rescueFrames, 0) << offset;
+    }
 }
 
 TEST_F(PlayerLife, TimersRunOut)

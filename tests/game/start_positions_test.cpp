@@ -90,6 +90,26 @@ TEST_F(StartPositions, BattleRoyaleGathersEachTeamAroundItsBase)
     EXPECT_EQ(first(cells, 5), (std::vector<Vector2>{{1, 1}, {3, 1}, {1, 3}, {25, 13}, {23, 13}}));
 }
 
+// Five or more members reach the offsets one cell out from the base; those
+// past the arena's last row or column are skipped, on the right and bottom
+// edges as on the left and top.
+TEST_F(StartPositions, BattleRoyaleTeamsAtTheEdgesStayInsideTheWalls)
+{
+    makeArena(27, 15);
+    gameOptions.gameMode = GameMode::BattleRoyale;
+    playersInTeams({5, 5, 5, 5});
+    auto cells = positions();
+    ASSERT_EQ(cells.size(), 20u);
+    expectDistinctFreeCells(cells);
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        EXPECT_EQ(grid.at(cells[i]), Square::Empty) << "player " << i << " at " << cells[i];
+    // Bases (1, 1), (25, 13), (1, 13) and (25, 1).
+    EXPECT_EQ(cells, (std::vector<Vector2>{{1, 1},   {3, 1},   {1, 3},   {3, 3},   {2, 1},
+                                           {25, 13}, {23, 13}, {25, 11}, {23, 11}, {24, 13},
+                                           {1, 13},  {3, 13},  {1, 11},  {3, 11},  {2, 13},
+                                           {25, 1},  {23, 1},  {25, 3},  {23, 3},  {24, 1}}));
+}
+
 TEST_F(StartPositions, TwoTeamsFillTheirEdgeColumnsFromBothEnds)
 {
     makeArena(27, 13);

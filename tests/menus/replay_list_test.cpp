@@ -183,10 +183,9 @@ TEST_F(ReplayList, TestAllReplaysComesFirstPlaysEveryReadableReplayAndLogsTheTim
     EXPECT_EQ(env.texts(*list()), Texts{"Back"});
     showReplayTestOptions = true;
     EXPECT_EQ(env.texts(*list()), (Texts{"Test all replays", "Back"}));
-    replay(1, 0, 1);
+    for (const fs::path& path : {replay(1, 0, 1), replay(3, 5, 3), replay(4, 1, 4)})
+        companions(path);
     futureReplay(2, 2);
-    replay(3, 5, 3);
-    replay(4, 1, 4);
     auto menu = list();
 
     LogCapture log;
@@ -198,6 +197,7 @@ TEST_F(ReplayList, TestAllReplaysComesFirstPlaysEveryReadableReplayAndLogsTheTim
     EXPECT_TRUE(env.games[0].skipResults);
     EXPECT_TRUE(env.messages.empty()) << "replays with errors are passed over silently";
     EXPECT_TRUE(anyLineStartsWith(log.lines(), "Test all replays: "));
+    EXPECT_TRUE(anyLineStartsWith(log.lines(), "Replays tested: 3, failed: 0, played unchecked: 0"));
 
     env.games.clear();
     env.gameResults = {false, true};
@@ -207,11 +207,13 @@ TEST_F(ReplayList, TestAllReplaysComesFirstPlaysEveryReadableReplayAndLogsTheTim
 
 // A damaged or incomplete replay is shown as an error and the list stays; in
 // "Test all replays" it counts as failed, the test goes on, and the failures
-// are shown at the end.
+// are shown at the end, with the replays that had no verify text to be
+// checked against.
 TEST_F(ReplayList, AReplayThatCannotBePlayedIsShownAndTheListGoesOn)
 {
     showReplayTestOptions = true;
     replay(1, 0, 1);
+    companions(replay(4, 0, 4));
     const fs::path cut = replay(2, 5, 2);
     const fs::path damaged = replay(3, 1, 3);
     env.gameErrors[cut.string()] = "Replay incomplete: no end byte after frame 40";
@@ -220,12 +222,13 @@ TEST_F(ReplayList, AReplayThatCannotBePlayedIsShownAndTheListGoesOn)
 
     LogCapture log;
     env.tap(*menu, ALLEGRO_KEY_ENTER);
-    EXPECT_EQ(env.games.size(), 3u);
+    EXPECT_EQ(env.games.size(), 4u);
     ASSERT_EQ(env.messages.size(), 1u);
-    EXPECT_EQ(env.messages[0].lines, (Texts{"2 of 3 replays failed:", "3: Invalid replay: grid cut short at byte 300",
+    EXPECT_EQ(env.messages[0].lines, (Texts{"2 of 4 replays failed:", "3: Invalid replay: grid cut short at byte 300",
                                             "2: Replay incomplete: no end byte after frame 40",
+                                            "1 of 4 replays played unchecked (no verify text)",
                                             "Press ENTER to exit"}));
-    EXPECT_TRUE(anyLineStartsWith(log.lines(), "Replays tested: 3, failed: 2"));
+    EXPECT_TRUE(anyLineStartsWith(log.lines(), "Replays tested: 4, failed: 2, played unchecked: 1"));
 
     env.messages.clear();
     env.games.clear();

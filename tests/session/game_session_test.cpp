@@ -26,54 +26,11 @@
 #include "support/log_capture.h"
 #include "support/replay_bytes.h"
 #include "support/temp_folder.h"
+#include "session_fixture.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// Whole sessions without a display: no timer, so every update is due at once.
-class Session : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        resetRoundState();
-        gameOptions = GameOptions{};
-        gameOptions.quickStartPlayers = 1;
-        sessionScreens = defaultSessionScreens();
-        advanceLimit = 0;
-        fastForward = false;
-        twoSecondFrameCount = 120;
-        colours = std::vector<RGB>(10, RGB{1, 2, 3});
-    }
-    void TearDown() override
-    {
-        resetRoundState();
-        gameOptions = GameOptions{};
-        sessionScreens = defaultSessionScreens();
-        advanceLimit = 0;
-        fastForward = false;
-        lootboxesEnabled = false;
-    }
-    void duringRounds(std::function<void()> during)
-    {
-        sessionScreens.pauseRequested = [during] {
-            during();
-            return false;
-        };
-    }
-    static bool logged(LogCapture& log, const std::string& line)
-    {
-        const auto lines = log.lines();
-        return std::find(lines.begin(), lines.end(), line) != lines.end();
-    }
-    std::vector<int> memberNumbers(const Team& team)
-    {
-        std::vector<int> n;
-        for (const auto& m : team.members)
-            n.push_back(m.lock()->num);
-        return n;
-    }
-};
 
 TEST_F(Session, MaxWinsAndAverageFrameRate)
 {
@@ -251,14 +208,14 @@ TEST_F(Session, ARecordedRoundLeavesItsReplayWhosePlaybackChecksTheEndOfItsVerif
     EXPECT_EQ(getAllReplays(false).size(), 1u);
     EXPECT_FALSE(play_the_game(false, replay, {true, true}));
 
-    // The round ends before the end byte is read.
+    // The verify text's end is checked once the end byte is read.
     std::string text = decompress(readFile(replay + ".verifyZ"));
     ASSERT_EQ(text.substr(text.size() - 4), "END\n");
     text.replace(text.size() - 4, 3, "FIN");
     writeFile(replay + ".verifyZ", compress(text, -1));
     EXPECT_EQ(thrownBy([&] { play_the_game(false, replay, {true, true}); }),
               "Assertion failed: 'end == \"END\"' at line 4570\nreplayInput pos " +
-                  std::to_string(bytes.size() - 1) + "\n");
+                  std::to_string(bytes.size()) + "\n");
 }
 
 TEST_F(Session, PlayersThatDoNotFitShowTheErrorAndLeaveNoReplay)

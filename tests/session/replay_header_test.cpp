@@ -263,6 +263,10 @@ TEST_F(ReplayHeader, ValuesTheGameCannotUseAreRefusedByNameAndPlace)
         {setup + 1, 200, 1, "team count -56", setup + 2},
         {setup + 2, 256, 4, "colour 256", setup + 6},
         {setup + 14, 3, 4, "team member count 3", setup + 18},
+        {setup + 18, 262144, 4, "team member 262144", setup + 22},
+        {setup + 18, -1, 4, "team member -1", setup + 22},
+        // A member that is none of the file's players, known once they are read.
+        {setup + 18, 7, 4, "team member 7", players + 2 * 28},
         {players, 119, 4, "player number 119", players + 28},
         {players + 4, 13, 4, "head 13", players + 28},
         {players + 24, -1, 4, "coins -1", players + 28},

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
 #include <sstream>
+#include <string>
+#include <utility>
 
 #include "session/replay_info.h"
 #include "support/temp_folder.h"
@@ -48,6 +51,14 @@ TEST(ReplayLabel, AListedFileAddsItsUtcTimeAndSize)
     EXPECT_EQ(label(info), "12 - 2021/12/9 13:05 - Battle Royale - 4 players - 1.1.2 - 3kB");
     info.errors = {"broken"};
     EXPECT_EQ(label(info), "12 - Error - select for details - 3kB");
+
+    // Whole kilobytes of 1024 bytes, rounded down.
+    for (auto [bytes, shown] : {std::pair<std::uintmax_t, const char*>{0, "0kB"},
+                                {1000, "0kB"}, {1023, "0kB"}, {1024, "1kB"}, {2047, "1kB"},
+                                {2048, "2kB"}, {10239, "9kB"}, {10240, "10kB"}}) {
+        info.totalSize = bytes;
+        EXPECT_EQ(label(info), std::string("12 - Error - select for details - ") + shown) << bytes;
+    }
 }
 
 }

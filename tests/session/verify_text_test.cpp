@@ -91,7 +91,7 @@ TEST_F(VerifyFiles, FinishingKeepsOnlyTheCompressedTextWhichReadsBack)
         std::ofstream plain(replay + ".verify");
         plain << "0" << std::endl << "32" << std::endl << "64" << std::endl;
         LogCapture log;
-        finishVerifyText(replay, plain);
+        EXPECT_TRUE(finishVerifyText(replay, plain));
         EXPECT_EQ(log.lines(), (std::vector<std::string>{
                                    "Save compressed verify file", "Compressing", "Done",
                                    "Test decompressed replay against original verify text",
@@ -117,7 +117,7 @@ TEST_F(VerifyFiles, AVerifyTextThatCouldNotBeWrittenLeavesNoCompressedCompanion)
     const std::string elsewhere = (folder.path() / "missing" / "0.1.1.2.replay").string();
     std::ofstream plain(elsewhere + ".verify");
     LogCapture log;
-    finishVerifyText(elsewhere, plain);
+    EXPECT_FALSE(finishVerifyText(elsewhere, plain));
     EXPECT_FALSE(std::filesystem::exists(elsewhere + ".verifyZ"));
     EXPECT_EQ(log.lines(), (std::vector<std::string>{"Error: the verify text " + elsewhere +
                                                      ".verify could not be written"}));
@@ -175,6 +175,12 @@ TEST_F(VerifyFiles, CompanionsThatAreNoRegularFileOrTooLargeAreRefusedAtOnce)
     std::filesystem::resize_file(replay + ".verifyZ", 0);
     EXPECT_EQ(thrownBy([&] { openVerifyInput(replay); }),
               refusal(".verifyZ", "compressed verify text is empty"));
+    std::filesystem::remove(replay + ".verifyZ");
+
+    // A plain text may be as long as a decompressed one, and no longer.
+    std::ofstream(replay + ".verify").close();
+    std::filesystem::resize_file(replay + ".verify", Decompressor::defaultLimit + 1);
+    EXPECT_EQ(thrownBy([&] { openVerifyInput(replay); }), refusal(".verify", "it is larger than 1000000000 bytes"));
 }
 
 }
