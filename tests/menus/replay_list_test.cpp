@@ -8,6 +8,7 @@
 #include "menus/replay_list_menu.h"
 #include "session/replay_folder.h"
 #include "session/replay_header.h"
+#include "session/session_screens.h"
 #include "support/log_capture.h"
 #include "support/replay_playback.h"
 #include "support/round_fixture.h"
@@ -239,6 +240,71 @@ TEST_F(ReplayList, AReplayThatCannotBePlayedIsShownAndTheListGoesOn)
     EXPECT_EQ(env.messages[0].lines,
               (Texts{"Error:", "Replay incomplete: no end byte after frame 40", "Press ENTER to exit"}));
     EXPECT_EQ(env.messages[0].key, ALLEGRO_KEY_ENTER);
+}
+
+// Played for real, a replay deleted after the list was made, or one holding
+// an auction of no powerup, is shown as an error and the list stays; "Test
+// all replays" counts the damaged one and goes on to the next.
+TEST_F(ReplayList, RealReplaysThatCannotBePlayedAreShownAndTheListGoesOn)
+{
+    const SessionScreens savedScreens = sessionScreens;
+    sessionScreens = defaultSessionScreens();
+    menuDialogs.playGame = [](std::shared_ptr<Music>&, std::string path, ReplayTestOptions options) {
+        return play_the_game(false, std::move(path), options);
+    };
+    // A stopped Classic round of two players, with auctions.
+    resetRoundState();
+    gameOptions = GameOptions{};
+    gameOptions.quickStartPlayers = 1;
+    gameOptions.auctions = 1;
+    advanceLimit = 30;
+    play_the_game(true, "", {true, true});
+    advanceLimit = 0;
+    const fs::path intact = folder() / "0.1.1.2.replay";
+    const std::string bytes = readFile(intact);
+    const std::string verifyZ = readFile(intact.string() + ".verifyZ");
+    ASSERT_FALSE(verifyZ.empty());
+    stamp(intact, 1);
+
+    // Player 0 has coins to bid, so the first frame reads an auction.
+    std::string auction = bytes;
+    auction[auction.find("***") - 2 * 28 + 24] = 5;
+    const std::size_t firstFrame = auction.find("ENDPP") + 5;
+    auction.insert(firstFrame, "A\x7f");
+    auto copy = [&](int number, const std::string& replay, int minute) {
+        const fs::path path = folder() / (std::to_string(number) + ".1.1.2.replay");
+        writeFile(path, replay);
+        writeFile(path.string() + ".verifyZ", verifyZ);
+        stamp(path, minute);
+        return path;
+    };
+    const fs::path damaged = copy(1, auction, 2);
+    const fs::path deleted = copy(2, bytes, 3);
+    showReplayTestOptions = true;
+    auto menu = list();
+    fs::remove(deleted);
+    fs::remove(deleted.string() + ".verifyZ");
+
+    const std::string auctionError =
+        "Invalid replay: auction powerup 127 at byte " + std::to_string(firstFrame + 2);
+    env.select(*menu, "2 - ");
+    env.tap(*menu, ALLEGRO_KEY_ENTER);
+    env.select(*menu, "1 - ");
+    env.tap(*menu, ALLEGRO_KEY_ENTER);
+    ASSERT_EQ(env.messages.size(), 2u);
+    EXPECT_EQ(env.messages[0].lines, (Texts{"Error:", "Replay cannot be opened: " + deleted.string() + ": it does not exist",
+                                            "Press ENTER to exit"}));
+    EXPECT_EQ(env.messages[1].lines, (Texts{"Error:", auctionError, "Press ENTER to exit"}));
+    EXPECT_EQ(env.texts(*menu).size(), 5u) << "the list stays";
+
+    LogCapture log;
+    env.messages.clear();
+    env.select(*menu, "Test all replays");
+    env.tap(*menu, ALLEGRO_KEY_ENTER);
+    ASSERT_EQ(env.messages.size(), 1u);
+    EXPECT_EQ(env.messages[0].lines, (Texts{"1 of 2 replays failed:", "1: " + auctionError, "Press ENTER to exit"}));
+    EXPECT_TRUE(anyLineStartsWith(log.lines(), "Replays tested: 2, failed: 1, played unchecked: 0"));
+    sessionScreens = savedScreens;
 }
 
 }

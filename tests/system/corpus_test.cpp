@@ -118,10 +118,13 @@ TEST_F(Corpus, EveryRoundRecordsTheSameTwiceAndVerifies)
                   return line.size() > 5 && line.compare(line.size() - 5, 5, " over") == 0;
               }),
               14);
+    // Every replay, stopped or over, is checked to its end byte and its verify text's END.
     const auto throughEnd = outputLines(output, "VERIFIED ");
-    EXPECT_GE(std::count_if(throughEnd.begin(), throughEnd.end(),
-                            [](const std::string& line) { return line.find(" through END") != std::string::npos; }),
-              10)
+    EXPECT_EQ(std::count_if(throughEnd.begin(), throughEnd.end(),
+                            [](const std::string& line) {
+                                return line.size() > 12 && line.compare(line.size() - 12, 12, " through END") == 0;
+                            }),
+              expected)
         << output;
     EXPECT_TRUE(outputLines(output, "FAILED").empty()) << output;
     std::size_t replays = 0;
@@ -130,20 +133,29 @@ TEST_F(Corpus, EveryRoundRecordsTheSameTwiceAndVerifies)
     EXPECT_EQ(replays, std::size_t(expected));
 }
 
-// Damaged copies of a recorded replay: a changed verify text fails with the
+// Damaged copies of recorded replays: a changed verify text fails with the
 // check's own text; a future version, a version 0, a file cut inside its
-// frames or its grid, a pipe or an empty file as its companion are refused,
-// never verified, and never a crash or a hang.
+// frames or its grid, a pipe or an empty file as its companion, a verify text
+// that does not end where the replay does, an end byte changed or followed by
+// more, and a pipe in place of the replay are refused; a replay without a
+// verify text is played but not verified. None is verified, none crashes or
+// hangs.
 TEST_F(Corpus, DamagedReplaysFailCleanly)
 {
     TempDataHome home;
     TempFolder recorded;
-    ProgramResult made = runHarness({"record", recorded.str(), "0,2,3,60,300"}, home.folder().str());
+    // A round stopped after 300 frames, and one that ends on its own.
+    ProgramResult made = runHarness({"record", recorded.str(), "0,2,3,60,300", "0,2,1,60,0,1,5"}, home.folder().str());
     ASSERT_EQ(made.exitStatus, 0) << made.output;
     const fs::path original = recorded.path() / "10.1.1.2.replay";
     const std::string bytes = readFile(original);
     const std::string verifyZ = readFile(original.string() + ".verifyZ");
     const std::string text = decompress(verifyZ);
+    const fs::path over = recorded.path() / "50.1.1.2.replay";
+    const std::string overBytes = readFile(over);
+    const std::string overVerifyZ = readFile(over.string() + ".verifyZ");
+    ASSERT_EQ(overBytes.back(), 'w');
+    ASSERT_EQ(text.substr(text.size() - 4), "END\n");
 
     TempFolder damaged;
     auto copy = [&](const std::string& name, const std::string& replay) {
@@ -171,10 +183,35 @@ TEST_F(Corpus, DamagedReplaysFailCleanly)
     const std::size_t grid = bytes.find("***") + 3 + 21 + 40;
     const fs::path cutGrid = copy("6.1.1.2.replay", bytes.substr(0, grid));
     const fs::path versionZero = copy("7.1.1.2.replay", std::string(4, '\0') + bytes.substr(4));
+    const fs::path noCompanion = copy("8.1.1.2.replay", bytes);
+    // The stopped round's verify text without its END, with a frame's lines
+    // more before it, and with text after it.
+    const std::string body = text.substr(0, text.size() - 4);
+    auto withText = [&](const std::string& name, const std::string& verify) {
+        const fs::path path = copy(name, bytes);
+        writeFile(path.string() + ".verifyZ", compress(verify, -1));
+        return path;
+    };
+    const fs::path noEnd = withText("9.1.1.2.replay", body);
+    const fs::path linesBeforeEnd = withText("10.1.1.2.replay", body + "0\n32\n32\nEND\n");
+    const fs::path textAfterEnd = withText("11.1.1.2.replay", text + "1\n");
+    // The ended round's end byte replaced, and followed by more bytes.
+    auto withOverBytes = [&](const std::string& name, const std::string& replay) {
+        const fs::path path = copy(name, replay);
+        writeFile(path.string() + ".verifyZ", overVerifyZ);
+        return path;
+    };
+    const fs::path endByteZero = withOverBytes("12.1.1.2.replay", overBytes.substr(0, overBytes.size() - 1) + '\0');
+    const fs::path bytesAfterEnd = withOverBytes("13.1.1.2.replay", overBytes + std::string(17, 'x'));
+    const fs::path pipeReplay = damaged.path() / "14.1.1.2.replay";
+    ASSERT_EQ(mkfifo(pipeReplay.c_str(), 0600), 0);
+    writeFile(pipeReplay.string() + ".verifyZ", verifyZ);
 
     ProgramResult result = runHarness({"verify", tampered.string(), fromFuture.string(), cut.string(),
                                        emptyCompanion.string(), pipeCompanion.string(), cutGrid.string(),
-                                       versionZero.string()},
+                                       versionZero.string(), noCompanion.string(), noEnd.string(),
+                                       linesBeforeEnd.string(), textAfterEnd.string(), endByteZero.string(),
+                                       bytesAfterEnd.string(), pipeReplay.string()},
                                       home.folder().str(), std::chrono::seconds(60));
     ASSERT_FALSE(result.timedOut);
     EXPECT_EQ(result.signal, 0) << result.output;
@@ -198,6 +235,20 @@ TEST_F(Corpus, DamagedReplaysFailCleanly)
         << result.output;
     EXPECT_EQ(failure(cutGrid), "Invalid replay: grid cut short at byte " + std::to_string(grid)) << result.output;
     EXPECT_EQ(failure(versionZero), "Invalid replay: version 0 at byte 4") << result.output;
+    EXPECT_EQ(outputLines(result.output, "PLAYED "),
+              std::vector<std::string>{"PLAYED (no verify text) " + noCompanion.string()})
+        << result.output;
+    const std::string endPosition = " replayInput pos " + std::to_string(bytes.size()) + " ";
+    EXPECT_EQ(failure(noEnd), "Assertion failed: 'end == \"END\"' at line 4570" + endPosition) << result.output;
+    EXPECT_EQ(failure(linesBeforeEnd), "Assertion failed: 'end == \"END\"' at line 4570" + endPosition)
+        << result.output;
+    EXPECT_EQ(failure(textAfterEnd), "Assertion failed: 'nothing after \"END\"' at line 4570" + endPosition)
+        << result.output;
+    EXPECT_EQ(failure(endByteZero), "Invalid replay: end byte 0 at byte " + std::to_string(overBytes.size()))
+        << result.output;
+    EXPECT_EQ(failure(bytesAfterEnd), "Invalid replay: 17 bytes after the end byte") << result.output;
+    EXPECT_EQ(failure(pipeReplay), "Replay cannot be opened: " + pipeReplay.string() + ": it is not a regular file")
+        << result.output;
 }
 
 }
