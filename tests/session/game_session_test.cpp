@@ -313,14 +313,7 @@ TEST_F(Session, AReplayWithoutItsEndByteIsIncompleteAndADamagedOneIsNamed)
         writeFile(path + ".verifyZ", verify);
         return path;
     };
-    auto failure = [](const std::string& path) -> std::string {
-        try {
-            play_the_game(false, path, {true, true});
-        } catch (const ReplayError& e) {
-            return e.what();
-        }
-        return "no replay error";
-    };
+    auto failure = replayErrorOf;
 
     LogCapture log;
     EXPECT_EQ(failure(copy(1, bytes.substr(0, bytes.size() - 1))), "Replay incomplete: no end byte after frame 252");

@@ -1,14 +1,9 @@
 // Playing a recorded replay back: it must end exactly where its round ended,
 // on its end byte and its verify text's "END", or the player is told why.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <chrono>
 #include <filesystem>
-#include <future>
-#include <thread>
 
 #include "frame/game_ids.h"
 #include "game/game_options.h"
@@ -17,6 +12,7 @@
 #include "session/replay_folder.h"
 #include "session/verify_text.h"
 #include "support/checks.h"
+#include "support/pipe_writer_later.h"
 #include "support/temp_folder.h"
 #include "session_fixture.h"
 
@@ -155,14 +151,7 @@ TEST_F(PlayedReplay, AReplayWithoutAVerifyTextPlaysUnchecked)
 TEST_F(PlayedReplay, AReplayThatCannotBeOpenedIsAReplayError)
 {
     const std::string missing = (fs::path(getReplaysFolder()) / "7.1.1.2.replay").string();
-    auto failure = [](const std::string& path) -> std::string {
-        try {
-            play_the_game(false, path, {true, true});
-        } catch (const ReplayError& e) {
-            return e.what();
-        }
-        return "no replay error";
-    };
+    auto failure = replayErrorOf;
     LogCapture log;
     EXPECT_EQ(failure(missing), "Replay cannot be opened: " + missing + ": it does not exist");
     EXPECT_TRUE(logged(log, "Replay cannot be opened: " + missing + ": it does not exist"));
@@ -172,19 +161,11 @@ TEST_F(PlayedReplay, AReplayThatCannotBeOpenedIsAReplayError)
     fs::remove(missing);
 
     ASSERT_EQ(mkfifo(missing.c_str(), 0600), 0);
-    // Should the pipe be opened for reading, a writer comes after a while so
-    // that the test fails instead of hanging.
-    std::promise<void> answered;
-    std::thread writer([&missing, answer = answered.get_future()] {
-        if (answer.wait_for(std::chrono::seconds(3)) == std::future_status::ready)
-            return;
-        int fd = open(missing.c_str(), O_WRONLY | O_NONBLOCK);
-        if (fd >= 0)
-            close(fd);
-    });
-    const std::string pipe = failure(missing);
-    answered.set_value();
-    writer.join();
+    std::string pipe;
+    {
+        PipeWriterLater writer(missing);
+        pipe = failure(missing);
+    }
     EXPECT_EQ(pipe, "Replay cannot be opened: " + missing + ": it is not a regular file");
     EXPECT_FALSE(fastForward);
 }
@@ -207,14 +188,7 @@ TEST_F(PlayedReplay, AnAuctionOfNoPowerupIsNamedWithItsPlace)
 
     std::string damaged = bytes;
     damaged.insert(firstFrame, "A\x7f");
-    const std::string path = copy(damaged, over.text);
-    std::string error = "no replay error";
-    try {
-        play_the_game(false, path, {true, true});
-    } catch (const ReplayError& e) {
-        error = e.what();
-    }
-    EXPECT_EQ(error, "Invalid replay: auction powerup 127 at byte " + std::to_string(firstFrame + 2));
+    EXPECT_EQ(replayErrorOf(copy(damaged, over.text)), "Invalid replay: auction powerup 127 at byte " + std::to_string(firstFrame + 2));
 }
 
 // Fast forward asked for on the command line holds until a game has run to

@@ -12,6 +12,8 @@
 #include "game/player.h"
 #include "game/round_state.h"
 #include "game/team.h"
+#include "session/game_session.h"
+#include "session/replay_error.h"
 #include "session/session_screens.h"
 #include "support/log_capture.h"
 
@@ -49,6 +51,17 @@ protected:
     {
         const auto lines = log.lines();
         return std::find(lines.begin(), lines.end(), line) != lines.end();
+    }
+    // The ReplayError that playing the replay fast ends in; "no replay error"
+    // when it plays through.
+    static std::string replayErrorOf(const std::string& path)
+    {
+        try {
+            play_the_game(false, path, {true, true});
+        } catch (const ReplayError& e) {
+            return e.what();
+        }
+        return "no replay error";
     }
     std::vector<int> memberNumbers(const Team& team)
     {

@@ -1,18 +1,14 @@
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <chrono>
 #include <filesystem>
-#include <future>
-#include <thread>
 #include <fstream>
 #include <sstream>
 
 #include "session/verify_text.h"
 #include "support/checks.h"
 #include "support/log_capture.h"
+#include "support/pipe_writer_later.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -148,19 +144,8 @@ TEST_F(VerifyFiles, CompanionsThatAreNoRegularFileOrTooLargeAreRefusedAtOnce)
     for (const char* companion : {".verifyZ", ".verify"}) {
         const std::string pipe = replay + companion;
         ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-        // Should the pipe be read, a writer comes after a while and the read
-        // ends, so that the test fails instead of hanging.
-        std::promise<void> answered;
-        std::thread writer([&pipe, answer = answered.get_future()] {
-            if (answer.wait_for(std::chrono::seconds(3)) == std::future_status::ready)
-                return;
-            int fd = open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
-            if (fd >= 0)
-                close(fd);
-        });
+        PipeWriterLater writer(pipe);
         EXPECT_EQ(thrownBy([&] { openVerifyInput(replay); }), refusal(companion, "it is not a regular file"));
-        answered.set_value();
-        writer.join();
         std::filesystem::remove(pipe);
     }
 
