@@ -23,8 +23,10 @@ struct ReplayTestOptions {
 };
 
 // Plays a new game (empty `replayPath`: players join, rounds until somebody
-// has won enough, each recorded when `record` is set), or plays back and
-// checks one replay file. True when the session was quit or could not start.
+// has won enough, each recorded when `record` is set), or plays back one
+// replay file, checked against its verify text when it has one. A replay that
+// cannot be played as it stands throws ReplayError. True when the session was
+// quit or could not start.
 bool play_the_game(bool record, std::string replayPath, ReplayTestOptions options);
 
 // The highest win count of a round's result table (0 for an empty one).
