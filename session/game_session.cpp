@@ -37,9 +37,7 @@ std::unique_ptr<std::istringstream> openReplayInput(const std::string& path)
     platform::RegularFileRead file = platform::readRegularFile(path, replayFileLimit);
     if (file.state != platform::FileReadState::Read) {
         const std::string reason = file.state == platform::FileReadState::Missing ? "it does not exist" : file.reason;
-        const std::string text = "Replay cannot be opened: " + path + ": " + reason;
-        logStdString(text + "\n");
-        throw ReplayError(text);
+        throwReplayError("Replay cannot be opened: " + path + ": " + reason);
     }
     auto in = std::make_unique<std::istringstream>(std::move(file.bytes), std::ios::in | std::ios::binary);
     in->exceptions(std::ios::badbit | std::ios::failbit | std::ios::eofbit);

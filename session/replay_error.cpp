@@ -13,7 +13,11 @@ void throwLocatedReplayError(std::istream& in, const std::string& detail, const 
 {
     in.clear();
     const auto position = static_cast<long long>(in.tellg());
-    const std::string text = "Invalid replay: " + detail + " at byte " + std::to_string(position) + found;
+    throwReplayError("Invalid replay: " + detail + " at byte " + std::to_string(position) + found);
+}
+
+void throwReplayError(const std::string& text)
+{
     logStdString(text + "\n");
     throw ReplayError(text);
 }

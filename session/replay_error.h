@@ -26,6 +26,9 @@ private:
     bool located_;
 };
 
+// Logs `text` and throws it as a ReplayError that already names its place.
+[[noreturn]] void throwReplayError(const std::string& text);
+
 // Throws "Invalid replay: <detail> at byte N<found>", N being where reading
 // of `in` stopped. The stream's error state is cleared to learn the position.
 [[noreturn]] void throwLocatedReplayError(std::istream& in, const std::string& detail,

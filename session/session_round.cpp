@@ -202,19 +202,12 @@ void GameSession::requireWholeReplay(const Game& game)
         else if (byte != replayEndByte)
             throwLocatedReplayError(in, fmt::format("end byte {}", byte));
     }
-    if (cutAt) {
-        const std::string text = fmt::format("Replay incomplete: no end byte after frame {}", *cutAt);
-        logStdString(text + "\n");
-        throw ReplayError(text);
-    }
+    if (cutAt)
+        throwReplayError(fmt::format("Replay incomplete: no end byte after frame {}", *cutAt));
     const std::streamoff endByteAt = in.tellg();
     in.seekg(0, std::ios::end);
-    if (const std::streamoff after = std::streamoff(in.tellg()) - endByteAt; after > 0) {
-        const std::string text =
-            fmt::format("Invalid replay: {} byte{} after the end byte", after, after == 1 ? "" : "s");
-        logStdString(text + "\n");
-        throw ReplayError(text);
-    }
+    if (const std::streamoff after = std::streamoff(in.tellg()) - endByteAt; after > 0)
+        throwReplayError(fmt::format("Invalid replay: {} byte{} after the end byte", after, after == 1 ? "" : "s"));
 }
 
 void GameSession::showResults(Game& game, RoundOutcome& outcome)

@@ -196,9 +196,7 @@ namespace {
 // the replay unplayable as it stands: the player is told, never kept waiting.
 [[noreturn]] void refuseVerifyFile(const std::string& path, const std::string& reason)
 {
-    const std::string text = "Invalid verify file " + path + ": " + reason;
-    logStdString(text + "\n");
-    throw ReplayError(text);
+    throwReplayError("Invalid verify file " + path + ": " + reason);
 }
 
 // The companion's bytes; nothing when there is none. Only a regular file of
