@@ -10,6 +10,11 @@ std::string assertionText(std::string_view expression, int line)
            "\n";
 }
 
+std::string assertionTextAt(std::string_view expression, int line, long long replayPosition)
+{
+    return assertionText(expression, line) + "replayInput pos " + std::to_string(replayPosition) + "\n";
+}
+
 namespace {
 [[noreturn]] void fail(const std::string& text)
 {
@@ -25,6 +30,5 @@ void failAssertion(std::string_view expression, int line)
 
 void failAssertionAt(std::string_view expression, int line, long long replayPosition)
 {
-    fail(assertionText(expression, line) + "replayInput pos " + std::to_string(replayPosition) +
-         "\n");
+    fail(assertionTextAt(expression, line, replayPosition));
 }

@@ -6,7 +6,9 @@
 // "Assertion failed: '<expression>' at line <line>" and a newline. The text is
 // logged and thrown as std::runtime_error.
 std::string assertionText(std::string_view expression, int line);
-[[noreturn]] void failAssertion(std::string_view expression, int line);
 // The same with "replayInput pos <position>" and a newline appended, for the
 // checks made while a replay plays.
+std::string assertionTextAt(std::string_view expression, int line, long long replayPosition);
+[[noreturn]] void failAssertion(std::string_view expression, int line);
+// Fails with `assertionTextAt`.
 [[noreturn]] void failAssertionAt(std::string_view expression, int line, long long replayPosition);

@@ -167,7 +167,7 @@ void Game::updateAISnakes(bool* replayEnded)
             try {
                 snake->speed = readSnakeSpeedRecord(replayData);
                 if (snake->speed < 1 || snake->speed > 10)
-                    failReplayCheck(replayData, "player.back()->speed > 0 && player.back()->speed < 11",
+                    failRecordCheck(replayData, "player.back()->speed > 0 && player.back()->speed < 11",
                                     1320);
             } catch (const std::ios_base::failure&) {
                 if (!replayInputAtEnd())

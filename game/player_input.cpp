@@ -16,13 +16,13 @@ FrameInput readRecordedInput(const Player& p, const PackagedReplayData& replay)
     if (number == replayEndByte)
         throw replayEndByte;
     if (number != playerNumberByte(p.num))
-        failReplayCheck(replay, "dummyCurPlayer == num", 373);
+        failRecordCheck(replay, "dummyCurPlayer == num", 373);
     const InputRecord record = decodeInputByte(
         readRecordByte(replay), !playingOlderThan(replay, PlayerUpdate::button2Version));
     if (!(std::abs(record.xDir) < 2))
-        failReplayCheck(replay, "abs(xDir) < 2", 379);
+        failRecordCheck(replay, "abs(xDir) < 2", 379);
     if (!(std::abs(record.yDir) < 2))
-        failReplayCheck(replay, "abs(yDir) < 2", 383);
+        failRecordCheck(replay, "abs(yDir) < 2", 383);
     FrameInput input;
     input.xDir = record.xDir;
     input.yDir = record.yDir;

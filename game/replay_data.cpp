@@ -1,8 +1,11 @@
 #include "game/replay_data.h"
 
 #include <istream>
+#include <stdexcept>
+#include <string>
 
 #include "frame/assertion.h"
+#include "frame/log.h"
 
 bool playingOlderThan(const PackagedReplayData& replay, int version)
 {
@@ -22,9 +25,28 @@ long long replayInputPosition(const PackagedReplayData& replay)
     return static_cast<long long>(replay.replayInput->tellg());
 }
 
-void failReplayCheck(const PackagedReplayData& replay, std::string_view expression, int line)
+namespace {
+
+// A failed check's text, with the read position while a replay plays.
+std::string checkText(const PackagedReplayData& replay, std::string_view expression, int line)
 {
     if (replay.playing)
-        failAssertionAt(expression, line, replayInputPosition(replay));
-    failAssertion(expression, line);
+        return assertionTextAt(expression, line, replayInputPosition(replay));
+    return assertionText(expression, line);
+}
+
+}
+
+void failReplayCheck(const PackagedReplayData& replay, std::string_view expression, int line)
+{
+    const std::string text = checkText(replay, expression, line);
+    logStdString(text);
+    throw std::runtime_error(text);
+}
+
+void failRecordCheck(const PackagedReplayData& replay, std::string_view expression, int line)
+{
+    const std::string text = checkText(replay, expression, line);
+    logStdString(text);
+    throw FailedRecordCheck(text);
 }

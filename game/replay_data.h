@@ -47,6 +47,18 @@ private:
     std::string detail_;
 };
 
+// A frame record of the replay file that fails its own check: a tag that is
+// not its record's, a player byte naming another player, a direction of 2, a
+// computer snake's speed out of range. The file is damaged, the rules are not
+// at fault. The text is the failed check's, with its line and the replay
+// input's read position; it is logged when raised.
+class FailedRecordCheck : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+[[noreturn]] void failRecordCheck(const PackagedReplayData& replay, std::string_view expression, int line);
+
 // A failed consistency check of the rules: the assertion text, with the replay
 // input's read position added while a replay plays; logged and thrown as
 // std::runtime_error.

@@ -38,7 +38,7 @@ int readSigned(const PackagedReplayData& replay)
 void readTag(const PackagedReplayData& replay, int tag, const char* expression, int line)
 {
     if (readUnsigned(replay) != tag)
-        failReplayCheck(replay, expression, line);
+        failRecordCheck(replay, expression, line);
 }
 
 }

@@ -46,6 +46,9 @@ std::optional<bool> playChecked(MenuContext& context, const ReplayInfo& info, Re
     } catch (const ReplayError& error) {
         std::vector<std::string> lines;
         boost::algorithm::split(lines, std::string(error.what()), boost::algorithm::is_any_of("\n"));
+        // A failed check's text ends with its newline.
+        while (lines.size() > 1 && lines.back().empty())
+            lines.pop_back();
         errors.insert(errors.end(), lines.begin(), lines.end());
         return std::nullopt;
     }
@@ -105,8 +108,10 @@ void testAllReplays(MenuContext& context)
         std::vector<std::string> errors;
         const std::optional<bool> quit = playChecked(context, info, ReplayTestOptions{true, true}, errors);
         if (!quit) {
-            failures.push_back(std::to_string(info.number) + ": " + errors.front());
-            logStdString("Replay failed: " + info.path + ": " + errors.front() + "\n");
+            // One line each, the failed check's read position included.
+            const std::string error = boost::algorithm::join(errors, " ");
+            failures.push_back(std::to_string(info.number) + ": " + error);
+            logStdString("Replay failed: " + info.path + ": " + error + "\n");
             continue;
         }
         if (!checked)

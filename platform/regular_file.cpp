@@ -13,6 +13,9 @@ namespace platform {
 
 namespace {
 
+// How much more than its size is read of a file, to see whether it grows.
+constexpr std::size_t growthStep = 65536;
+
 RegularFileRead unreadable(std::string reason)
 {
     return {FileReadState::Unreadable, {}, std::move(reason)};
@@ -65,14 +68,18 @@ RegularFileRead readRegularFile(const std::string& path, std::size_t maxBytes)
         return tooLarge(maxBytes);
 
     RegularFileRead result{FileReadState::Read, {}, {}};
-    result.bytes.resize(std::size_t(file.st_size));
+    // Room for the file and one growth step at once: growing the string past
+    // its size would double what it holds.
+    const std::size_t size = std::size_t(file.st_size);
+    result.bytes.reserve(size + std::min<std::size_t>(maxBytes + 1 - size, growthStep));
+    result.bytes.resize(size);
     std::size_t have = 0;
     for (;;) {
         // One byte more than allowed tells a file that has grown since.
         if (have == result.bytes.size()) {
             if (have > maxBytes)
                 return tooLarge(maxBytes);
-            result.bytes.resize(have + std::min<std::size_t>(maxBytes + 1 - have, 65536));
+            result.bytes.resize(have + std::min<std::size_t>(maxBytes + 1 - have, growthStep));
         }
         const ssize_t got = read(fd.get(), result.bytes.data() + have, result.bytes.size() - have);
         if (got < 0) {

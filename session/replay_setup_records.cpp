@@ -146,21 +146,10 @@ PlayerSetupRecord readPlayer(ReplayFieldReader& reader, int index,
     return record;
 }
 
-// Every team member must be one of the file's players.
-void requireMembersArePlayers(const std::vector<std::vector<int>>& teamMembers,
-                              const std::vector<PlayerSetupRecord>& records)
-{
-    for (const auto& members : teamMembers) {
-        for (int number : members) {
-            const bool isPlayer = std::any_of(records.begin(), records.end(),
-                                              [number](const PlayerSetupRecord& r) { return r.number == number; });
-            if (!isPlayer)
-                invalidReplay("team member", number);
-        }
-    }
-}
-
-// The index of the team whose members hold `number`, -1 when none does.
+// The index of the team whose members hold `number`, -1 when none does. A
+// member that names none of the players is passed over: files from 8 up to
+// 0.95.5 number their players by place while their teams hold the numbers
+// the players joined with.
 int teamOfNumber(const std::vector<std::vector<int>>& teamMembers, int number)
 {
     for (std::size_t t = 0; t < teamMembers.size(); ++t) {
@@ -198,7 +187,6 @@ std::vector<PlayerSetupRecord> readSetupRecords(ReplayFieldReader& reader)
     records.reserve(std::size_t(gameOptions.numPlayers));
     for (int i = 0; i < gameOptions.numPlayers; ++i)
         records.push_back(readPlayer(reader, i, teamMembers));
-    requireMembersArePlayers(teamMembers, records);
     if (isTeamMode(gameOptions.gameMode)) {
         for (PlayerSetupRecord& record : records)
             record.team = teamOfNumber(teamMembers, record.number);

@@ -1,18 +1,48 @@
 #include "session/round_recording.h"
 
-#include <filesystem>
+#include <cerrno>
+#include <cstring>
 #include <fmt/format.h>
 
 #include "frame/file_stream.h"
 #include "frame/log.h"
 #include "game/replay_data.h"
+#include "session/file_removal.h"
 #include "session/verify_text.h"
+
+namespace {
+
+// Creates the file behind `stream`; false, with the reason logged, when it
+// cannot be created.
+bool create(std::ofstream& stream, const std::string& path, std::ios::openmode mode, const char* what)
+{
+    errno = 0;
+    stream.open(path, mode);
+    if (stream.is_open())
+        return true;
+    const int error = errno;
+    logStdString(fmt::format("Error: the {} {} could not be created: {}\n", what, path,
+                             error != 0 ? std::strerror(error) : "the file did not open"));
+    return false;
+}
+
+}
 
 RoundRecording::RoundRecording(std::string path) : path_(std::move(path))
 {
     logStdString("Creating replay: " + path_ + "\n");
-    replay_.open(path_, std::ios::binary);
-    verify_.open(path_ + ".verify");
+    if (!create(replay_, path_, std::ios::out | std::ios::binary, "replay")) {
+        finished_ = true;
+        return;
+    }
+    if (!create(verify_, path_ + ".verify", std::ios::out, "verify text")) {
+        // Half a recording is none: the replay goes again.
+        replay_.close();
+        removeFileLogged(path_);
+        finished_ = true;
+        return;
+    }
+    created_ = true;
 }
 
 RoundRecording::~RoundRecording()
@@ -27,9 +57,8 @@ void RoundRecording::removeFiles()
 {
     replay_.close();
     verify_.close();
-    std::error_code ignored;
     for (const char* suffix : {"", ".verify", ".verifyZ"})
-        std::filesystem::remove(path_ + suffix, ignored);
+        removeFileLogged(path_ + suffix);
 }
 
 bool RoundRecording::finish()
@@ -38,20 +67,20 @@ bool RoundRecording::finish()
     replay_.flush();
     replay_.close();
     const bool replayWritten = !replay_.fail();
-    if (!replayWritten)
+    VerifyTextKept kept = VerifyTextKept::None;
+    if (!replayWritten) {
         logStdString(fmt::format("Error: the replay {} could not be written completely\n", path_));
-    bool verifyWritten = false;
-    try {
-        verifyWritten = finishVerifyText(path_, verify_);
-    } catch (const std::exception& error) {
-        // Compressing or the check of the compressed text failed: the replay
-        // has nothing whole to be checked against.
-        logStdString(fmt::format("Error: the verify text of {} could not be finished: {}\n", path_, error.what()));
+    } else {
+        try {
+            kept = finishVerifyText(path_, verify_);
+        } catch (const std::exception& error) {
+            logStdString(fmt::format("Error: the verify text of {} could not be finished: {}\n", path_, error.what()));
+        }
     }
     if (verify_.is_open())
         verify_.close();
     finished_ = true;
-    if (replayWritten && verifyWritten)
+    if (replayWritten && kept != VerifyTextKept::None)
         return true;
     logStdString(fmt::format("Removing incomplete replay {}\n", path_));
     removeFiles();

@@ -8,29 +8,33 @@
 // half-written replay is ever left in the folder.
 class RoundRecording {
 public:
-    // Opens both files. A replay file that did not open makes every later
-    // write throw "File not open for writing - data: ...".
+    // Creates both files. When either cannot be created (a folder that cannot
+    // be written), the reason is logged, whatever was created is removed, and
+    // `created()` is false: the round is then played unrecorded.
     explicit RoundRecording(std::string path);
     ~RoundRecording();
     RoundRecording(const RoundRecording&) = delete;
     RoundRecording& operator=(const RoundRecording&) = delete;
 
+    bool created() const { return created_; }
     std::ofstream& replay() { return replay_; }
     std::ofstream& verify() { return verify_; }
     const std::string& path() const { return path_; }
 
     // After the round: the end byte, then the replay is flushed, closed and
-    // checked, and the verify text is ended, compressed and checked. True when
-    // both are whole on disk. When either could not be written completely
-    // (a full disk) or the verify text could not be compressed and checked,
-    // the error is logged and the replay is removed with its companions, so
-    // that no part of it can later pass as a whole round.
+    // checked, and the verify text is ended, read back, compressed and
+    // checked. True when the replay and its verify text are whole on disk:
+    // when only the compressed copy failed, the plain text is kept in its
+    // place. When the replay or the plain text could not be written whole
+    // (a full disk), the error is logged and the replay is removed with its
+    // companions, so that no part of it can later pass as a whole round.
     bool finish();
 
 private:
     std::string path_;
     std::ofstream replay_;
     std::ofstream verify_;
+    bool created_ = false;
     bool finished_ = false;
 
     void removeFiles();

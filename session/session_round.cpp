@@ -1,5 +1,6 @@
 #include <allegro5/allegro.h>
 #include <boost/algorithm/string.hpp>
+#include <filesystem>
 #include <fmt/format.h>
 #include <iomanip>
 #include <optional>
@@ -71,6 +72,25 @@ void showReplayNotSaved()
                              ALLEGRO_KEY_ENTER, -1);
 }
 
+// The recording of a new round; nothing (the reason logged) when its files
+// cannot be made, and the round is played unrecorded.
+std::unique_ptr<RoundRecording> createRecording()
+{
+    std::string path;
+    try {
+        path = getNewReplayFilename();
+    } catch (const std::filesystem::filesystem_error& error) {
+        logStdString(fmt::format("Error: no replay can be created: {}\n", error.what()));
+        return nullptr;
+    }
+    auto recording = std::make_unique<RoundRecording>(path);
+    if (!recording->created()) {
+        log("This round is played unrecorded\n");
+        return nullptr;
+    }
+    return recording;
+}
+
 // Computer snakes belong to one round; the hunters' opponents start afresh.
 void dropRoundOnlyPlayers()
 {
@@ -91,8 +111,12 @@ RoundOutcome GameSession::playRound()
         chooseAutoGameOptions();
 
     std::unique_ptr<RoundRecording> recording;
+    bool recordingLost = false;
     if (record_ && !playing_) {
-        recording = std::make_unique<RoundRecording>(getNewReplayFilename());
+        recording = createRecording();
+        recordingLost = !recording;
+    }
+    if (recording) {
         const Vector2 size = resolvedArenaCells();
         grid_squares_x = size.x;
         grid_squares_y = size.y;
@@ -159,6 +183,10 @@ RoundOutcome GameSession::playRound()
         throwLocatedReplayError(*replayInput_, "frame records unreadable");
     } catch (const InvalidReplayRecord& error) {
         throwLocatedReplayError(*replayInput_, error.detail());
+    } catch (const FailedRecordCheck& error) {
+        // A damaged record, not a round that went another way: its failed
+        // check, already logged, is what the player is shown.
+        throw ReplayError(error.what());
     }
     outcome.frames = frameCounter;
 
@@ -166,8 +194,8 @@ RoundOutcome GameSession::playRound()
     if (music)
         music->stop();
 
-    if (recording) {
-        outcome.replaySaved = recording->finish();
+    if (recording || recordingLost) {
+        outcome.replaySaved = recording && recording->finish();
         if (!outcome.replaySaved)
             showReplayNotSaved();
     } else if (playing_ && !state.quit) {

@@ -13,6 +13,7 @@
 #include "frame/log.h"
 #include "game/replay_data.h"
 #include "platform/regular_file.h"
+#include "session/file_removal.h"
 #include "session/replay_error.h"
 
 namespace {
@@ -37,39 +38,89 @@ struct InflateEnd {
     ~InflateEnd() { inflateEnd(stream); }
 };
 
-// The whole file, or nothing when it cannot be read.
-std::optional<std::string> readWholeFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad())
-        return std::nullopt;
-    return std::move(text).str();
-}
+// What writing a file did: whether anything was made under its name, and
+// whether all of it was written.
+struct WriteResult {
+    bool created = false;
+    bool written = false;
+};
 
-// Writes the whole text and closes the file; false when any of it failed.
-bool writeWholeFile(const std::string& path, const std::string& bytes)
+// Writes the whole text and closes the file.
+WriteResult writeWholeFile(const std::string& path, const std::string& bytes)
 {
     std::ofstream out(path, std::ios::binary);
+    if (!out.is_open())
+        return {};
     out.write(bytes.data(), std::streamsize(bytes.size()));
     out.close();
-    return !out.fail();
+    return {true, !out.fail()};
 }
 
-// Ends the plain text with "END" and closes it; false when it was not all written.
-bool endPlainText(std::ostream& verifyOutput)
+// Ends the plain text with "END" and closes it; the number of bytes it holds,
+// or nothing when it was not all written.
+std::optional<std::size_t> endPlainText(std::ostream& verifyOutput)
 {
     verifyOutput << "END" << std::endl;
-    bool written = !verifyOutput.fail();
+    const std::streamoff length = verifyOutput.tellp();
+    bool written = !verifyOutput.fail() && length >= 0;
     if (auto* file = dynamic_cast<std::ofstream*>(&verifyOutput)) {
         written = written && file->is_open();
         file->close();
         written = written && !file->fail();
     }
-    return written;
+    if (!written)
+        return std::nullopt;
+    return std::size_t(length);
+}
+
+std::string readFailure(const platform::RegularFileRead& file)
+{
+    return file.state == platform::FileReadState::Missing ? "it does not exist" : file.reason;
+}
+
+// The plain text as it stands under its name, when it is the one written: a
+// regular file of exactly the length written. Something else there (a link to
+// a device, a shorter or longer file put in its place) is logged and gives
+// nothing.
+std::optional<std::string> readPlainTextBack(const std::string& plainPath, std::size_t length)
+{
+    platform::RegularFileRead file = platform::readRegularFile(plainPath, length);
+    std::string reason;
+    if (file.state != platform::FileReadState::Read)
+        reason = readFailure(file);
+    else if (file.bytes.size() != length)
+        reason = fmt::format("it holds {} of the {} bytes written", file.bytes.size(), length);
+    else
+        return std::move(file.bytes);
+    logStdString(fmt::format("Error: the verify text {} is not the one written: {}\n", plainPath, reason));
+    return std::nullopt;
+}
+
+// Compresses `text` into the companion at `compressedPath` and checks it by
+// reading it back as a played replay would. On any failure the reason is
+// logged, the companion is removed and the result is false.
+bool writeCompressedCopy(const std::string& compressedPath, const std::string& text)
+{
+    log("Save compressed verify file\n");
+    log("Compressing\n");
+    std::string compressed;
+    try {
+        compressed = compress(text, -1);
+    } catch (const std::exception& error) {
+        logStdString(fmt::format("Error: the verify text could not be compressed: {}\n", error.what()));
+        return false;
+    }
+    const WriteResult write = writeWholeFile(compressedPath, compressed);
+    if (!write.written) {
+        logStdString("Error: the compressed verify text " + compressedPath + " could not be written\n");
+        if (write.created)
+            removeFileLogged(compressedPath);
+        return false;
+    }
+    log("Done\n");
+
+    log("Test decompressed replay against original verify text\n");
+    return checkCompressedCopy(compressedPath, text);
 }
 
 }
@@ -138,9 +189,12 @@ std::string Decompressor::operator()(std::string_view data) const
         if (result != Z_OK && result != Z_STREAM_END && result != Z_BUF_ERROR)
             throw std::runtime_error(zlibMessage(stream, result));
     } while (stream.avail_out == 0 && result != Z_STREAM_END);
-    // Input that ran out before the stream's end is no verify text.
+    // Input that ran out before the stream's end is no verify text, and
+    // anything after its end (a stray byte, a second member) is none either.
     if (result != Z_STREAM_END)
         throw std::runtime_error("compressed verify text is truncated");
+    if (const std::size_t after = stream.avail_in; after > 0)
+        throw std::runtime_error(fmt::format("{} byte{} after the compressed text", after, after == 1 ? "" : "s"));
     out.resize(stream.total_out);
     return out;
 }
@@ -150,44 +204,48 @@ std::string decompress(std::string_view data)
     return Decompressor()(data);
 }
 
-bool finishVerifyText(const std::string& replayPath, std::ostream& verifyOutput)
+bool checkCompressedCopy(const std::string& compressedPath, const std::string& text)
+{
+    const Decompressor decompressor;
+    std::string failure;
+    platform::RegularFileRead stored = platform::readRegularFile(compressedPath, decompressor.inputLimit());
+    if (stored.state != platform::FileReadState::Read) {
+        failure = readFailure(stored);
+    } else {
+        try {
+            if (decompressor(stored.bytes) == text)
+                return true;
+            failure = assertionText("str == decomp", 4608);
+            failure.pop_back();
+        } catch (const std::exception& error) {
+            failure = error.what();
+        }
+    }
+    logStdString(fmt::format("Error: the compressed verify text {} could not be read back: {}\n", compressedPath,
+                             failure));
+    removeFileLogged(compressedPath);
+    return false;
+}
+
+VerifyTextKept finishVerifyText(const std::string& replayPath, std::ostream& verifyOutput)
 {
     const std::string plainPath = replayPath + ".verify";
-    const std::string compressedPath = replayPath + ".verifyZ";
-    const bool written = endPlainText(verifyOutput);
-    std::optional<std::string> text;
-    if (written)
-        text = readWholeFile(plainPath);
-    if (!text) {
+    const std::optional<std::size_t> length = endPlainText(verifyOutput);
+    if (!length) {
         logStdString("Error: the verify text " + plainPath + " could not be written\n");
-        return false;
+        return VerifyTextKept::None;
     }
-
-    log("Save compressed verify file\n");
-    log("Compressing\n");
-    const std::string compressed = compress(*text, -1);
-    if (!writeWholeFile(compressedPath, compressed)) {
-        std::error_code ignored;
-        std::filesystem::remove(compressedPath, ignored);
-        logStdString("Error: the compressed verify text " + compressedPath +
-                     " could not be written\n");
-        return false;
+    const std::optional<std::string> text = readPlainTextBack(plainPath, *length);
+    if (!text)
+        return VerifyTextKept::None;
+    if (!writeCompressedCopy(replayPath + ".verifyZ", *text)) {
+        // The replay is checked against the plain text instead.
+        logStdString("Keeping the plain verify text " + plainPath + "\n");
+        return VerifyTextKept::Plain;
     }
-    log("Done\n");
-
-    log("Test decompressed replay against original verify text\n");
-    std::optional<std::string> storedBytes = readWholeFile(compressedPath);
-    const std::string decompressed = decompress(storedBytes ? *storedBytes : std::string());
-    if (decompressed != *text) {
-        // The plain text stays to check the replay against.
-        std::error_code ignored;
-        std::filesystem::remove(compressedPath, ignored);
-        failAssertion("str == decomp", 4608);
-    }
-
     log("Delete original verify file\n");
-    std::filesystem::remove(plainPath);
-    return true;
+    removeFileLogged(plainPath);
+    return VerifyTextKept::Compressed;
 }
 
 namespace {

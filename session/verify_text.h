@@ -33,11 +33,22 @@ private:
     std::size_t limit_;
 };
 
-// After the round's end byte: ends the text with "END", compresses it into
-// path + ".verifyZ", checks the round trip and removes the plain file. A plain
-// file that could not be written leaves no compressed companion (logged), and
-// the result is false.
-bool finishVerifyText(const std::string& replayPath, std::ostream& verifyOutput);
+// What finishing a round's verify text left beside its replay.
+enum class VerifyTextKept {
+    Compressed, // the ".verifyZ", checked by its round trip; the plain text removed
+    Plain,      // the compressed copy failed (logged) and is gone; the plain ".verify" stays
+    None,       // the plain text is not the one written (logged): nothing to check against
+};
+
+// After the round's end byte: ends the text with "END", reads it back (it must
+// be the text written, in full), compresses it into path + ".verifyZ", checks
+// that companion by reading it back and removes the plain file.
+VerifyTextKept finishVerifyText(const std::string& replayPath, std::ostream& verifyOutput);
+// The check of the compressed companion: read back as a played replay reads
+// it, it must hold `text`. On any failure the reason is logged (for a text
+// that differs, the failed check 'str == decomp'), the companion is removed
+// and the result is false.
+bool checkCompressedCopy(const std::string& compressedPath, const std::string& text);
 // The verify text of a replay to check against: the decompressed ".verifyZ",
 // else the plain ".verify", else none (null). A companion that is not a
 // regular file, is too large or does not decompress throws ReplayError

@@ -37,6 +37,7 @@
 #include "session/game_session.h"
 #include "session/replay_folder.h"
 #include "session/update_rate.h"
+#include "support/recording_comparison.h"
 #include "support/temp_folder.h"
 
 namespace fs = std::filesystem;
@@ -98,18 +99,6 @@ std::vector<RoundOutcome> record(const Case& c, unsigned seed)
     return outcomes;
 }
 
-bool sameFiles(const std::string& a, const std::string& b)
-{
-    for (const char* suffix : companions) {
-        const bool hasA = fs::exists(a + suffix);
-        if (hasA != fs::exists(b + suffix))
-            return false;
-        if (hasA && readFile(a + suffix) != readFile(b + suffix))
-            return false;
-    }
-    return true;
-}
-
 // Plays the replay's one round the way play_the_game does, checked through
 // its end byte and the verify text's "END". A replay without a verify text
 // plays, but is not verified.
@@ -161,7 +150,7 @@ int recordCorpus(const fs::path& corpus, const std::vector<std::string>& cases)
             const std::string& path = first[i].replayPath;
             std::cout << "RECORDED " << text << " " << path << " frames " << first[i].frames
                       << (first[i].roundOver ? " over" : " stopped") << std::endl;
-            const bool same = i < second.size() && sameFiles(path, second[i].replayPath);
+            const bool same = i < second.size() && sameRecordings(first[i], second[i]);
             std::cout << (same ? "SAME " : "DIFFERENT ") << text << " round " << i << std::endl;
             ok = ok && same;
             const fs::path target = corpusName(corpus, c, i);

@@ -200,6 +200,18 @@ TEST_F(ReplayList, TestAllReplaysComesFirstPlaysEveryReadableReplayAndLogsTheTim
     EXPECT_TRUE(anyLineStartsWith(log.lines(), "Test all replays: "));
     EXPECT_TRUE(anyLineStartsWith(log.lines(), "Replays tested: 3, failed: 0, played unchecked: 0"));
 
+    // Every replay plays, but one had nothing to be checked against: the test
+    // says so at its end.
+    for (const char* suffix : {".verify", ".verifyZ"})
+        fs::remove(folder() / (std::string("3.1.1.2.replay") + suffix));
+    env.games.clear();
+    env.tap(*menu, ALLEGRO_KEY_ENTER);
+    EXPECT_EQ(env.games.size(), 3u);
+    ASSERT_EQ(env.messages.size(), 1u);
+    EXPECT_EQ(env.messages[0].lines,
+              (Texts{"1 of 3 replays played unchecked (no verify text)", "Press ENTER to exit"}));
+    EXPECT_TRUE(anyLineStartsWith(log.lines(), "Replays tested: 3, failed: 0, played unchecked: 1"));
+
     env.games.clear();
     env.gameResults = {false, true};
     env.tap(*menu, ALLEGRO_KEY_ENTER);
@@ -242,9 +254,10 @@ TEST_F(ReplayList, AReplayThatCannotBePlayedIsShownAndTheListGoesOn)
     EXPECT_EQ(env.messages[0].key, ALLEGRO_KEY_ENTER);
 }
 
-// Played for real, a replay deleted after the list was made, or one holding
-// an auction of no powerup, is shown as an error and the list stays; "Test
-// all replays" counts the damaged one and goes on to the next.
+// Played for real, a replay deleted after the list was made, one holding an
+// auction of no powerup, or one whose frame record fails its check, is shown
+// as an error and the list stays; "Test all replays" counts the damaged ones
+// and goes on to the next.
 TEST_F(ReplayList, RealReplaysThatCannotBePlayedAreShownAndTheListGoesOn)
 {
     const SessionScreens savedScreens = sessionScreens;
@@ -280,6 +293,10 @@ TEST_F(ReplayList, RealReplaysThatCannotBePlayedAreShownAndTheListGoesOn)
     };
     const fs::path damaged = copy(1, auction, 2);
     const fs::path deleted = copy(2, bytes, 3);
+    // A frame whose player byte names another player.
+    std::string otherPlayer = bytes;
+    otherPlayer[firstFrame] = 2;
+    copy(3, otherPlayer, 4);
     showReplayTestOptions = true;
     auto menu = list();
     fs::remove(deleted);
@@ -287,23 +304,29 @@ TEST_F(ReplayList, RealReplaysThatCannotBePlayedAreShownAndTheListGoesOn)
 
     const std::string auctionError =
         "Invalid replay: auction powerup 127 at byte " + std::to_string(firstFrame + 2);
+    const std::string checkFailed = "Assertion failed: 'dummyCurPlayer == num' at line 373";
+    const std::string readTo = "replayInput pos " + std::to_string(firstFrame + 1);
     env.select(*menu, "2 - ");
     env.tap(*menu, ALLEGRO_KEY_ENTER);
     env.select(*menu, "1 - ");
     env.tap(*menu, ALLEGRO_KEY_ENTER);
-    ASSERT_EQ(env.messages.size(), 2u);
+    env.select(*menu, "3 - ");
+    env.tap(*menu, ALLEGRO_KEY_ENTER);
+    ASSERT_EQ(env.messages.size(), 3u);
     EXPECT_EQ(env.messages[0].lines, (Texts{"Error:", "Replay cannot be opened: " + deleted.string() + ": it does not exist",
                                             "Press ENTER to exit"}));
     EXPECT_EQ(env.messages[1].lines, (Texts{"Error:", auctionError, "Press ENTER to exit"}));
-    EXPECT_EQ(env.texts(*menu).size(), 5u) << "the list stays";
+    EXPECT_EQ(env.messages[2].lines, (Texts{"Error:", checkFailed, readTo, "Press ENTER to exit"}));
+    EXPECT_EQ(env.texts(*menu).size(), 6u) << "the list stays";
 
     LogCapture log;
     env.messages.clear();
     env.select(*menu, "Test all replays");
     env.tap(*menu, ALLEGRO_KEY_ENTER);
     ASSERT_EQ(env.messages.size(), 1u);
-    EXPECT_EQ(env.messages[0].lines, (Texts{"1 of 2 replays failed:", "1: " + auctionError, "Press ENTER to exit"}));
-    EXPECT_TRUE(anyLineStartsWith(log.lines(), "Replays tested: 2, failed: 1, played unchecked: 0"));
+    EXPECT_EQ(env.messages[0].lines, (Texts{"2 of 3 replays failed:", "3: " + checkFailed + " " + readTo,
+                                            "1: " + auctionError, "Press ENTER to exit"}));
+    EXPECT_TRUE(anyLineStartsWith(log.lines(), "Replays tested: 3, failed: 2, played unchecked: 0"));
     sessionScreens = savedScreens;
 }
 

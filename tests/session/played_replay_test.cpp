@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "frame/game_ids.h"
 #include "game/game_options.h"
@@ -160,6 +161,13 @@ TEST_F(PlayedReplay, AReplayThatCannotBeOpenedIsAReplayError)
     EXPECT_EQ(failure(missing), "Replay cannot be opened: " + missing + ": it is not a regular file");
     fs::remove(missing);
 
+    // Sparse, so no disk is spent on it: one byte over the limit is refused on
+    // its size, before any of it is read.
+    std::ofstream(missing).close();
+    fs::resize_file(missing, 1'000'000'001);
+    EXPECT_EQ(failure(missing), "Replay cannot be opened: " + missing + ": it is larger than 1000000000 bytes");
+    fs::remove(missing);
+
     ASSERT_EQ(mkfifo(missing.c_str(), 0600), 0);
     std::string pipe;
     {
@@ -189,6 +197,48 @@ TEST_F(PlayedReplay, AnAuctionOfNoPowerupIsNamedWithItsPlace)
     std::string damaged = bytes;
     damaged.insert(firstFrame, "A\x7f");
     EXPECT_EQ(replayErrorOf(copy(damaged, over.text)), "Invalid replay: auction powerup 127 at byte " + std::to_string(firstFrame + 2));
+}
+
+// A frame record that fails its own check is a damaged file: the player is
+// shown the failed check, its line and where the replay was read, and the
+// list goes on. A round that goes another way than its verify text says
+// still fails as a check of the rules.
+TEST_F(PlayedReplay, AFrameRecordThatFailsItsCheckIsAReplayError)
+{
+    const Recorded over = record();
+    const std::size_t firstFrame = over.bytes.find("ENDPP") + 5;
+    auto failedCheck = [](const std::string& check, int line, std::size_t position) {
+        return "Assertion failed: '" + check + "' at line " + std::to_string(line) + "\nreplayInput pos " +
+               std::to_string(position) + "\n";
+    };
+    auto changed = [&](std::size_t offset, char value) {
+        std::string bytes = over.bytes;
+        bytes[offset] = value;
+        return bytes;
+    };
+    EXPECT_EQ(replayErrorOf(copy(changed(firstFrame, 2), over.text)),
+              failedCheck("dummyCurPlayer == num", 373, firstFrame + 1));
+    EXPECT_EQ(replayErrorOf(copy(changed(firstFrame + 1, 0x02), over.text)),
+              failedCheck("abs(xDir) < 2", 379, firstFrame + 2));
+    EXPECT_EQ(replayErrorOf(copy(changed(firstFrame + 1, 0x08), over.text)),
+              failedCheck("abs(yDir) < 2", 383, firstFrame + 2));
+    // With coins to bid, the first frame opens an auction, whose tag is wrong.
+    std::string auction = changed(over.bytes.find("***") - 2 * 28 + 24, 5);
+    auction.insert(firstFrame, std::string("X\0", 2));
+    EXPECT_EQ(replayErrorOf(copy(auction, over.text)), failedCheck("c == 'A'", 1564, firstFrame + 1));
+
+    std::string text = over.text;
+    text[text.find('\n') + 1] = '9';
+    const std::string path = copy(over.bytes, text);
+    std::string mismatch;
+    try {
+        play_the_game(false, path, {true, true});
+    } catch (const ReplayError& error) {
+        ADD_FAILURE() << "a verify mismatch is no damaged file: " << error.what();
+    } catch (const std::runtime_error& error) {
+        mismatch = error.what();
+    }
+    EXPECT_EQ(mismatch.rfind("Assertion failed: 'verifyX == x' at line 911\n", 0), 0u) << mismatch;
 }
 
 // Fast forward asked for on the command line holds until a game has run to

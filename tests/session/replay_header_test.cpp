@@ -265,8 +265,8 @@ TEST_F(ReplayHeader, ValuesTheGameCannotUseAreRefusedByNameAndPlace)
         {setup + 14, 3, 4, "team member count 3", setup + 18},
         {setup + 18, 262144, 4, "team member 262144", setup + 22},
         {setup + 18, -1, 4, "team member -1", setup + 22},
-        // A member that is none of the file's players, known once they are read.
-        {setup + 18, 7, 4, "team member 7", players + 2 * 28},
+        // 119 is the end byte, which a frame would read as the round's end.
+        {setup + 18, 119, 4, "team member 119", setup + 22},
         {players, 119, 4, "player number 119", players + 28},
         {players + 4, 13, 4, "head 13", players + 28},
         {players + 24, -1, 4, "coins -1", players + 28},
@@ -279,6 +279,18 @@ TEST_F(ReplayHeader, ValuesTheGameCannotUseAreRefusedByNameAndPlace)
         EXPECT_EQ(thrownBy([&] { loadReplay(patched(c.offset, c.value, c.width)); }),
                   "Invalid replay: " + c.message + " at byte " + std::to_string(c.stop));
     }
+}
+
+// A member that names none of the file's players joins nobody to the team;
+// the player it meant plays without one.
+TEST_F(ReplayHeader, AMemberThatNamesNoPlayerIsPassedOver)
+{
+    const std::size_t setup = currentOptions().size();
+    loadReplay(patched(setup + 18, 118, 4));
+    ASSERT_EQ(player.size(), 2u);
+    EXPECT_EQ(player[0]->team, -1);
+    EXPECT_TRUE(teams[0].members.empty());
+    EXPECT_EQ(player[1]->team, 1);
 }
 
 // The smallest arena, 5 x 5, is a usable one.

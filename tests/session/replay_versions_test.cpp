@@ -114,6 +114,37 @@ TEST_F(ReplayVersions, Version8ListsTeamMembersAndIgnoresStoredColours)
     EXPECT_EQ(gameOptions.resolvedShrinkStyle, 1);
 }
 
+// Up to 0.95.5 the players are numbered by their place in the file while the
+// teams list the numbers the players joined with, which may name nobody: such
+// a member is passed over, its player plays without a team, and the file plays.
+TEST_F(ReplayVersions, MembersNumberedUnlikeThePlayersOfOldFilesArePassedOver)
+{
+    for (int version : {8, 0x5f005}) {
+        SCOPED_TRACE(version);
+        ReplayBytes b;
+        b.i32(version).append(commonRows(2, version >= 10 ? std::optional(false) : std::nullopt));
+        b.i8(16).i8(1).flag(false);            // Capture the Flag, one flag per team
+        b.i8(13).i8(2);
+        b.i32(0).i32(1).i32(1);                // team 0: the player that joined as 1
+        b.i32(0).i32(1).i32(4);                // team 1: the player that joined as 4
+        b.i32(0).i32(0);                       // the players' colours, not yet kept
+        b.text("***").append(roundBlock(RoundBlock::WithTime));
+        // Two frames of both players walking, then the end byte.
+        for (int frame = 0; frame < 2; ++frame)
+            b.i8(0).i8(0x01).i8(1).i8(0x03);
+        b.i8(119);
+        ASSERT_NO_THROW(loadReplay(b.str()));
+        EXPECT_EQ((std::vector{player[0]->num, player[0]->team, player[1]->num, player[1]->team}),
+                  (std::vector{0, -1, 1, 0}));
+        EXPECT_TRUE(teams[1].members.empty());
+
+        const Playback playback = playBack(b.str(), nullptr);
+        EXPECT_EQ(playback.error, "");
+        EXPECT_TRUE(playback.ended);
+        EXPECT_EQ(playback.frames, 3);
+    }
+}
+
 // The startAsSnake switch comes with version 10: a version-9 file goes on with
 // the shrink speed where a version-10 file holds the switch.
 TEST_F(ReplayVersions, Version10AddsTheStartAsSnakeSwitch)

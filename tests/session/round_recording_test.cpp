@@ -60,39 +60,101 @@ TEST_F(RecordingFiles, ARecordingWithEitherFileNotWholeIsRemoved)
     }
     EXPECT_TRUE(left().empty());
 
-    // The compressed text cannot be written where a folder stands.
-    fs::create_directory(path + ".verifyZ");
     {
         RoundRecording recording(path);
         recording.replay() << "frames";
         recording.verify() << "0\n";
+        recording.verify().setstate(std::ios::badbit);
         LogCapture log;
         EXPECT_FALSE(recording.finish());
+        EXPECT_TRUE(logged(log, "Error: the verify text " + path + ".verify could not be written"));
         EXPECT_TRUE(logged(log, "Removing incomplete replay " + path));
     }
     EXPECT_TRUE(left().empty());
 }
 
-// Compressing or checking the compressed text may fail after the replay is
-// closed: the recording is still finished as incomplete, with the reason
-// logged, instead of ending the program with its files left behind.
-TEST_F(RecordingFiles, AVerifyTextThatCannotBeCheckedRemovesTheRecording)
+// Only the compressed copy failing (a disk that fills while it is written, a
+// device in its place) loses nothing of the round: that copy goes, the replay
+// and its plain text stay to be played and checked, and the reason is logged.
+TEST_F(RecordingFiles, ACompressedCopyThatFailsLeavesTheReplayWithItsPlainText)
 {
-    // Written into a device that keeps nothing, the compressed text reads back empty.
-    fs::create_symlink("/dev/null", path + ".verifyZ");
+    const struct {
+        const char* device;
+        std::string reason;
+    } devices[] = {
+        {"/dev/full", "Error: the compressed verify text " + path + ".verifyZ could not be written"},
+        {"/dev/null", "Error: the compressed verify text " + path +
+                          ".verifyZ could not be read back: it is not a regular file"},
+        {"/dev/zero", "Error: the compressed verify text " + path +
+                          ".verifyZ could not be read back: it is not a regular file"},
+    };
+    for (const auto& device : devices) {
+        SCOPED_TRACE(device.device);
+        {
+            RoundRecording recording(path);
+            recording.replay() << "frames";
+            recording.verify() << "0\n";
+            fs::create_symlink(device.device, path + ".verifyZ");
+            LogCapture log;
+            bool saved = false;
+            EXPECT_NO_THROW(saved = recording.finish());
+            EXPECT_TRUE(saved);
+            EXPECT_TRUE(logged(log, device.reason));
+            EXPECT_TRUE(logged(log, "Keeping the plain verify text " + path + ".verify"));
+        }
+        EXPECT_EQ(left(), (std::vector<std::string>{"3.1.1.2.replay", "3.1.1.2.replay.verify"}));
+        EXPECT_EQ(readFile(path + ".verify"), "0\nEND\n");
+        EXPECT_TRUE(fs::exists(device.device));
+        for (const char* suffix : {"", ".verify"})
+            fs::remove(path + suffix);
+    }
+
+    // Where something else stands under the name, it is not this recording's
+    // to remove.
+    fs::create_directory(path + ".verifyZ");
     {
         RoundRecording recording(path);
         recording.replay() << "frames";
-        recording.verify() << "0\n";
-        LogCapture log;
-        bool saved = true;
-        EXPECT_NO_THROW(saved = recording.finish());
-        EXPECT_FALSE(saved);
-        EXPECT_TRUE(logged(log, "Error: the verify text of " + path +
-                                    " could not be finished: compressed verify text is empty"));
+        EXPECT_TRUE(recording.finish());
     }
-    EXPECT_TRUE(left().empty());
-    EXPECT_TRUE(fs::exists("/dev/null"));
+    EXPECT_EQ(left(), (std::vector<std::string>{"3.1.1.2.replay", "3.1.1.2.replay.verify", "3.1.1.2.replay.verifyZ"}));
+}
+
+// A recording whose files cannot be made leaves nothing behind: the round is
+// played without it.
+TEST_F(RecordingFiles, ARecordingThatCannotBeCreatedLeavesNothing)
+{
+    const std::string elsewhere = (folder.path() / "missing" / "3.1.1.2.replay").string();
+    {
+        LogCapture log;
+        RoundRecording recording(elsewhere);
+        EXPECT_FALSE(recording.created());
+        EXPECT_TRUE(logged(log, "Error: the replay " + elsewhere + " could not be created: No such file or directory"));
+    }
+    fs::create_directory(path + ".verify");
+    {
+        LogCapture log;
+        RoundRecording recording(path);
+        EXPECT_FALSE(recording.created());
+        EXPECT_TRUE(logged(log, "Error: the verify text " + path + ".verify could not be created: Is a directory"));
+        EXPECT_FALSE(logged(log, "Removing unfinished replay " + path));
+    }
+    EXPECT_EQ(left(), std::vector<std::string>{"3.1.1.2.replay.verify"});
+}
+
+// A file that cannot be removed is named with the reason, never reported gone.
+TEST_F(RecordingFiles, ARemovalThatFailsIsLoggedWithItsReason)
+{
+    LogCapture log;
+    {
+        RoundRecording recording(path);
+        EXPECT_TRUE(recording.created());
+        fs::remove(path);
+        fs::create_directories(fs::path(path) / "inside");
+    }
+    EXPECT_TRUE(logged(log, "Removing unfinished replay " + path));
+    EXPECT_TRUE(logged(log, "Error: could not remove " + path + ": Directory not empty"));
+    EXPECT_EQ(left(), std::vector<std::string>{"3.1.1.2.replay"});
 }
 
 }

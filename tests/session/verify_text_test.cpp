@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "session/verify_text.h"
@@ -63,6 +64,21 @@ TEST(VerifyCompression, EmptyTruncatedAndDamagedStreamsAreErrors)
     EXPECT_THROW(decompress(damaged), std::runtime_error);
 }
 
+// The compressed text is the whole companion: a stray byte, zeros or a second
+// stream after its end would pass unread.
+TEST(VerifyCompression, BytesAfterTheCompressedTextAreRefused)
+{
+    const std::string text = "0\n32\n32\nEND\n";
+    const std::string compressed = compress(text, -1);
+    EXPECT_EQ(thrownBy([&] { decompress(compressed + "x"); }), "1 byte after the compressed text");
+    EXPECT_EQ(thrownBy([&] { decompress(compressed + std::string(4096, '\0')); }),
+              "4096 bytes after the compressed text");
+    const std::string more = compress("1\n64\n64\n", -1);
+    EXPECT_EQ(thrownBy([&] { decompress(compressed + more); }),
+              std::to_string(more.size()) + " bytes after the compressed text");
+    EXPECT_EQ(decompress(compressed), text);
+}
+
 TEST(VerifyCompression, OutputIsBoundedByTheLimit)
 {
     // Checked on the size alone: 600 MB would grow past 1 GB.
@@ -87,7 +103,7 @@ TEST_F(VerifyFiles, FinishingKeepsOnlyTheCompressedTextWhichReadsBack)
         std::ofstream plain(replay + ".verify");
         plain << "0" << std::endl << "32" << std::endl << "64" << std::endl;
         LogCapture log;
-        EXPECT_TRUE(finishVerifyText(replay, plain));
+        EXPECT_EQ(finishVerifyText(replay, plain), VerifyTextKept::Compressed);
         EXPECT_EQ(log.lines(), (std::vector<std::string>{
                                    "Save compressed verify file", "Compressing", "Done",
                                    "Test decompressed replay against original verify text",
@@ -113,7 +129,7 @@ TEST_F(VerifyFiles, AVerifyTextThatCouldNotBeWrittenLeavesNoCompressedCompanion)
     const std::string elsewhere = (folder.path() / "missing" / "0.1.1.2.replay").string();
     std::ofstream plain(elsewhere + ".verify");
     LogCapture log;
-    EXPECT_FALSE(finishVerifyText(elsewhere, plain));
+    EXPECT_EQ(finishVerifyText(elsewhere, plain), VerifyTextKept::None);
     EXPECT_FALSE(std::filesystem::exists(elsewhere + ".verifyZ"));
     EXPECT_EQ(log.lines(), (std::vector<std::string>{"Error: the verify text " + elsewhere +
                                                      ".verify could not be written"}));
@@ -131,6 +147,80 @@ TEST_F(VerifyFiles, TheCompressedTextComesFirstThenThePlainOneThenNone)
     EXPECT_EQ(word, "compressed");
     writeFile(replay + ".verifyZ", "damaged");
     EXPECT_EQ(thrownBy([&] { openVerifyInput(replay); }).rfind("Invalid verify file " + replay + ".verifyZ: ", 0), 0u);
+    writeFile(replay + ".verifyZ", compress("compressed\n", -1) + std::string(4096, '\0'));
+    EXPECT_EQ(thrownBy([&] { openVerifyInput(replay); }),
+              "Invalid verify file " + replay + ".verifyZ: 4096 bytes after the compressed text");
+}
+
+// The text to compress is read back from its file, which must hold what was
+// written: a text replaced during the round is no verify text of it.
+TEST_F(VerifyFiles, APlainTextThatIsNotTheOneWrittenIsNotCompressed)
+{
+    const std::string plainPath = replay + ".verify";
+    auto finishReplaced = [&](const std::function<void()>& replace) {
+        std::ofstream plain(plainPath);
+        plain << "0" << std::endl << "32" << std::endl << "64" << std::endl;
+        replace();
+        return finishVerifyText(replay, plain);
+    };
+    {
+        LogCapture log;
+        EXPECT_EQ(finishReplaced([&] {
+                      std::filesystem::remove(plainPath);
+                      std::filesystem::create_symlink("/dev/null", plainPath);
+                  }),
+                  VerifyTextKept::None);
+        EXPECT_EQ(log.lines(), (std::vector<std::string>{"Error: the verify text " + plainPath +
+                                                         " is not the one written: it is not a regular file"}));
+    }
+    EXPECT_FALSE(std::filesystem::exists(replay + ".verifyZ"));
+    std::filesystem::remove(plainPath);
+
+    LogCapture log;
+    EXPECT_EQ(finishReplaced([&] {
+                  writeFile(replay + ".short", "0\n");
+                  std::filesystem::rename(replay + ".short", plainPath);
+              }),
+              VerifyTextKept::None);
+    EXPECT_EQ(log.lines(), (std::vector<std::string>{"Error: the verify text " + plainPath +
+                                                     " is not the one written: it holds 2 of the 12 bytes written"}));
+    EXPECT_FALSE(std::filesystem::exists(replay + ".verifyZ"));
+    EXPECT_EQ(readFile(plainPath), "0\n");
+}
+
+// The compressed companion is checked as playing reads it; one that fails is
+// removed, and the plain text stays to check the replay against.
+TEST_F(VerifyFiles, ACompressedCopyThatDoesNotReadBackIsRemoved)
+{
+    const std::string compressedPath = replay + ".verifyZ";
+    const std::string text = "0\n32\n64\nEND\n";
+    writeFile(compressedPath, compress(text, -1));
+    EXPECT_TRUE(checkCompressedCopy(compressedPath, text));
+    EXPECT_TRUE(std::filesystem::exists(compressedPath));
+
+    const struct {
+        std::string stored;
+        std::string reason;
+    } failures[] = {
+        {compress("0\n32\n65\nEND\n", -1), "Assertion failed: 'str == decomp' at line 4608"},
+        {compress(text, -1) + "x", "1 byte after the compressed text"},
+        {"", "compressed verify text is empty"},
+    };
+    for (const auto& failure : failures) {
+        SCOPED_TRACE(failure.reason);
+        writeFile(compressedPath, failure.stored);
+        LogCapture log;
+        EXPECT_FALSE(checkCompressedCopy(compressedPath, text));
+        EXPECT_EQ(log.lines(), (std::vector<std::string>{"Error: the compressed verify text " + compressedPath +
+                                                         " could not be read back: " + failure.reason}));
+        EXPECT_FALSE(std::filesystem::exists(compressedPath));
+    }
+
+    // A link to a device that yields bytes without end is refused unread.
+    std::filesystem::create_symlink("/dev/zero", compressedPath);
+    EXPECT_FALSE(checkCompressedCopy(compressedPath, text));
+    EXPECT_FALSE(std::filesystem::is_symlink(compressedPath));
+    EXPECT_TRUE(std::filesystem::exists("/dev/zero"));
 }
 
 // Only a regular file is read as a verify text, and only up to its limit:
