@@ -76,19 +76,16 @@ void showReplayNotSaved()
 // cannot be made, and the round is played unrecorded.
 std::unique_ptr<RoundRecording> createRecording()
 {
-    std::string path;
+    std::unique_ptr<RoundRecording> recording;
     try {
-        path = getNewReplayFilename();
+        recording = std::make_unique<RoundRecording>(getNewReplayFilename());
     } catch (const std::filesystem::filesystem_error& error) {
         logStdString(fmt::format("Error: no replay can be created: {}\n", error.what()));
-        return nullptr;
     }
-    auto recording = std::make_unique<RoundRecording>(path);
-    if (!recording->created()) {
-        log("This round is played unrecorded\n");
-        return nullptr;
-    }
-    return recording;
+    if (recording && recording->created())
+        return recording;
+    log("This round is played unrecorded\n");
+    return nullptr;
 }
 
 // Computer snakes belong to one round; the hunters' opponents start afresh.

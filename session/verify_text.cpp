@@ -107,7 +107,8 @@ bool writeCompressedCopy(const std::string& compressedPath, const std::string& t
     try {
         compressed = compress(text, -1);
     } catch (const std::exception& error) {
-        logStdString(fmt::format("Error: the verify text could not be compressed: {}\n", error.what()));
+        logStdString(
+            fmt::format("Error: the compressed verify text {} could not be made: {}\n", compressedPath, error.what()));
         return false;
     }
     const WriteResult write = writeWholeFile(compressedPath, compressed);

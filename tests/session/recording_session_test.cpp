@@ -130,6 +130,7 @@ TEST_F(RecordingSession, NoReplaysFolderPlaysTheRoundUnrecorded)
     playRecordedGame();
     EXPECT_EQ(messages, std::vector<Lines>{notSaved});
     EXPECT_TRUE(anyLineStartsWith(log.lines(), "Error: no replay can be created: "));
+    EXPECT_TRUE(logged(log, "This round is played unrecorded"));
     EXPECT_EQ(readFile(home.dataFolder() / "replays"), "not a folder");
 }
 

@@ -161,7 +161,7 @@ protected:
         sessionScreens = defaultSessionScreens();
         advanceLimit = 0;
         fastForward = false;
-        snakeSearchClock = {};
+        snakeSearchClock = steadyClockNanoseconds;
         controlsManager.reset();
     }
 

@@ -7,6 +7,7 @@
 
 #include "frame/game_ids.h"
 #include "frame/settings.h"
+#include "game/ai_snake_search.h"
 #include "game/auto_random_input.h"
 #include "game/player.h"
 #include "game/team.h"
@@ -18,9 +19,16 @@ namespace {
 
 class TeamlessPlayer : public Session, public ::testing::WithParamInterface<int> {
 protected:
+    void SetUp() override
+    {
+        Session::SetUp();
+        // Every computer-snake decision seems to take 4 ms, whatever the machine.
+        snakeSearchClock = [now = std::int64_t(0)]() mutable { return now += 4'000'000; };
+    }
     void TearDown() override
     {
         autoRandomControls = false;
+        snakeSearchClock = steadyClockNanoseconds;
         Session::TearDown();
     }
 };
