@@ -9,6 +9,6 @@ std::string assertionText(std::string_view expression, int line);
 // The same with "replayInput pos <position>" and a newline appended, for the
 // checks made while a replay plays.
 std::string assertionTextAt(std::string_view expression, int line, long long replayPosition);
+// Log and throw those texts.
 [[noreturn]] void failAssertion(std::string_view expression, int line);
-// Fails with `assertionTextAt`.
 [[noreturn]] void failAssertionAt(std::string_view expression, int line, long long replayPosition);

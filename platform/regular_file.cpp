@@ -97,4 +97,9 @@ RegularFileRead readRegularFile(const std::string& path, std::size_t maxBytes)
     return result;
 }
 
+std::string notReadReason(const RegularFileRead& file)
+{
+    return file.state == FileReadState::Missing ? "it does not exist" : file.reason;
+}
+
 }

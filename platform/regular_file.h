@@ -23,5 +23,7 @@ struct RegularFileRead {
 // its type checked on the open file, and at most `maxBytes` + 1 bytes are read,
 // so a file that grows while it is read is refused as well.
 RegularFileRead readRegularFile(const std::string& path, std::size_t maxBytes);
+// Why a read gave no bytes: "it does not exist", or the reason it was refused.
+std::string notReadReason(const RegularFileRead& file);
 
 }

@@ -35,10 +35,8 @@ constexpr std::size_t replayFileLimit = 1'000'000'000;
 std::unique_ptr<std::istringstream> openReplayInput(const std::string& path)
 {
     platform::RegularFileRead file = platform::readRegularFile(path, replayFileLimit);
-    if (file.state != platform::FileReadState::Read) {
-        const std::string reason = file.state == platform::FileReadState::Missing ? "it does not exist" : file.reason;
-        throwReplayError("Replay cannot be opened: " + path + ": " + reason);
-    }
+    if (file.state != platform::FileReadState::Read)
+        throwReplayError("Replay cannot be opened: " + path + ": " + platform::notReadReason(file));
     auto in = std::make_unique<std::istringstream>(std::move(file.bytes), std::ios::in | std::ios::binary);
     in->exceptions(std::ios::badbit | std::ios::failbit | std::ios::eofbit);
     return in;

@@ -73,11 +73,6 @@ std::optional<std::size_t> endPlainText(std::ostream& verifyOutput)
     return std::size_t(length);
 }
 
-std::string readFailure(const platform::RegularFileRead& file)
-{
-    return file.state == platform::FileReadState::Missing ? "it does not exist" : file.reason;
-}
-
 // The plain text as it stands under its name, when it is the one written: a
 // regular file of exactly the length written. Something else there (a link to
 // a device, a shorter or longer file put in its place) is logged and gives
@@ -87,7 +82,7 @@ std::optional<std::string> readPlainTextBack(const std::string& plainPath, std::
     platform::RegularFileRead file = platform::readRegularFile(plainPath, length);
     std::string reason;
     if (file.state != platform::FileReadState::Read)
-        reason = readFailure(file);
+        reason = platform::notReadReason(file);
     else if (file.bytes.size() != length)
         reason = fmt::format("it holds {} of the {} bytes written", file.bytes.size(), length);
     else
@@ -211,7 +206,7 @@ bool checkCompressedCopy(const std::string& compressedPath, const std::string& t
     std::string failure;
     platform::RegularFileRead stored = platform::readRegularFile(compressedPath, decompressor.inputLimit());
     if (stored.state != platform::FileReadState::Read) {
-        failure = readFailure(stored);
+        failure = platform::notReadReason(stored);
     } else {
         try {
             if (decompressor(stored.bytes) == text)
