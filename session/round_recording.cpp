@@ -7,7 +7,6 @@
 #include "frame/file_stream.h"
 #include "frame/log.h"
 #include "game/replay_data.h"
-#include "session/file_removal.h"
 #include "session/verify_text.h"
 
 namespace {
@@ -35,13 +34,15 @@ RoundRecording::RoundRecording(std::string path) : path_(std::move(path))
         finished_ = true;
         return;
     }
+    made_.add(path_);
     if (!create(verify_, path_ + ".verify", std::ios::out, "verify text")) {
         // Half a recording is none: the replay goes again.
         replay_.close();
-        removeFileLogged(path_);
+        made_.remove(path_);
         finished_ = true;
         return;
     }
+    made_.add(path_ + ".verify");
     created_ = true;
 }
 
@@ -58,7 +59,7 @@ void RoundRecording::removeFiles()
     replay_.close();
     verify_.close();
     for (const char* suffix : {"", ".verify", ".verifyZ"})
-        removeFileLogged(path_ + suffix);
+        made_.remove(path_ + suffix);
 }
 
 bool RoundRecording::finish()
@@ -72,7 +73,7 @@ bool RoundRecording::finish()
         logStdString(fmt::format("Error: the replay {} could not be written completely\n", path_));
     } else {
         try {
-            kept = finishVerifyText(path_, verify_);
+            kept = finishVerifyText(path_, verify_, &made_);
         } catch (const std::exception& error) {
             logStdString(fmt::format("Error: the verify text of {} could not be finished: {}\n", path_, error.what()));
         }

@@ -2,10 +2,13 @@
 #include <fstream>
 #include <string>
 
+#include "session/made_files.h"
+
 // The files of one recorded round: the replay and its plain verify text.
 // A recording that is not finished (the round could not start, or failed on
 // the way) is closed and removed with its companions when it goes, so no
-// half-written replay is ever left in the folder.
+// half-written replay is ever left in the folder. Only the files it made are
+// removed: anything else found under their names is left, and logged.
 class RoundRecording {
 public:
     // Creates both files. When either cannot be created (a folder that cannot
@@ -26,14 +29,17 @@ public:
     // checked. True when the replay and its verify text are whole on disk:
     // when only the compressed copy failed, the plain text is kept in its
     // place. When the replay or the plain text could not be written whole
-    // (a full disk), the error is logged and the replay is removed with its
-    // companions, so that no part of it can later pass as a whole round.
+    // (a full disk), or a bad compressed copy stays under its name (where
+    // playing would read it first), the error is logged and the replay is
+    // removed with its companions, so that no part of it can later pass as a
+    // whole round.
     bool finish();
 
 private:
     std::string path_;
     std::ofstream replay_;
     std::ofstream verify_;
+    MadeFiles made_;
     bool created_ = false;
     bool finished_ = false;
 

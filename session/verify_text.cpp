@@ -14,6 +14,7 @@
 #include "game/replay_data.h"
 #include "platform/regular_file.h"
 #include "session/file_removal.h"
+#include "session/made_files.h"
 #include "session/replay_error.h"
 
 namespace {
@@ -37,6 +38,13 @@ struct InflateEnd {
     z_stream* stream;
     ~InflateEnd() { inflateEnd(stream); }
 };
+
+// True when anything stands under `path`, whether or not it can be read.
+bool standsUnder(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::not_found;
+}
 
 // What writing a file did: whether anything was made under its name, and
 // whether all of it was written.
@@ -94,7 +102,7 @@ std::optional<std::string> readPlainTextBack(const std::string& plainPath, std::
 // Compresses `text` into the companion at `compressedPath` and checks it by
 // reading it back as a played replay would. On any failure the reason is
 // logged, the companion is removed and the result is false.
-bool writeCompressedCopy(const std::string& compressedPath, const std::string& text)
+bool writeCompressedCopy(const std::string& compressedPath, const std::string& text, MadeFiles* made)
 {
     log("Save compressed verify file\n");
     log("Compressing\n");
@@ -107,6 +115,8 @@ bool writeCompressedCopy(const std::string& compressedPath, const std::string& t
         return false;
     }
     const WriteResult write = writeWholeFile(compressedPath, compressed);
+    if (write.created && made)
+        made->add(compressedPath);
     if (!write.written) {
         logStdString("Error: the compressed verify text " + compressedPath + " could not be written\n");
         if (write.created)
@@ -223,7 +233,7 @@ bool checkCompressedCopy(const std::string& compressedPath, const std::string& t
     return false;
 }
 
-VerifyTextKept finishVerifyText(const std::string& replayPath, std::ostream& verifyOutput)
+VerifyTextKept finishVerifyText(const std::string& replayPath, std::ostream& verifyOutput, MadeFiles* made)
 {
     const std::string plainPath = replayPath + ".verify";
     const std::optional<std::size_t> length = endPlainText(verifyOutput);
@@ -234,7 +244,15 @@ VerifyTextKept finishVerifyText(const std::string& replayPath, std::ostream& ver
     const std::optional<std::string> text = readPlainTextBack(plainPath, *length);
     if (!text)
         return VerifyTextKept::None;
-    if (!writeCompressedCopy(replayPath + ".verifyZ", *text)) {
+    const std::string compressedPath = replayPath + ".verifyZ";
+    if (!writeCompressedCopy(compressedPath, *text, made)) {
+        // Playing reads that name first: whatever stands there, the plain
+        // text could never be read in its place.
+        if (standsUnder(compressedPath)) {
+            logStdString("Error: the compressed verify text " + compressedPath +
+                         " is still there, so the plain verify text cannot take its place\n");
+            return VerifyTextKept::None;
+        }
         // The replay is checked against the plain text instead.
         logStdString("Keeping the plain verify text " + plainPath + "\n");
         return VerifyTextKept::Plain;
@@ -251,6 +269,19 @@ namespace {
 [[noreturn]] void refuseVerifyFile(const std::string& path, const std::string& reason)
 {
     throwReplayError("Invalid verify file " + path + ": " + reason);
+}
+
+// A finished recording ends its text with END before compressing it; one
+// that stops short was left by a game killed during its round, and would
+// fail as a round that went another way.
+void requireFinishedText(const std::string& path, const std::string& text)
+{
+    const char* const blanks = " \t\n\v\f\r";
+    const std::size_t end = text.find_last_not_of(blanks);
+    const std::size_t start = end == std::string::npos ? end : text.find_last_of(blanks, end);
+    const std::size_t wordStart = start == std::string::npos ? 0 : start + 1;
+    if (end == std::string::npos || text.compare(wordStart, end + 1 - wordStart, "END") != 0)
+        refuseVerifyFile(path, "it does not end with END");
 }
 
 // The companion's bytes; nothing when there is none. Only a regular file of
@@ -281,12 +312,15 @@ std::shared_ptr<std::istream> openVerifyInput(const std::string& replayPath)
         } catch (const std::runtime_error& error) {
             refuseVerifyFile(compressedPath, error.what());
         }
+        requireFinishedText(compressedPath, text);
         log("Writing decompressed data to replayInputVerify\n");
         return std::make_shared<std::istringstream>(std::move(text));
     }
     // A plain text may be as long as a decompressed one.
-    if (std::optional<std::string> text = readCompanion(plainPath, decompressor.outputLimit()))
+    if (std::optional<std::string> text = readCompanion(plainPath, decompressor.outputLimit())) {
+        requireFinishedText(plainPath, *text);
         return std::make_shared<std::istringstream>(std::move(*text));
+    }
     return nullptr;
 }
 
@@ -305,11 +339,5 @@ void checkVerifyTextEnd(const PackagedReplayData& replay)
 
 bool hasVerifyText(const std::string& replayPath)
 {
-    for (const char* suffix : {".verifyZ", ".verify"}) {
-        std::error_code error;
-        if (std::filesystem::symlink_status(replayPath + suffix, error).type() !=
-            std::filesystem::file_type::not_found)
-            return true;
-    }
-    return false;
+    return standsUnder(replayPath + ".verifyZ") || standsUnder(replayPath + ".verify");
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+class MadeFiles;
 struct PackagedReplayData;
 
 // The verify text beside each replay: written plain while the round is
@@ -42,8 +43,13 @@ enum class VerifyTextKept {
 
 // After the round's end byte: ends the text with "END", reads it back (it must
 // be the text written, in full), compresses it into path + ".verifyZ", checks
-// that companion by reading it back and removes the plain file.
-VerifyTextKept finishVerifyText(const std::string& replayPath, std::ostream& verifyOutput);
+// that companion by reading it back and removes the plain file. A compressed
+// copy that fails and is still there (its removal failed, or something not
+// made here stands under its name) would be read before the plain text: the
+// reason is logged and nothing is kept. The companion it opens is noted in
+// `made`, when given.
+VerifyTextKept finishVerifyText(const std::string& replayPath, std::ostream& verifyOutput,
+                                MadeFiles* made = nullptr);
 // The check of the compressed companion: read back as a played replay reads
 // it, it must hold `text`. On any failure the reason is logged (for a text
 // that differs, the failed check 'str == decomp'), the companion is removed
@@ -51,8 +57,10 @@ VerifyTextKept finishVerifyText(const std::string& replayPath, std::ostream& ver
 bool checkCompressedCopy(const std::string& compressedPath, const std::string& text);
 // The verify text of a replay to check against: the decompressed ".verifyZ",
 // else the plain ".verify", else none (null). A companion that is not a
-// regular file, is too large or does not decompress throws ReplayError
-// ("Invalid verify file <path>: <reason>"), without waiting on it.
+// regular file, is too large, does not decompress or holds a text whose last
+// word is not "END" (a recording that was never finished, its game killed)
+// throws ReplayError ("Invalid verify file <path>: <reason>"), without waiting
+// on it.
 std::shared_ptr<std::istream> openVerifyInput(const std::string& replayPath);
 // After a replay played to its end byte: the verify text's next word must be
 // "END", and nothing may follow it.

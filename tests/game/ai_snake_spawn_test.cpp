@@ -4,6 +4,7 @@
 #include "frame/screen_size.h"
 #include "frame/uniform_int.h"
 #include "game/ai_snakes.h"
+#include "failed_record_check.h"
 #include "memory_replay.h"
 #include "support/log_capture.h"
 #include "support/round_fixture.h"
@@ -218,15 +219,13 @@ TEST_F(AiSnakeSpawn, TheSpeedIsRecordedAndPlayedBack)
 
 TEST_F(AiSnakeSpawn, ABadOrMissingSpeedInAReplay)
 {
+    // A damaged speed byte is a damaged file, not a fault of the rules.
     for (const std::string& bytes : {std::string(1, '\0'), std::string("\x0b")}) {
         begin(playing(replayOutputVersion, bytes));
-        try {
-            spawnFrames();
-            ADD_FAILURE() << "no error for speed byte " << int(bytes[0]);
-        } catch (const std::runtime_error& e) {
-            EXPECT_EQ(std::string(e.what()), "Assertion failed: 'player.back()->speed > 0 && "
-                                             "player.back()->speed < 11' at line 1320\nreplayInput pos 1\n");
-        }
+        EXPECT_EQ(failedRecordCheckOf([&] { spawnFrames(); }),
+                  "Assertion failed: 'player.back()->speed > 0 && player.back()->speed < 11' at line 1320\n"
+                  "replayInput pos 1\n")
+            << "speed byte " << int(bytes[0]);
     }
 
     // The file ends where the byte should be: the replay ends quietly, and the

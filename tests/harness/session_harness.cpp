@@ -19,7 +19,9 @@
 // "SAME", "DIFFERENT", "VERIFIED <path> through END" (every replay is checked
 // to its end byte and the verify text's "END"), "PLAYED (no verify text) <path>" for a replay that
 // had nothing to be checked against, "FAILED") and exits 1 when any step
-// failed or any replay was not checked.
+// failed or any replay was not checked. A round whose first recording was
+// not saved, or could not be copied, is a FAILED line of its own and is not
+// verified; the other cases go on.
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -147,16 +149,30 @@ int recordCorpus(const fs::path& corpus, const std::vector<std::string>& cases)
         if (first.size() > 10)
             throw std::invalid_argument("a case records at most ten rounds: " + text);
         for (std::size_t i = 0; i < first.size(); ++i) {
+            const std::string round = text + " round " + std::to_string(i);
+            // A recording that was not saved is none, and its number may
+            // already be the second recording's.
+            if (!first[i].replaySaved) {
+                std::cout << "FAILED " << round << ": the recording was not saved" << std::endl;
+                ok = false;
+                continue;
+            }
             const std::string& path = first[i].replayPath;
             std::cout << "RECORDED " << text << " " << path << " frames " << first[i].frames
                       << (first[i].roundOver ? " over" : " stopped") << std::endl;
             const bool same = i < second.size() && sameRecordings(first[i], second[i]);
-            std::cout << (same ? "SAME " : "DIFFERENT ") << text << " round " << i << std::endl;
+            std::cout << (same ? "SAME " : "DIFFERENT ") << round << std::endl;
             ok = ok && same;
             const fs::path target = corpusName(corpus, c, i);
-            for (const char* suffix : companions) {
-                if (fs::exists(path + suffix))
-                    fs::copy_file(path + suffix, target.string() + suffix, fs::copy_options::overwrite_existing);
+            try {
+                for (const char* suffix : companions) {
+                    if (fs::exists(path + suffix))
+                        fs::copy_file(path + suffix, target.string() + suffix, fs::copy_options::overwrite_existing);
+                }
+            } catch (const fs::filesystem_error& error) {
+                std::cout << "FAILED " << round << ": " << error.what() << std::endl;
+                ok = false;
+                continue;
             }
             kept.push_back(target.string());
         }

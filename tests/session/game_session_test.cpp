@@ -211,7 +211,7 @@ TEST_F(Session, ARecordedRoundLeavesItsReplayWhosePlaybackChecksTheEndOfItsVerif
     // The verify text's end is checked once the end byte is read.
     std::string text = decompress(readFile(replay + ".verifyZ"));
     ASSERT_EQ(text.substr(text.size() - 4), "END\n");
-    text.replace(text.size() - 4, 3, "FIN");
+    text.replace(text.size() - 4, 3, "FIN\nEND");
     writeFile(replay + ".verifyZ", compress(text, -1));
     EXPECT_EQ(thrownBy([&] { play_the_game(false, replay, {true, true}); }),
               "Assertion failed: 'end == \"END\"' at line 4570\nreplayInput pos " +

@@ -98,7 +98,9 @@ TEST_F(PlayedReplay, TheEndByteIsCheckedAndNothingMayFollowIt)
 }
 
 // The verify text ends where the replay ends, whether its round was over or
-// stopped: its next word is END and nothing follows.
+// stopped: its next word is END and nothing follows. A text whose last word
+// is not END was never finished (its game was killed during the round): it
+// is a damaged companion, compressed or plain, and never ends the program.
 TEST_F(PlayedReplay, TheVerifyTextEndsWithTheReplay)
 {
     for (const Recorded& round : {record(), record(60)}) {
@@ -109,10 +111,24 @@ TEST_F(PlayedReplay, TheVerifyTextEndsWithTheReplay)
         const std::string position = "\nreplayInput pos " + std::to_string(round.bytes.size()) + "\n";
         const std::string noEnd = "Assertion failed: 'end == \"END\"' at line 4570" + position;
         const std::string textAfter = "Assertion failed: 'nothing after \"END\"' at line 4570" + position;
+        auto unfinished = [](const std::string& companion) {
+            return "Invalid verify file " + companion + ": it does not end with END";
+        };
 
-        EXPECT_EQ(playedBack(copy(round.bytes, body)), noEnd);
+        const std::string noEndWord = copy(round.bytes, body);
+        EXPECT_EQ(replayErrorOf(noEndWord), unfinished(noEndWord + ".verifyZ"));
+        const std::string wordAfter = copy(round.bytes, text + "0\n");
+        EXPECT_EQ(replayErrorOf(wordAfter), unfinished(wordAfter + ".verifyZ"));
+        // As a killed game leaves it: the plain text, its last lines not yet written.
+        const std::string killed = copy(round.bytes, text);
+        fs::remove(killed + ".verifyZ");
+        std::size_t cut = text.size();
+        for (int lines = 0; lines < 40; ++lines)
+            cut = text.rfind('\n', cut - 1);
+        writeFile(killed + ".verify", text.substr(0, cut + 1));
+        EXPECT_EQ(replayErrorOf(killed), unfinished(killed + ".verify"));
+
         EXPECT_EQ(playedBack(copy(round.bytes, body + "0\n32\n32\nEND\n")), noEnd);
-        EXPECT_EQ(playedBack(copy(round.bytes, text + "0\n")), textAfter);
         EXPECT_EQ(playedBack(copy(round.bytes, text + "END\n")), textAfter);
         // Blanks after END are no text.
         EXPECT_EQ(playedBack(copy(round.bytes, text + "\n \n")), verified);

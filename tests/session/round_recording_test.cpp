@@ -7,6 +7,7 @@
 #include "session/round_recording.h"
 #include "session/verify_text.h"
 #include "support/log_capture.h"
+#include "support/read_only_folder.h"
 #include "support/temp_folder.h"
 
 namespace fs = std::filesystem;
@@ -108,16 +109,52 @@ TEST_F(RecordingFiles, ACompressedCopyThatFailsLeavesTheReplayWithItsPlainText)
         for (const char* suffix : {"", ".verify"})
             fs::remove(path + suffix);
     }
+}
 
-    // Where something else stands under the name, it is not this recording's
-    // to remove.
-    fs::create_directory(path + ".verifyZ");
+// A round called saved always plays: a bad compressed copy that stays under
+// its name would be read before the plain text, so the round is not saved.
+// A recording that is not saved removes only the files it made; whatever
+// was put under their names is left, and the log says why.
+TEST_F(RecordingFiles, ARecordingIsSavedOnlyWhenItPlaysAndRemovesOnlyWhatItMade)
+{
+    const std::string compressedPath = path + ".verifyZ";
     {
         RoundRecording recording(path);
         recording.replay() << "frames";
-        EXPECT_TRUE(recording.finish());
+        recording.verify() << "0\n";
+        fs::create_directory(compressedPath);   // made during the round
+        LogCapture log;
+        EXPECT_FALSE(recording.finish());
+        EXPECT_TRUE(logged(log, "Error: the compressed verify text " + compressedPath +
+                                    " is still there, so the plain verify text cannot take its place"));
+        EXPECT_TRUE(logged(log, "Leaving " + compressedPath + ": it is not a file this recording made"));
     }
-    EXPECT_EQ(left(), (std::vector<std::string>{"3.1.1.2.replay", "3.1.1.2.replay.verify", "3.1.1.2.replay.verifyZ"}));
+    EXPECT_EQ(left(), std::vector<std::string>{"3.1.1.2.replay.verifyZ"});
+    fs::remove(compressedPath);
+
+    {
+        RoundRecording recording(path);
+        recording.replay() << "frames";
+        recording.verify() << "0\n";
+        writeFile(path + ".other", "another text\n");
+        fs::rename(path + ".other", path + ".verify");
+        LogCapture log;
+        EXPECT_FALSE(recording.finish());
+        EXPECT_TRUE(logged(log, "Leaving " + path + ".verify: it is not a file this recording made"));
+    }
+    EXPECT_EQ(left(), std::vector<std::string>{"3.1.1.2.replay.verify"});
+    EXPECT_EQ(readFile(path + ".verify"), "another text\n");
+    fs::remove(path + ".verify");
+
+    LogCapture log;
+    {
+        RoundRecording recording(path);
+        fs::remove(path);
+        fs::create_directories(fs::path(path) / "inside");
+    }
+    EXPECT_TRUE(logged(log, "Removing unfinished replay " + path));
+    EXPECT_TRUE(logged(log, "Leaving " + path + ": it is not a file this recording made"));
+    EXPECT_EQ(left(), std::vector<std::string>{"3.1.1.2.replay"});
 }
 
 // A recording whose files cannot be made leaves nothing behind: the round is
@@ -127,34 +164,45 @@ TEST_F(RecordingFiles, ARecordingThatCannotBeCreatedLeavesNothing)
     const std::string elsewhere = (folder.path() / "missing" / "3.1.1.2.replay").string();
     {
         LogCapture log;
-        RoundRecording recording(elsewhere);
-        EXPECT_FALSE(recording.created());
+        {
+            RoundRecording recording(elsewhere);
+            EXPECT_FALSE(recording.created());
+        }
         EXPECT_TRUE(logged(log, "Error: the replay " + elsewhere + " could not be created: No such file or directory"));
+        EXPECT_FALSE(logged(log, "Removing unfinished replay " + elsewhere));
     }
     fs::create_directory(path + ".verify");
     {
         LogCapture log;
-        RoundRecording recording(path);
-        EXPECT_FALSE(recording.created());
+        {
+            RoundRecording recording(path);
+            EXPECT_FALSE(recording.created());
+        }
         EXPECT_TRUE(logged(log, "Error: the verify text " + path + ".verify could not be created: Is a directory"));
         EXPECT_FALSE(logged(log, "Removing unfinished replay " + path));
     }
     EXPECT_EQ(left(), std::vector<std::string>{"3.1.1.2.replay.verify"});
 }
 
-// A file that cannot be removed is named with the reason, never reported gone.
+// A file that cannot be removed is named with the reason, never reported
+// gone. A bad compressed copy that cannot be removed would be read before
+// the plain text: that round is not saved either.
 TEST_F(RecordingFiles, ARemovalThatFailsIsLoggedWithItsReason)
 {
+    RoundRecording recording(path);
+    recording.replay() << "frames";
+    recording.verify() << "0\n";
+    fs::create_symlink("/dev/null", path + ".verifyZ");
     LogCapture log;
     {
-        RoundRecording recording(path);
-        EXPECT_TRUE(recording.created());
-        fs::remove(path);
-        fs::create_directories(fs::path(path) / "inside");
+        ReadOnlyFolder readOnly(folder.path(), folder.path());
+        EXPECT_FALSE(recording.finish());
     }
-    EXPECT_TRUE(logged(log, "Removing unfinished replay " + path));
-    EXPECT_TRUE(logged(log, "Error: could not remove " + path + ": Directory not empty"));
-    EXPECT_EQ(left(), std::vector<std::string>{"3.1.1.2.replay"});
+    EXPECT_TRUE(logged(log, "Removing incomplete replay " + path));
+    for (const char* suffix : {"", ".verify", ".verifyZ"})
+        EXPECT_TRUE(logged(log, "Error: could not remove " + path + suffix + ": Permission denied")) << suffix;
+    EXPECT_FALSE(anyLineStartsWith(log.lines(), "Leaving "));
+    EXPECT_EQ(left(), (std::vector<std::string>{"3.1.1.2.replay", "3.1.1.2.replay.verify", "3.1.1.2.replay.verifyZ"}));
 }
 
 }

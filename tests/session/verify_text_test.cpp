@@ -138,16 +138,16 @@ TEST_F(VerifyFiles, AVerifyTextThatCouldNotBeWrittenLeavesNoCompressedCompanion)
 TEST_F(VerifyFiles, TheCompressedTextComesFirstThenThePlainOneThenNone)
 {
     EXPECT_EQ(openVerifyInput(replay), nullptr);
-    writeFile(replay + ".verify", "plain\n");
+    writeFile(replay + ".verify", "plain\nEND\n");
     std::string word;
     *openVerifyInput(replay) >> word;
     EXPECT_EQ(word, "plain");
-    writeFile(replay + ".verifyZ", compress("compressed\n", -1));
+    writeFile(replay + ".verifyZ", compress("compressed\nEND\n", -1));
     *openVerifyInput(replay) >> word;
     EXPECT_EQ(word, "compressed");
     writeFile(replay + ".verifyZ", "damaged");
     EXPECT_EQ(thrownBy([&] { openVerifyInput(replay); }).rfind("Invalid verify file " + replay + ".verifyZ: ", 0), 0u);
-    writeFile(replay + ".verifyZ", compress("compressed\n", -1) + std::string(4096, '\0'));
+    writeFile(replay + ".verifyZ", compress("compressed\nEND\n", -1) + std::string(4096, '\0'));
     EXPECT_EQ(thrownBy([&] { openVerifyInput(replay); }),
               "Invalid verify file " + replay + ".verifyZ: 4096 bytes after the compressed text");
 }
@@ -215,6 +215,15 @@ TEST_F(VerifyFiles, ACompressedCopyThatDoesNotReadBackIsRemoved)
                                                          " could not be read back: " + failure.reason}));
         EXPECT_FALSE(std::filesystem::exists(compressedPath));
     }
+
+    // Read back as playing reads it: larger than the decompressor takes in is
+    // refused on its size, before any of it is read (sparse: no disk is spent).
+    std::ofstream(compressedPath).close();
+    std::filesystem::resize_file(compressedPath, Decompressor::defaultLimit / 2 + 1);
+    LogCapture log;
+    EXPECT_FALSE(checkCompressedCopy(compressedPath, text));
+    EXPECT_EQ(log.lines(), (std::vector<std::string>{"Error: the compressed verify text " + compressedPath +
+                                                     " could not be read back: it is larger than 500000000 bytes"}));
 }
 
 // Only a regular file is read as a verify text, and only up to its limit:

@@ -184,8 +184,8 @@ TEST_F(Corpus, DamagedReplaysFailCleanly)
     const fs::path cutGrid = copy("6.1.1.2.replay", bytes.substr(0, grid));
     const fs::path versionZero = copy("7.1.1.2.replay", std::string(4, '\0') + bytes.substr(4));
     const fs::path noCompanion = copy("8.1.1.2.replay", bytes);
-    // The stopped round's verify text without its END, with a frame's lines
-    // more before it, and with text after it.
+    // The stopped round's verify text without its END (never finished), with
+    // a frame's lines more before it, and with text after it.
     const std::string body = text.substr(0, text.size() - 4);
     auto withText = [&](const std::string& name, const std::string& verify) {
         const fs::path path = copy(name, bytes);
@@ -194,7 +194,7 @@ TEST_F(Corpus, DamagedReplaysFailCleanly)
     };
     const fs::path noEnd = withText("9.1.1.2.replay", body);
     const fs::path linesBeforeEnd = withText("10.1.1.2.replay", body + "0\n32\n32\nEND\n");
-    const fs::path textAfterEnd = withText("11.1.1.2.replay", text + "1\n");
+    const fs::path textAfterEnd = withText("11.1.1.2.replay", text + "1\nEND\n");
     // The ended round's end byte replaced, and followed by more bytes.
     auto withOverBytes = [&](const std::string& name, const std::string& replay) {
         const fs::path path = copy(name, replay);
@@ -239,7 +239,8 @@ TEST_F(Corpus, DamagedReplaysFailCleanly)
               std::vector<std::string>{"PLAYED (no verify text) " + noCompanion.string()})
         << result.output;
     const std::string endPosition = " replayInput pos " + std::to_string(bytes.size()) + " ";
-    EXPECT_EQ(failure(noEnd), "Assertion failed: 'end == \"END\"' at line 4570" + endPosition) << result.output;
+    EXPECT_EQ(failure(noEnd), "Invalid verify file " + noEnd.string() + ".verifyZ: it does not end with END")
+        << result.output;
     EXPECT_EQ(failure(linesBeforeEnd), "Assertion failed: 'end == \"END\"' at line 4570" + endPosition)
         << result.output;
     EXPECT_EQ(failure(textAfterEnd), "Assertion failed: 'nothing after \"END\"' at line 4570" + endPosition)
@@ -249,6 +250,41 @@ TEST_F(Corpus, DamagedReplaysFailCleanly)
     EXPECT_EQ(failure(bytesAfterEnd), "Invalid replay: 17 bytes after the end byte") << result.output;
     EXPECT_EQ(failure(pipeReplay), "Replay cannot be opened: " + pipeReplay.string() + ": it is not a regular file")
         << result.output;
+}
+
+
+// The harness reports only its own recordings: a round whose recording was
+// not saved is FAILED and never verified, and a copy into the corpus that
+// fails is a FAILED line of its case while the other cases go on.
+TEST_F(Corpus, OnlyRecordingsThatWereSavedAndCopiedAreVerified)
+{
+    TempFolder corpus;
+    TempFolder noReplaysFolder;
+    fs::create_directories(noReplaysFolder.path() / "tamwick");
+    writeFile(noReplaysFolder.path() / "tamwick" / "replays", "not a folder");
+    ProgramResult unsaved = runHarness({"record", corpus.str(), "0,2,3,60,120"}, noReplaysFolder.str(),
+                                       std::chrono::seconds(120));
+    ASSERT_FALSE(unsaved.timedOut);
+    EXPECT_EQ(unsaved.exitStatus, 1) << unsaved.output;
+    EXPECT_EQ(outputLines(unsaved.output, "FAILED "),
+              std::vector<std::string>{"FAILED 0,2,3,60,120 round 0: the recording was not saved"})
+        << unsaved.output;
+    EXPECT_TRUE(outputLines(unsaved.output, "VERIFIED ").empty()) << unsaved.output;
+    EXPECT_TRUE(fs::is_empty(corpus.path()));
+
+    // The first case's compressed text cannot be copied over a folder.
+    TempFolder home;
+    fs::create_directory(corpus.path() / "10.1.1.2.replay.verifyZ");
+    ProgramResult blocked =
+        runHarness({"record", corpus.str(), "0,2,3,60,120", "0,2,3,60,150"}, home.str(), std::chrono::seconds(120));
+    ASSERT_FALSE(blocked.timedOut);
+    EXPECT_EQ(blocked.exitStatus, 1) << blocked.output;
+    const auto failed = outputLines(blocked.output, "FAILED ");
+    ASSERT_EQ(failed.size(), 1u) << blocked.output;
+    EXPECT_EQ(failed[0].rfind("FAILED 0,2,3,60,120 round 0: ", 0), 0u) << blocked.output;
+    EXPECT_EQ(outputLines(blocked.output, "VERIFIED "),
+              std::vector<std::string>{"VERIFIED " + (corpus.path() / "20.1.1.2.replay").string() + " through END"})
+        << blocked.output;
 }
 
 }
