@@ -138,6 +138,14 @@ TEST_F(VerifyFiles, AVerifyTextThatCouldNotBeWrittenLeavesNoCompressedCompanion)
 TEST_F(VerifyFiles, TheCompressedTextComesFirstThenThePlainOneThenNone)
 {
     EXPECT_EQ(openVerifyInput(replay), nullptr);
+    // A text whose last word is not END was never finished.
+    for (const char* unfinished : {"", " \n", "0\n32\n", "0\nSEND\n \n"}) {
+        writeFile(replay + ".verify", unfinished);
+        EXPECT_EQ(thrownBy([&] { openVerifyInput(replay); }),
+                  "Invalid verify file " + replay + ".verify: it does not end with END");
+    }
+    writeFile(replay + ".verify", "END");
+    EXPECT_NE(openVerifyInput(replay), nullptr);
     writeFile(replay + ".verify", "plain\nEND\n");
     std::string word;
     *openVerifyInput(replay) >> word;
