@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <optional>
 #include <string>
 
 namespace platform {
@@ -13,8 +12,25 @@ struct FileIdentity {
     bool operator==(const FileIdentity&) const = default;
 };
 
-// The identity of what stands under `path` itself (a link is not followed);
-// nothing when nothing stands there or it cannot be looked at.
-std::optional<FileIdentity> fileIdentity(const std::string& path);
+// What a look at a name found.
+struct IdentityLook {
+    enum class State {
+        Found,   // something stands there: `identity` is its own
+        Missing, // nothing stands there
+        Failed,  // the look failed (`reason`): something may stand there or not
+    };
+    State state = State::Missing;
+    FileIdentity identity;
+    std::string reason;
+};
+
+// The identity of what stands under `path` itself (a link is not followed, so
+// a link is known as itself, never as the file it points to). A look that
+// fails, such as one into a folder that cannot be searched, is no proof that
+// nothing is there.
+IdentityLook fileIdentity(const std::string& path);
+// True when anything stands under `path`, whether or not it can be read, even
+// a link to nowhere; also when the look fails, since something may be there.
+bool standsUnder(const std::string& path);
 
 }

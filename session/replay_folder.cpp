@@ -9,6 +9,7 @@
 #include "frame/user_data_folder.h"
 #include "frame/version.h"
 #include "game/replay_data.h"
+#include "platform/file_identity.h"
 #include "session/replay_header.h"
 
 namespace fs = std::filesystem;
@@ -92,13 +93,19 @@ std::string replayFilename(int number)
            ".replay";
 }
 
+// True when something is seen under the name, even a link to nowhere. A look
+// that fails takes no name: creating the file tells why it cannot be made.
+bool held(const std::string& path)
+{
+    return platform::fileIdentity(path).state == platform::IdentityLook::State::Found;
+}
+
 bool nameTaken(const std::string& path)
 {
-    std::error_code error;
-    if (fs::exists(path, error))
+    if (held(path))
         return true;
     for (const char* extension : companionExtensions) {
-        if (fs::exists(path + extension, error))
+        if (held(path + extension))
             return true;
     }
     return false;

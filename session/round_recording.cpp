@@ -1,7 +1,5 @@
 #include "session/round_recording.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fmt/format.h>
 
 #include "frame/file_stream.h"
@@ -9,40 +7,29 @@
 #include "game/replay_data.h"
 #include "session/verify_text.h"
 
-namespace {
-
-// Creates the file behind `stream`; false, with the reason logged, when it
-// cannot be created.
-bool create(std::ofstream& stream, const std::string& path, std::ios::openmode mode, const char* what)
+bool RoundRecording::create(platform::NewFileStream& stream, const std::string& path, const char* what)
 {
-    errno = 0;
-    stream.open(path, mode);
-    if (stream.is_open())
+    if (made_.create(stream, path))
         return true;
-    const int error = errno;
-    logStdString(fmt::format("Error: the {} {} could not be created: {}\n", what, path,
-                             error != 0 ? std::strerror(error) : "the file did not open"));
+    nameTaken_ = stream.nameTaken();
+    logStdString(fmt::format("Error: the {} {} could not be created: {}\n", what, path, stream.failure()));
     return false;
-}
-
 }
 
 RoundRecording::RoundRecording(std::string path) : path_(std::move(path))
 {
     logStdString("Creating replay: " + path_ + "\n");
-    if (!create(replay_, path_, std::ios::out | std::ios::binary, "replay")) {
+    if (!create(replay_, path_, "replay")) {
         finished_ = true;
         return;
     }
-    made_.add(path_);
-    if (!create(verify_, path_ + ".verify", std::ios::out, "verify text")) {
+    if (!create(verify_, path_ + ".verify", "verify text")) {
         // Half a recording is none: the replay goes again.
         replay_.close();
         made_.remove(path_);
         finished_ = true;
         return;
     }
-    made_.add(path_ + ".verify");
     created_ = true;
 }
 
@@ -73,7 +60,7 @@ bool RoundRecording::finish()
         logStdString(fmt::format("Error: the replay {} could not be written completely\n", path_));
     } else {
         try {
-            kept = finishVerifyText(path_, verify_, &made_);
+            kept = finishVerifyText(path_, verify_, made_);
         } catch (const std::exception& error) {
             logStdString(fmt::format("Error: the verify text of {} could not be finished: {}\n", path_, error.what()));
         }
@@ -86,4 +73,14 @@ bool RoundRecording::finish()
     logStdString(fmt::format("Removing incomplete replay {}\n", path_));
     removeFiles();
     return false;
+}
+
+std::unique_ptr<RoundRecording> createRoundRecording(const std::function<std::string()>& chooseName)
+{
+    for (int tries = 1;; ++tries) {
+        auto recording = std::make_unique<RoundRecording>(chooseName());
+        if (recording->created() || !recording->nameTaken() || tries == recordingNameTries)
+            return recording;
+        logStdString(fmt::format("The name {} was taken meanwhile: taking the next free number\n", recording->path()));
+    }
 }

@@ -1,7 +1,9 @@
 #pragma once
-#include <fstream>
+#include <functional>
+#include <memory>
 #include <string>
 
+#include "platform/new_file_stream.h"
 #include "session/made_files.h"
 
 // The files of one recorded round: the replay and its plain verify text.
@@ -11,17 +13,20 @@
 // removed: anything else found under their names is left, and logged.
 class RoundRecording {
 public:
-    // Creates both files. When either cannot be created (a folder that cannot
-    // be written), the reason is logged, whatever was created is removed, and
-    // `created()` is false: the round is then played unrecorded.
+    // Creates both files, each as a new file of its own: a name that something
+    // already holds is never written through. When either cannot be created
+    // (a folder that cannot be written, a name taken meanwhile), the reason is
+    // logged, whatever was created is removed, and `created()` is false.
     explicit RoundRecording(std::string path);
     ~RoundRecording();
     RoundRecording(const RoundRecording&) = delete;
     RoundRecording& operator=(const RoundRecording&) = delete;
 
     bool created() const { return created_; }
-    std::ofstream& replay() { return replay_; }
-    std::ofstream& verify() { return verify_; }
+    // When not created: whether it was because a name was already taken.
+    bool nameTaken() const { return nameTaken_; }
+    std::ostream& replay() { return replay_; }
+    std::ostream& verify() { return verify_; }
     const std::string& path() const { return path_; }
 
     // After the round: the end byte, then the replay is flushed, closed and
@@ -37,11 +42,22 @@ public:
 
 private:
     std::string path_;
-    std::ofstream replay_;
-    std::ofstream verify_;
+    platform::NewFileStream replay_;
+    platform::NewFileStream verify_;
     MadeFiles made_;
     bool created_ = false;
+    bool nameTaken_ = false;
     bool finished_ = false;
 
+    bool create(platform::NewFileStream& stream, const std::string& path, const char* what);
     void removeFiles();
 };
+
+// How many names a new recording tries before the round goes unrecorded.
+inline constexpr int recordingNameTries = 10;
+
+// The recording of a new round under the name `chooseName` gives. Another
+// copy of the game may take that name between the choice and the creation:
+// then what was made goes, the log says so, and the next name is chosen, up
+// to `recordingNameTries` names. The recording returned may not be created.
+std::unique_ptr<RoundRecording> createRoundRecording(const std::function<std::string()>& chooseName);

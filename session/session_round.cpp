@@ -78,7 +78,7 @@ std::unique_ptr<RoundRecording> createRecording()
 {
     std::unique_ptr<RoundRecording> recording;
     try {
-        recording = std::make_unique<RoundRecording>(getNewReplayFilename());
+        recording = createRoundRecording(getNewReplayFilename);
     } catch (const std::filesystem::filesystem_error& error) {
         logStdString(fmt::format("Error: no replay can be created: {}\n", error.what()));
     }

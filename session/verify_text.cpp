@@ -1,9 +1,7 @@
 #include "session/verify_text.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <fmt/format.h>
-#include <fstream>
 #include <optional>
 #include <sstream>
 #include <stdexcept>
@@ -12,8 +10,9 @@
 #include "frame/assertion.h"
 #include "frame/log.h"
 #include "game/replay_data.h"
+#include "platform/file_identity.h"
+#include "platform/new_file_stream.h"
 #include "platform/regular_file.h"
-#include "session/file_removal.h"
 #include "session/made_files.h"
 #include "session/replay_error.h"
 
@@ -39,44 +38,15 @@ struct InflateEnd {
     ~InflateEnd() { inflateEnd(stream); }
 };
 
-// True when anything stands under `path`, whether or not it can be read.
-bool standsUnder(const std::string& path)
-{
-    std::error_code error;
-    return std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::not_found;
-}
-
-// What writing a file did: whether anything was made under its name, and
-// whether all of it was written.
-struct WriteResult {
-    bool created = false;
-    bool written = false;
-};
-
-// Writes the whole text and closes the file.
-WriteResult writeWholeFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary);
-    if (!out.is_open())
-        return {};
-    out.write(bytes.data(), std::streamsize(bytes.size()));
-    out.close();
-    return {true, !out.fail()};
-}
-
 // Ends the plain text with "END" and closes it; the number of bytes it holds,
 // or nothing when it was not all written.
-std::optional<std::size_t> endPlainText(std::ostream& verifyOutput)
+std::optional<std::size_t> endPlainText(platform::NewFileStream& verifyOutput)
 {
     verifyOutput << "END" << std::endl;
     const std::streamoff length = verifyOutput.tellp();
-    bool written = !verifyOutput.fail() && length >= 0;
-    if (auto* file = dynamic_cast<std::ofstream*>(&verifyOutput)) {
-        written = written && file->is_open();
-        file->close();
-        written = written && !file->fail();
-    }
-    if (!written)
+    const bool written = !verifyOutput.fail() && length >= 0 && verifyOutput.is_open();
+    verifyOutput.close();
+    if (!written || verifyOutput.fail())
         return std::nullopt;
     return std::size_t(length);
 }
@@ -99,10 +69,10 @@ std::optional<std::string> readPlainTextBack(const std::string& plainPath, std::
     return std::nullopt;
 }
 
-// Compresses `text` into the companion at `compressedPath` and checks it by
+// Compresses `text` into a new companion at `compressedPath` and checks it by
 // reading it back as a played replay would. On any failure the reason is
-// logged, the companion is removed and the result is false.
-bool writeCompressedCopy(const std::string& compressedPath, const std::string& text, MadeFiles* made)
+// logged, the companion made is removed and the result is false.
+bool writeCompressedCopy(const std::string& compressedPath, const std::string& text, MadeFiles& made)
 {
     log("Save compressed verify file\n");
     log("Compressing\n");
@@ -114,19 +84,23 @@ bool writeCompressedCopy(const std::string& compressedPath, const std::string& t
             fmt::format("Error: the compressed verify text {} could not be made: {}\n", compressedPath, error.what()));
         return false;
     }
-    const WriteResult write = writeWholeFile(compressedPath, compressed);
-    if (write.created && made)
-        made->add(compressedPath);
-    if (!write.written) {
+    platform::NewFileStream out;
+    if (!made.create(out, compressedPath)) {
+        logStdString(fmt::format("Error: the compressed verify text {} could not be created: {}\n", compressedPath,
+                                 out.failure()));
+        return false;
+    }
+    out.write(compressed.data(), std::streamsize(compressed.size()));
+    out.close();
+    if (out.fail()) {
         logStdString("Error: the compressed verify text " + compressedPath + " could not be written\n");
-        if (write.created)
-            removeFileLogged(compressedPath);
+        made.remove(compressedPath);
         return false;
     }
     log("Done\n");
 
     log("Test decompressed replay against original verify text\n");
-    return checkCompressedCopy(compressedPath, text);
+    return checkCompressedCopy(compressedPath, text, made);
 }
 
 }
@@ -210,7 +184,7 @@ std::string decompress(std::string_view data)
     return Decompressor()(data);
 }
 
-bool checkCompressedCopy(const std::string& compressedPath, const std::string& text)
+bool checkCompressedCopy(const std::string& compressedPath, const std::string& text, const MadeFiles& made)
 {
     const Decompressor decompressor;
     std::string failure;
@@ -229,11 +203,12 @@ bool checkCompressedCopy(const std::string& compressedPath, const std::string& t
     }
     logStdString(fmt::format("Error: the compressed verify text {} could not be read back: {}\n", compressedPath,
                              failure));
-    removeFileLogged(compressedPath);
+    made.remove(compressedPath);
     return false;
 }
 
-VerifyTextKept finishVerifyText(const std::string& replayPath, std::ostream& verifyOutput, MadeFiles* made)
+VerifyTextKept finishVerifyText(const std::string& replayPath, platform::NewFileStream& verifyOutput,
+                                MadeFiles& made)
 {
     const std::string plainPath = replayPath + ".verify";
     const std::optional<std::size_t> length = endPlainText(verifyOutput);
@@ -248,7 +223,7 @@ VerifyTextKept finishVerifyText(const std::string& replayPath, std::ostream& ver
     if (!writeCompressedCopy(compressedPath, *text, made)) {
         // Playing reads that name first: whatever stands there, the plain
         // text could never be read in its place.
-        if (standsUnder(compressedPath)) {
+        if (platform::standsUnder(compressedPath)) {
             logStdString("Error: the compressed verify text " + compressedPath +
                          " is still there, so the plain verify text cannot take its place\n");
             return VerifyTextKept::None;
@@ -258,7 +233,7 @@ VerifyTextKept finishVerifyText(const std::string& replayPath, std::ostream& ver
         return VerifyTextKept::Plain;
     }
     log("Delete original verify file\n");
-    removeFileLogged(plainPath);
+    made.remove(plainPath);
     return VerifyTextKept::Compressed;
 }
 
@@ -340,5 +315,5 @@ void checkVerifyTextEnd(const PackagedReplayData& replay)
 
 bool hasVerifyText(const std::string& replayPath)
 {
-    return standsUnder(replayPath + ".verifyZ") || standsUnder(replayPath + ".verify");
+    return platform::standsUnder(replayPath + ".verifyZ") || platform::standsUnder(replayPath + ".verify");
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/new_file_stream.h"
+
 class MadeFiles;
 struct PackagedReplayData;
 
@@ -42,19 +44,20 @@ enum class VerifyTextKept {
 };
 
 // After the round's end byte: ends the text with "END", reads it back (it must
-// be the text written, in full), compresses it into path + ".verifyZ", checks
-// that companion by reading it back and removes the plain file. A compressed
-// copy that fails and is still there (its removal failed, or something not
-// made here stands under its name) would be read before the plain text: the
-// reason is logged and nothing is kept. The companion it opens is noted in
-// `made`, when given.
-VerifyTextKept finishVerifyText(const std::string& replayPath, std::ostream& verifyOutput,
-                                MadeFiles* made = nullptr);
+// be the text written, in full), compresses it into a new path + ".verifyZ",
+// checks that companion by reading it back and removes the plain file while
+// it is still the one made. A compressed copy that fails and is still there
+// (its removal failed, or something not made here stands under its name,
+// which is then never written through) would be read before the plain text:
+// the reason is logged and nothing is kept. The companion it makes is noted
+// in `made`, which removes only what it made.
+VerifyTextKept finishVerifyText(const std::string& replayPath, platform::NewFileStream& verifyOutput,
+                                MadeFiles& made);
 // The check of the compressed companion: read back as a played replay reads
 // it, it must hold `text`. On any failure the reason is logged (for a text
 // that differs, the failed check 'str == decomp'), the companion is removed
-// and the result is false.
-bool checkCompressedCopy(const std::string& compressedPath, const std::string& text);
+// when `made` made it, and the result is false.
+bool checkCompressedCopy(const std::string& compressedPath, const std::string& text, const MadeFiles& made);
 // The verify text of a replay to check against: the decompressed ".verifyZ",
 // else the plain ".verify", else none (null). A companion that is not a
 // regular file, is too large, does not decompress or holds a text whose last

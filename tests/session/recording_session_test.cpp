@@ -1,6 +1,6 @@
 // Recording rounds in a whole session when the replays folder misbehaves: a
-// round is never lost to its compressed copy, and a folder that takes no new
-// files never ends the game.
+// round is saved only when it plays, and a folder that takes no new files
+// never ends the game.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -66,34 +66,43 @@ protected:
 
 const Lines notSaved{"The replay of this round could not be saved", "Press ENTER or button 1"};
 
-// The compressed copy goes to a full disk, or to a device that keeps nothing:
-// the round is saved all the same, with its plain text, and plays checked
-// against it.
-TEST_F(RecordingSession, ACompressedCopyThatFailsKeepsTheRoundCheckedByItsPlainText)
+// A link put under the compressed copy's name during the round, even one to a
+// device that keeps nothing, is never written through: the round is not
+// saved, the players are told, and the link is left. A round kept with its
+// plain text alone plays checked against it.
+TEST_F(RecordingSession, ALinkUnderTheCompressedNameLeavesTheRoundUnsavedAndAPlainTextChecksIt)
 {
     for (const char* device : {"/dev/full", "/dev/null"}) {
         SCOPED_TRACE(device);
+        messages.clear();
         const std::string path = getNewReplayFilename();
         playRecordedGame([&] {
             if (frameCounter == 5)
                 fs::create_symlink(device, path + ".verifyZ");
         });
-        EXPECT_TRUE(messages.empty());
-        EXPECT_TRUE(fs::is_regular_file(path + ".verify"));
-        EXPECT_FALSE(fs::exists(fs::symlink_status(path + ".verifyZ")));
-
-        {
-            GameSession session(false, path, {true, true});
-            ASSERT_TRUE(session.start());
-            EXPECT_FALSE(session.playingUnchecked());
-            EXPECT_NO_THROW(session.playRound());
-            session.end();
-        }
-        // It really is checked: a changed position fails.
-        const std::string text = readFile(path + ".verify");
-        writeFile(path + ".verify", text.substr(0, 2) + "9" + text.substr(3));
-        EXPECT_EQ(thrownBy([&] { play_the_game(false, path, {true, true}); }).rfind("Assertion failed: '", 0), 0u);
+        EXPECT_EQ(messages, std::vector<Lines>{notSaved});
+        EXPECT_EQ(left(), Lines{fs::path(path).filename().string() + ".verifyZ"});
+        EXPECT_EQ(fs::read_symlink(path + ".verifyZ"), device);
+        fs::remove(path + ".verifyZ");
     }
+
+    messages.clear();
+    const std::string path = getNewReplayFilename();
+    playRecordedGame();
+    EXPECT_TRUE(messages.empty());
+    writeFile(path + ".verify", decompress(readFile(path + ".verifyZ")));
+    fs::remove(path + ".verifyZ");
+    {
+        GameSession session(false, path, {true, true});
+        ASSERT_TRUE(session.start());
+        EXPECT_FALSE(session.playingUnchecked());
+        EXPECT_NO_THROW(session.playRound());
+        session.end();
+    }
+    // It really is checked: a changed position fails.
+    const std::string text = readFile(path + ".verify");
+    writeFile(path + ".verify", text.substr(0, 2) + "9" + text.substr(3));
+    EXPECT_EQ(thrownBy([&] { play_the_game(false, path, {true, true}); }).rfind("Assertion failed: '", 0), 0u);
 }
 
 // A replays folder that takes no new file: the round is played unrecorded,

@@ -1,18 +1,40 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "session/round_recording.h"
 #include "session/verify_text.h"
+#include "support/file_size_limit.h"
 #include "support/log_capture.h"
-#include "support/read_only_folder.h"
 #include "support/temp_folder.h"
+#include "support/unprivileged_user.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+
+// Bytes that do not compress: their compressed copy is larger than they are.
+std::string incompressible(std::size_t size)
+{
+    std::mt19937 bits(7);
+    std::string bytes(size, '\0');
+    for (char& byte : bytes)
+        byte = char(bits());
+    return bytes;
+}
+
+// The folder that `lockFolder` takes the write permission from, at the moment
+// a write meets the file size limit.
+std::string lockedFolder;
+void lockFolder(int)
+{
+    chmod(lockedFolder.c_str(), 0555);
+}
 
 class RecordingFiles : public ::testing::Test {
 protected:
@@ -74,63 +96,75 @@ TEST_F(RecordingFiles, ARecordingWithEitherFileNotWholeIsRemoved)
     EXPECT_TRUE(left().empty());
 }
 
-// Only the compressed copy failing (a disk that fills while it is written, a
-// device in its place) loses nothing of the round: that copy goes, the replay
-// and its plain text stay to be played and checked, and the reason is logged.
+// Only the compressed copy failing (a disk that fills while it is written)
+// loses nothing of the round: that copy goes, the replay and its plain text
+// stay to be played and checked, and the reason is logged.
 TEST_F(RecordingFiles, ACompressedCopyThatFailsLeavesTheReplayWithItsPlainText)
 {
-    const struct {
-        const char* device;
-        std::string reason;
-    } devices[] = {
-        {"/dev/full", "Error: the compressed verify text " + path + ".verifyZ could not be written"},
-        {"/dev/null", "Error: the compressed verify text " + path +
-                          ".verifyZ could not be read back: it is not a regular file"},
-        {"/dev/zero", "Error: the compressed verify text " + path +
-                          ".verifyZ could not be read back: it is not a regular file"},
-    };
-    for (const auto& device : devices) {
-        SCOPED_TRACE(device.device);
+    const std::string text = incompressible(4096);
+    {
+        RoundRecording recording(path);
+        recording.replay() << "frames";
+        recording.verify() << text;
+        // The plain text, with its END, just fits; its larger compressed copy does not.
+        FileSizeLimit limit(text.size() + 4);
+        LogCapture log;
+        bool saved = false;
+        EXPECT_NO_THROW(saved = recording.finish());
+        EXPECT_TRUE(saved);
+        EXPECT_TRUE(logged(log, "Error: the compressed verify text " + path + ".verifyZ could not be written"));
+        EXPECT_TRUE(logged(log, "Keeping the plain verify text " + path + ".verify"));
+    }
+    EXPECT_EQ(left(), (std::vector<std::string>{"3.1.1.2.replay", "3.1.1.2.replay.verify"}));
+    EXPECT_EQ(readFile(path + ".verify"), text + "END\n");
+}
+
+// A round called saved always plays: whatever stands under the compressed
+// copy's name is never written through, and would be read before the plain
+// text, so the round is not saved. A recording removes only the files it
+// made; whatever was put under their names (a link is itself, not the file it
+// points to) is left, and the log says why.
+TEST_F(RecordingFiles, ARecordingIsSavedOnlyWhenItPlaysAndRemovesOnlyWhatItMade)
+{
+    const std::string compressedPath = path + ".verifyZ";
+    for (const std::string madeThere : {"a folder", "/dev/null", "nowhere"}) {
+        SCOPED_TRACE(madeThere);
         {
             RoundRecording recording(path);
             recording.replay() << "frames";
             recording.verify() << "0\n";
-            fs::create_symlink(device.device, path + ".verifyZ");
+            // During the round: a folder, a link to a device, a link to nowhere.
+            if (madeThere == "a folder")
+                fs::create_directory(compressedPath);
+            else
+                fs::create_symlink(madeThere, compressedPath);
             LogCapture log;
-            bool saved = false;
-            EXPECT_NO_THROW(saved = recording.finish());
-            EXPECT_TRUE(saved);
-            EXPECT_TRUE(logged(log, device.reason));
-            EXPECT_TRUE(logged(log, "Keeping the plain verify text " + path + ".verify"));
+            EXPECT_FALSE(recording.finish());
+            EXPECT_TRUE(logged(log, "Error: the compressed verify text " + compressedPath +
+                                        " is still there, so the plain verify text cannot take its place"));
+            EXPECT_TRUE(logged(log, "Leaving " + compressedPath + ": it is not a file this recording made"));
+            EXPECT_FALSE(anyLineStartsWith(log.lines(), "Keeping "));
         }
-        EXPECT_EQ(left(), (std::vector<std::string>{"3.1.1.2.replay", "3.1.1.2.replay.verify"}));
-        EXPECT_EQ(readFile(path + ".verify"), "0\nEND\n");
-        EXPECT_TRUE(fs::exists(device.device));
-        for (const char* suffix : {"", ".verify"})
-            fs::remove(path + suffix);
+        EXPECT_EQ(left(), std::vector<std::string>{"3.1.1.2.replay.verifyZ"});
+        fs::remove(compressedPath);
     }
-}
 
-// A round called saved always plays: a bad compressed copy that stays under
-// its name would be read before the plain text, so the round is not saved.
-// A recording that is not saved removes only the files it made; whatever
-// was put under their names is left, and the log says why.
-TEST_F(RecordingFiles, ARecordingIsSavedOnlyWhenItPlaysAndRemovesOnlyWhatItMade)
-{
-    const std::string compressedPath = path + ".verifyZ";
+    // The text moved aside and a link to it put in its place: the text is
+    // whole, but the link is not the file made.
     {
         RoundRecording recording(path);
         recording.replay() << "frames";
         recording.verify() << "0\n";
-        fs::create_directory(compressedPath);   // made during the round
+        fs::rename(path + ".verify", path + ".moved");
+        fs::create_symlink("3.1.1.2.replay.moved", path + ".verify");
         LogCapture log;
-        EXPECT_FALSE(recording.finish());
-        EXPECT_TRUE(logged(log, "Error: the compressed verify text " + compressedPath +
-                                    " is still there, so the plain verify text cannot take its place"));
-        EXPECT_TRUE(logged(log, "Leaving " + compressedPath + ": it is not a file this recording made"));
+        EXPECT_TRUE(recording.finish());
+        EXPECT_TRUE(logged(log, "Leaving " + path + ".verify: it is not a file this recording made"));
     }
-    EXPECT_EQ(left(), std::vector<std::string>{"3.1.1.2.replay.verifyZ"});
-    fs::remove(compressedPath);
+    EXPECT_TRUE(fs::is_symlink(path + ".verify"));
+    EXPECT_EQ(readFile(path + ".moved"), "0\nEND\n");
+    for (const char* suffix : {"", ".verify", ".verifyZ", ".moved"})
+        fs::remove(path + suffix);
 
     {
         RoundRecording recording(path);
@@ -178,30 +212,87 @@ TEST_F(RecordingFiles, ARecordingThatCannotBeCreatedLeavesNothing)
             RoundRecording recording(path);
             EXPECT_FALSE(recording.created());
         }
-        EXPECT_TRUE(logged(log, "Error: the verify text " + path + ".verify could not be created: Is a directory"));
+        EXPECT_TRUE(logged(log, "Error: the verify text " + path + ".verify could not be created: File exists"));
         EXPECT_FALSE(logged(log, "Removing unfinished replay " + path));
     }
     EXPECT_EQ(left(), std::vector<std::string>{"3.1.1.2.replay.verify"});
 }
 
-// A file that cannot be removed is named with the reason, never reported
-// gone. A bad compressed copy that cannot be removed would be read before
-// the plain text: that round is not saved either.
+// Another copy of the game may take the chosen name before the recording
+// makes it, whether the replay's or its text's: what stands there is never
+// written through, what was made goes, and the next name is taken. With every
+// name taken, the round goes unrecorded after so many tries.
+TEST_F(RecordingFiles, ANameTakenBeforeItIsMadeGivesWayToTheNext)
+{
+    const auto name = [&](int number) { return (folder.path() / (std::to_string(number) + ".1.1.2.replay")).string(); };
+    writeFile(name(3), "another copy's replay");
+    writeFile(name(4) + ".verify", "another copy's text\n");
+    int next = 3;
+    LogCapture log;
+    std::unique_ptr<RoundRecording> recording = createRoundRecording([&] { return name(next++); });
+    ASSERT_TRUE(recording->created());
+    EXPECT_EQ(recording->path(), name(5));
+    for (int taken : {3, 4})
+        EXPECT_TRUE(logged(log, "The name " + name(taken) + " was taken meanwhile: taking the next free number"));
+    recording.reset();
+    EXPECT_EQ(left(), (std::vector<std::string>{"3.1.1.2.replay", "4.1.1.2.replay.verify"}));
+    EXPECT_EQ(readFile(name(3)), "another copy's replay");
+    EXPECT_EQ(readFile(name(4) + ".verify"), "another copy's text\n");
+
+    int tries = 0;
+    recording = createRoundRecording([&] {
+        ++tries;
+        return name(3);
+    });
+    EXPECT_FALSE(recording->created());
+    EXPECT_EQ(tries, recordingNameTries);
+    EXPECT_TRUE(logged(log, "Error: the replay " + name(3) + " could not be created: File exists"));
+    EXPECT_EQ(readFile(name(3)), "another copy's replay");
+}
+
+// A file that cannot be removed, or even looked at, is named with the reason:
+// it is never reported gone, nor called another's.
 TEST_F(RecordingFiles, ARemovalThatFailsIsLoggedWithItsReason)
 {
-    RoundRecording recording(path);
-    recording.replay() << "frames";
-    recording.verify() << "0\n";
-    fs::create_symlink("/dev/null", path + ".verifyZ");
-    LogCapture log;
     {
-        ReadOnlyFolder readOnly(folder.path(), folder.path());
-        EXPECT_FALSE(recording.finish());
+        UnprivilegedUser user(folder.path(), folder.path(), true);
+        LogCapture log;
+        {
+            RoundRecording recording(path);
+            // The folder loses its search permission during the round.
+            fs::permissions(folder.path(), fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
+                            fs::perm_options::remove);
+        }
+        EXPECT_TRUE(logged(log, "Removing unfinished replay " + path));
+        for (const char* suffix : {"", ".verify"})
+            EXPECT_TRUE(logged(log, "Error: could not remove " + path + suffix + ": Permission denied")) << suffix;
+        EXPECT_FALSE(anyLineStartsWith(log.lines(), "Leaving "));
     }
-    EXPECT_TRUE(logged(log, "Removing incomplete replay " + path));
-    for (const char* suffix : {"", ".verify", ".verifyZ"})
-        EXPECT_TRUE(logged(log, "Error: could not remove " + path + suffix + ": Permission denied")) << suffix;
-    EXPECT_FALSE(anyLineStartsWith(log.lines(), "Leaving "));
+    EXPECT_EQ(left(), (std::vector<std::string>{"3.1.1.2.replay", "3.1.1.2.replay.verify"}));
+    for (const char* suffix : {"", ".verify"})
+        fs::remove(path + suffix);
+
+    // A compressed copy cut short by the file size limit, in a folder that
+    // takes no removal from that moment: the bad copy stays, and the round is
+    // not saved.
+    const std::string text = incompressible(4096);
+    {
+        UnprivilegedUser user(folder.path(), folder.path(), true);
+        RoundRecording recording(path);
+        recording.replay() << "frames";
+        recording.verify() << text;
+        LogCapture log;
+        lockedFolder = folder.str();
+        {
+            FileSizeLimit limit(text.size() + 4, lockFolder);
+            EXPECT_FALSE(recording.finish());
+        }
+        EXPECT_TRUE(logged(log, "Error: the compressed verify text " + path + ".verifyZ could not be written"));
+        EXPECT_TRUE(logged(log, "Removing incomplete replay " + path));
+        for (const char* suffix : {"", ".verify", ".verifyZ"})
+            EXPECT_TRUE(logged(log, "Error: could not remove " + path + suffix + ": Permission denied")) << suffix;
+        EXPECT_FALSE(anyLineStartsWith(log.lines(), "Leaving "));
+    }
     EXPECT_EQ(left(), (std::vector<std::string>{"3.1.1.2.replay", "3.1.1.2.replay.verify", "3.1.1.2.replay.verifyZ"}));
 }
 

@@ -6,6 +6,8 @@
 #include <functional>
 #include <sstream>
 
+#include "platform/new_file_stream.h"
+#include "session/made_files.h"
 #include "session/verify_text.h"
 #include "support/checks.h"
 #include "support/log_capture.h"
@@ -95,15 +97,28 @@ class VerifyFiles : public ::testing::Test {
 protected:
     TempFolder folder;
     std::string replay = (folder.path() / "0.1.1.2.replay").string();
+    MadeFiles made;
+
+    // A new file under `path`, made as a recording makes its files.
+    std::unique_ptr<platform::NewFileStream> create(const std::string& path)
+    {
+        auto stream = std::make_unique<platform::NewFileStream>();
+        made.create(*stream, path);
+        return stream;
+    }
+    void writeMade(const std::string& path, const std::string& bytes)
+    {
+        *create(path) << bytes;
+    }
 };
 
 TEST_F(VerifyFiles, FinishingKeepsOnlyTheCompressedTextWhichReadsBack)
 {
     {
-        std::ofstream plain(replay + ".verify");
-        plain << "0" << std::endl << "32" << std::endl << "64" << std::endl;
+        auto plain = create(replay + ".verify");
+        *plain << "0" << std::endl << "32" << std::endl << "64" << std::endl;
         LogCapture log;
-        EXPECT_EQ(finishVerifyText(replay, plain), VerifyTextKept::Compressed);
+        EXPECT_EQ(finishVerifyText(replay, *plain, made), VerifyTextKept::Compressed);
         EXPECT_EQ(log.lines(), (std::vector<std::string>{
                                    "Save compressed verify file", "Compressing", "Done",
                                    "Test decompressed replay against original verify text",
@@ -119,17 +134,17 @@ TEST_F(VerifyFiles, FinishingKeepsOnlyTheCompressedTextWhichReadsBack)
     EXPECT_EQ(text.str(), "0\n32\n64\nEND\n");
 
     // An empty round still ends with END.
-    std::ofstream empty(replay + ".verify");
-    finishVerifyText(replay, empty);
+    std::filesystem::remove(replay + ".verifyZ");
+    finishVerifyText(replay, *create(replay + ".verify"), made);
     EXPECT_EQ(decompress(readFile(replay + ".verifyZ")), "END\n");
 }
 
 TEST_F(VerifyFiles, AVerifyTextThatCouldNotBeWrittenLeavesNoCompressedCompanion)
 {
     const std::string elsewhere = (folder.path() / "missing" / "0.1.1.2.replay").string();
-    std::ofstream plain(elsewhere + ".verify");
+    auto plain = create(elsewhere + ".verify");
     LogCapture log;
-    EXPECT_EQ(finishVerifyText(elsewhere, plain), VerifyTextKept::None);
+    EXPECT_EQ(finishVerifyText(elsewhere, *plain, made), VerifyTextKept::None);
     EXPECT_FALSE(std::filesystem::exists(elsewhere + ".verifyZ"));
     EXPECT_EQ(log.lines(), (std::vector<std::string>{"Error: the verify text " + elsewhere +
                                                      ".verify could not be written"}));
@@ -166,10 +181,10 @@ TEST_F(VerifyFiles, APlainTextThatIsNotTheOneWrittenIsNotCompressed)
 {
     const std::string plainPath = replay + ".verify";
     auto finishReplaced = [&](const std::function<void()>& replace) {
-        std::ofstream plain(plainPath);
-        plain << "0" << std::endl << "32" << std::endl << "64" << std::endl;
+        auto plain = create(plainPath);
+        *plain << "0" << std::endl << "32" << std::endl << "64" << std::endl;
         replace();
-        return finishVerifyText(replay, plain);
+        return finishVerifyText(replay, *plain, made);
     };
     {
         LogCapture log;
@@ -202,9 +217,10 @@ TEST_F(VerifyFiles, ACompressedCopyThatDoesNotReadBackIsRemoved)
 {
     const std::string compressedPath = replay + ".verifyZ";
     const std::string text = "0\n32\n64\nEND\n";
-    writeFile(compressedPath, compress(text, -1));
-    EXPECT_TRUE(checkCompressedCopy(compressedPath, text));
+    writeMade(compressedPath, compress(text, -1));
+    EXPECT_TRUE(checkCompressedCopy(compressedPath, text, made));
     EXPECT_TRUE(std::filesystem::exists(compressedPath));
+    std::filesystem::remove(compressedPath);
 
     const struct {
         std::string stored;
@@ -216,9 +232,9 @@ TEST_F(VerifyFiles, ACompressedCopyThatDoesNotReadBackIsRemoved)
     };
     for (const auto& failure : failures) {
         SCOPED_TRACE(failure.reason);
-        writeFile(compressedPath, failure.stored);
+        writeMade(compressedPath, failure.stored);
         LogCapture log;
-        EXPECT_FALSE(checkCompressedCopy(compressedPath, text));
+        EXPECT_FALSE(checkCompressedCopy(compressedPath, text, made));
         EXPECT_EQ(log.lines(), (std::vector<std::string>{"Error: the compressed verify text " + compressedPath +
                                                          " could not be read back: " + failure.reason}));
         EXPECT_FALSE(std::filesystem::exists(compressedPath));
@@ -226,10 +242,10 @@ TEST_F(VerifyFiles, ACompressedCopyThatDoesNotReadBackIsRemoved)
 
     // Read back as playing reads it: larger than the decompressor takes in is
     // refused on its size, before any of it is read (sparse: no disk is spent).
-    std::ofstream(compressedPath).close();
+    writeMade(compressedPath, "");
     std::filesystem::resize_file(compressedPath, Decompressor::defaultLimit / 2 + 1);
     LogCapture log;
-    EXPECT_FALSE(checkCompressedCopy(compressedPath, text));
+    EXPECT_FALSE(checkCompressedCopy(compressedPath, text, made));
     EXPECT_EQ(log.lines(), (std::vector<std::string>{"Error: the compressed verify text " + compressedPath +
                                                      " could not be read back: it is larger than 500000000 bytes"}));
 }

@@ -1,41 +1,10 @@
 #include "support/read_only_folder.h"
 
-#include <unistd.h>
-
-#include <exception>
-#include <stdexcept>
-
 namespace fs = std::filesystem;
-
-namespace {
-
-// The user nobody's number; no account needs to exist for it.
-constexpr uid_t unprivilegedUser = 65534;
-
-}
 
 ReadOnlyFolder::ReadOnlyFolder(fs::path folder, const fs::path& openFrom) : folder_(std::move(folder))
 {
     fs::permissions(folder_, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
-    if (geteuid() != 0)
-        return;
-    const fs::perms enter =
-        fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
-    for (fs::path p = folder_; !p.empty(); p = p.parent_path()) {
-        fs::permissions(p, enter, fs::perm_options::add);
-        if (p == openFrom || p == p.parent_path())
-            break;
-    }
-    if (seteuid(unprivilegedUser) != 0)
-        throw std::runtime_error("cannot take an unprivileged user");
-    unprivileged_ = true;
-}
-
-ReadOnlyFolder::~ReadOnlyFolder()
-{
-    if (unprivileged_ && seteuid(0) != 0)
-        std::terminate();
-    std::error_code ignored;
-    fs::permissions(folder_, fs::perms::owner_write, fs::perm_options::add, ignored);
+    user_.emplace(folder_, openFrom, false);
 }

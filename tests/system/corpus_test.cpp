@@ -287,4 +287,75 @@ TEST_F(Corpus, OnlyRecordingsThatWereSavedAndCopiedAreVerified)
         << blocked.output;
 }
 
+
+// Two copies of the game recording into one replays folder at once, beside
+// the older replays of a well-used folder: each takes names of its own, and
+// every round either calls saved stays whole and verifies (each copy verifies
+// its corpus copies, which the files left in the folder must equal).
+TEST_F(Corpus, TwoCopiesRecordingIntoOneFolderKeepEveryRound)
+{
+    TempFolder home;
+    const fs::path replays = home.path() / "tamwick" / "replays";
+    fs::create_directories(replays);
+    constexpr int older = 500;
+    for (int n = 0; n < older; ++n)
+        writeFile(replays / (std::to_string(n) + ".1.1.2.replay"), "an older round " + std::to_string(n));
+
+    constexpr int cases = 30;
+    TempFolder corpora[2];
+    std::vector<std::future<ProgramResult>> running;
+    for (int copy = 0; copy < 2; ++copy) {
+        std::vector<std::string> args{"record", corpora[copy].str()};
+        for (int c = 1; c <= cases; ++c)
+            args.push_back("0,2,1,60,30,1," + std::to_string(copy * 100 + c));
+        running.push_back(std::async(std::launch::async, [args, &home] {
+            return runHarness(args, home.str(), std::chrono::seconds(60));
+        }));
+    }
+    // A recording as the replay's bytes and its verify text.
+    auto recording = [](const fs::path& replay) {
+        const std::string compressed = replay.string() + ".verifyZ";
+        const std::string text = fs::exists(compressed) ? decompress(readFile(compressed))
+                                 : fs::exists(replay.string() + ".verify") ? readFile(replay.string() + ".verify")
+                                                                         : "no verify text";
+        return readFile(replay) + "\n" + text;
+    };
+    std::set<std::string> names[2];
+    std::multiset<std::string> saved;
+    for (int copy = 0; copy < 2; ++copy) {
+        ProgramResult result = running[copy].get();
+        ASSERT_FALSE(result.timedOut);
+        EXPECT_EQ(result.exitStatus, 0) << result.output;
+        EXPECT_EQ(outputLines(result.output, "VERIFIED ").size(), std::size_t(cases)) << result.output;
+        for (const std::string& line : outputLines(result.output, "RECORDED ")) {
+            std::istringstream words(line);
+            std::string word, text, path;
+            words >> word >> text >> path;
+            names[copy].insert(path);
+        }
+        EXPECT_EQ(names[copy].size(), std::size_t(cases)) << result.output;
+        // Each round was recorded twice, the second time to compare.
+        for (const auto& entry : fs::directory_iterator(corpora[copy].path()))
+            if (entry.path().extension() == ".replay")
+                saved.insert({recording(entry.path()), recording(entry.path())});
+    }
+    std::vector<std::string> recordedByBoth;
+    std::set_intersection(names[0].begin(), names[0].end(), names[1].begin(), names[1].end(),
+                          std::back_inserter(recordedByBoth));
+    EXPECT_TRUE(recordedByBoth.empty());
+
+    std::multiset<std::string> left;
+    for (const auto& entry : fs::directory_iterator(replays)) {
+        if (entry.path().extension() != ".replay")
+            continue;
+        const int number = std::stoi(entry.path().filename().string());
+        if (number < older)
+            EXPECT_EQ(readFile(entry.path()), "an older round " + std::to_string(number));
+        else
+            left.insert(recording(entry.path()));
+    }
+    EXPECT_EQ(left.size(), saved.size());
+    EXPECT_TRUE(left == saved);
+}
+
 }
