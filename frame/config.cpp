@@ -51,21 +51,22 @@ bool saveConfig()
             configPath.c_str());
         return false;
     }
-    // The new file is written and flushed under a temporary name, then renamed
-    // over the old one: a crash leaves one whole file or the other.
-    const std::string temporary = configPath + ".tmp";
-    const std::string failure = platform::writeNewFileDurably(
-        temporary, [](ALLEGRO_FILE* file) { return al_save_config_file_f(file, config); });
-    if (!failure.empty()) {
-        log("Could not save configuration file %s: %s\n", temporary.c_str(), failure.c_str());
+    // The new file is written and flushed under a temporary name of this save's
+    // own, then renamed over the old one: a crash leaves one whole file or the
+    // other, and two copies of the game saving at once never touch each other's
+    // unfinished file, so the name always holds one whole save.
+    const platform::TemporaryFile temporary = platform::writeTemporaryFileDurably(
+        configPath, [](ALLEGRO_FILE* file) { return al_save_config_file_f(file, config); });
+    if (!temporary.failure.empty()) {
+        log("Could not save configuration file %s: %s\n", temporary.name.c_str(), temporary.failure.c_str());
         return false;
     }
     std::error_code error;
-    std::filesystem::rename(temporary, configPath, error);
+    std::filesystem::rename(temporary.name, configPath, error);
     if (error) {
         log("Could not replace configuration file %s: %s\n", configPath.c_str(),
             error.message().c_str());
-        std::filesystem::remove(temporary, error);
+        std::filesystem::remove(temporary.name, error);
         return false;
     }
     const std::string folder = std::filesystem::path(configPath).parent_path().string();

@@ -131,7 +131,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    std::filesystem::remove(configPath + ".tmp");
     writeFileBytes(data, size);
     const std::string original = fileBytes();
 

@@ -178,24 +178,45 @@ TEST_F(ConfigFileTest, SavesFlushTheNewFileBeforeItReplacesTheOld)
     openConfigFile();
     syncedPaths.clear();
     setConfigInt("lootbox", "lootboxPoints", 40);
-    // The data under the temporary name reached the disk, then the rename did.
-    EXPECT_EQ(syncedPaths, (std::vector<std::string>{configPath + ".tmp", home.dataFolder().string()}));
+    // The data under the save's own temporary name beside the file reached the
+    // disk, then the rename did.
+    ASSERT_EQ(syncedPaths.size(), 2u);
+    EXPECT_EQ(syncedPaths[0].rfind(configPath + ".", 0), 0u) << syncedPaths[0];
+    EXPECT_EQ(fs::path(syncedPaths[0]).extension(), ".tmp");
+    EXPECT_FALSE(fs::exists(syncedPaths[0]));
+    EXPECT_EQ(syncedPaths[1], home.dataFolder().string());
     EXPECT_NE(readFile(path()).find("lootboxPoints=40\n"), std::string::npos);
 }
 
 TEST_F(ConfigFileTest, AStaleTemporaryFileFromAKilledRunIsHarmless)
 {
     openConfigFile();
-    const fs::path temporary = configPath + ".tmp";
-    for (auto leave : std::vector<std::function<void()>>{
-             [&] { writeFile(temporary, "[video]\nwidth=half written"); },
-             [&] { fs::create_symlink(home.folder().path() / "elsewhere", temporary); }}) {
-        leave();
+    for (auto leave : std::vector<std::function<void(const fs::path&)>>{
+             [&](const fs::path& p) { writeFile(p, "[video]\nwidth=half written"); },
+             [&](const fs::path& p) { fs::create_symlink(home.folder().path() / "elsewhere", p); }}) {
+        // A save's temporary name, seen as it is flushed, gives the names the
+        // next save tries. Whatever stands under them, or under an older run's
+        // name, may be another copy's unfinished file: it is passed over, never
+        // written through or removed.
+        syncedPaths.clear();
+        setConfigInt("video", "width", 800);
+        ASSERT_FALSE(syncedPaths.empty());
+        const std::string stem = syncedPaths[0].substr(0, syncedPaths[0].rfind('-') + 1);
+        const int count = std::stoi(syncedPaths[0].substr(stem.size()));
+        std::vector<fs::path> temporaries = {configPath + ".tmp"};
+        for (int next = count + 1; next <= count + 3; ++next)
+            temporaries.push_back(stem + std::to_string(next) + ".tmp");
+        for (const fs::path& temporary : temporaries)
+            leave(temporary);
+        const std::string before = snapshot(temporaries.back());
+
         setConfigInt("video", "width", 1024);
         EXPECT_NE(readFile(path()).find("width=1024\n"), std::string::npos);
-        EXPECT_FALSE(fs::exists(temporary));
+        for (const fs::path& temporary : temporaries) {
+            EXPECT_EQ(snapshot(temporary), before) << temporary;
+            fs::remove(temporary);
+        }
         EXPECT_FALSE(fs::exists(home.folder().path() / "elsewhere"));
-        fs::remove(temporary);
     }
 }
 

@@ -1,10 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
 #include "frame/accessibility_settings.h"
 #include "frame/config.h"
 #include "frame/config_option.h"
 #include "frame/settings.h"
 #include "support/allegro_environment.h"
+#include "support/read_only_folder.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -115,15 +122,92 @@ TEST_F(ConfigTest, AFailedSaveLeavesTheOldFileWhole)
 {
     load("[video]\nwidth=800\n");
     std::string before = fileText();
-    // The temporary file cannot be written when a folder stands in its place.
-    std::filesystem::create_directory(configPath + ".tmp");
+    const auto mode = std::filesystem::status(configPath).permissions();
     al_set_config_value(config, "video", "width", "1024");
-    EXPECT_FALSE(saveConfig());
-    EXPECT_EQ(fileText(), before);
-
-    std::filesystem::remove(configPath + ".tmp");
+    {
+        // No temporary file can be made in a folder that cannot be written.
+        ReadOnlyFolder readOnly(home.dataFolder(), home.folder().path());
+        EXPECT_FALSE(saveConfig());
+        EXPECT_EQ(fileText(), before);
+    }
     EXPECT_TRUE(saveConfig());
     EXPECT_NE(fileText().find("width=1024"), std::string::npos);
+    // A new file's mode, as the test made the old one: 0666 less the umask,
+    // never a private temporary file's.
+    EXPECT_EQ(std::filesystem::status(configPath).permissions(), mode);
+}
+
+// Two copies of the game saving one settings file at once, as two windows
+// left open would: a reader never finds anything but one whole save under the
+// name, and no copy's save fails or leaves a file behind.
+TEST_F(ConfigTest, TwoCopiesSavingAtOnceLeaveOneWholeSaveUnderTheName)
+{
+    constexpr int keys = 40;
+    constexpr int saves = 300;
+    const auto fill = [](const std::string& value) {
+        for (int k = 0; k < keys; ++k)
+            al_set_config_value(config, "keys", ("key" + std::to_string(k)).c_str(), value.c_str());
+    };
+    // The save whose value every key holds, or empty when a key is missing or
+    // two disagree.
+    const auto wholeSave = [](ALLEGRO_CONFIG* read) {
+        const char* first = read ? al_get_config_value(read, "keys", "key0") : nullptr;
+        for (int k = 1; first && k < keys; ++k) {
+            const char* value = al_get_config_value(read, "keys", ("key" + std::to_string(k)).c_str());
+            if (!value || std::string(value) != first)
+                first = nullptr;
+        }
+        const std::string save = first ? first : "";
+        if (read)
+            al_destroy_config(read);
+        return save;
+    };
+    load("");
+    fill("before");
+    ASSERT_TRUE(saveConfig());
+
+    // Each writer is a process of its own with its own copy of the settings;
+    // its exit status says whether every save succeeded.
+    std::vector<pid_t> writers;
+    for (int writer : {1, 2}) {
+        const pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            bool saved = true;
+            for (int i = 0; i < saves; ++i) {
+                fill("writer " + std::to_string(writer) + " save " + std::to_string(i));
+                saved = saveConfig() && saved;
+            }
+            _exit(saved ? 0 : 1);
+        }
+        writers.push_back(pid);
+    }
+    int reads = 0;
+    int torn = 0;
+    std::vector<int> statuses;
+    while (statuses.size() < writers.size()) {
+        ++reads;
+        if (wholeSave(al_load_config_file(configPath.c_str())).empty())
+            ++torn;
+        for (pid_t& pid : writers) {
+            int status = 0;
+            if (pid > 0 && waitpid(pid, &status, WNOHANG) == pid) {
+                statuses.push_back(status);
+                pid = 0;
+            }
+        }
+    }
+    EXPECT_EQ(torn, 0) << "of " << reads << " reads";
+    for (int status : statuses)
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    const std::string last = wholeSave(al_load_config_file(configPath.c_str()));
+    EXPECT_TRUE(last == "writer 1 save " + std::to_string(saves - 1) ||
+                last == "writer 2 save " + std::to_string(saves - 1)) << last;
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(home.dataFolder()))
+        if (entry.path() != configPath)
+            left.push_back(entry.path().filename().string());
+    EXPECT_EQ(left, std::vector<std::string>{});
 }
 
 }

@@ -154,13 +154,19 @@ TEST_F(VerifyFiles, TheCompressedTextComesFirstThenThePlainOneThenNone)
 {
     EXPECT_EQ(openVerifyInput(replay), nullptr);
     // A text whose last word is not END was never finished.
-    for (const char* unfinished : {"", " \n", "0\n32\n", "0\nSEND\n \n"}) {
+    for (const char* unfinished : {"", " \n", "0\n32\n", "0\nSEND\n \n", "0\nend\n"}) {
         writeFile(replay + ".verify", unfinished);
         EXPECT_EQ(thrownBy([&] { openVerifyInput(replay); }),
                   "Invalid verify file " + replay + ".verify: it does not end with END");
     }
-    writeFile(replay + ".verify", "END");
-    EXPECT_NE(openVerifyInput(replay), nullptr);
+    // END may be followed by blanks of any kind, or by none.
+    for (const char* finished : {"END", "0\nEND\r\n", "0\nEND\f"}) {
+        writeFile(replay + ".verify", finished);
+        bool opened = false;
+        EXPECT_EQ(thrownBy([&] { opened = openVerifyInput(replay) != nullptr; }), "nothing thrown")
+            << testing::PrintToString(finished);
+        EXPECT_TRUE(opened);
+    }
     writeFile(replay + ".verify", "plain\nEND\n");
     std::string word;
     *openVerifyInput(replay) >> word;
