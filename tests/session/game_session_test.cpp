@@ -1,7 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-
-#include <csignal>
 
 #include <algorithm>
 
@@ -23,6 +20,7 @@
 #include "session/session_screens.h"
 #include "session/verify_text.h"
 #include "support/checks.h"
+#include "support/file_size_limit.h"
 #include "support/log_capture.h"
 #include "support/replay_bytes.h"
 #include "support/temp_folder.h"
@@ -353,17 +351,13 @@ TEST_F(Session, AReplayThatCouldNotBeWrittenIsRemovedAndThePlayersAreTold)
         return true;
     };
 
-    // Files may grow only this far: writes past it fail as on a full disk.
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = saved;
-    limited.rlim_cur = 300;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
     LogCapture log;
-    const bool quit = play_the_game(true, "", {});
-    setrlimit(RLIMIT_FSIZE, &saved);
-    signal(SIGXFSZ, previousHandler);
+    bool quit = true;
+    {
+        // Files may grow only this far: writes past it fail as on a full disk.
+        FileSizeLimit limit(300);
+        quit = play_the_game(true, "", {});
+    }
 
     EXPECT_FALSE(quit);
     EXPECT_EQ(messages, (std::vector<std::vector<std::string>>{
