@@ -20,11 +20,14 @@ RGB getConfigColour(const char* section, const char* key, RGB defaultValue);
 void setConfigInt(const char* section, const char* key, int value);
 void setConfigColour(const char* section, const char* key, RGB value);
 
-// Writes `config` to `configPath` through a temporary file in the same folder,
-// flushed to disk and then renamed over the old one, so neither a failed save
-// nor a crash or power cut mid-save loses the old file. A temporary file left
-// by a killed run is simply overwritten. Returns false (and logs why) when the
-// file could not be saved or must not be written.
+// Writes `config` to `configPath` through a temporary file of this save's own,
+// made new in the same folder, flushed to disk and then renamed over the old
+// one, so neither a failed save nor a crash or power cut mid-save loses the old
+// file. A temporary name that anything already holds is passed over, never
+// removed, written or followed; a failed save removes only its own file. A
+// temporary file left by a killed run stays, since it cannot be told from
+// another copy's unfinished save. Returns false (and logs why) when the file
+// could not be saved or must not be written.
 bool saveConfig();
 
 // Whether the key is present in the configuration.

@@ -10,6 +10,31 @@
 
 namespace platform {
 
+namespace {
+
+// Removes the empty file just made at `path` when no stream could be opened on
+// it, but only while the name still stands for that file (known by `made`,
+// its identity when it could be taken, or else by why not): whatever took its
+// place meanwhile is left alone. Empty when it is gone, otherwise why it stays.
+std::string removeUnopened(const std::string& path, const std::optional<FileIdentity>& made,
+                           const std::string& whyUnknown)
+{
+    if (!made)
+        return "; it is left, as " + whyUnknown;
+    const IdentityLook standing = fileIdentity(path);
+    if (standing.state == IdentityLook::State::Missing)
+        return {};
+    if (standing.state == IdentityLook::State::Failed)
+        return "; it is left, as its name could not be looked at: " + standing.reason;
+    if (standing.identity != *made)
+        return "; something else now stands under its name, and is left";
+    if (unlink(path.c_str()) != 0 && errno != ENOENT)
+        return std::string("; it could not be removed: ") + std::strerror(errno);
+    return {};
+}
+
+}
+
 NewFileStream::NewFileStream() : std::ostream(nullptr)
 {
     setstate(std::ios::badbit);
@@ -40,7 +65,7 @@ bool NewFileStream::create(const std::string& path)
     auto buffer = std::make_unique<__gnu_cxx::stdio_filebuf<char>>(fd, std::ios::out | std::ios::binary);
     if (!buffer->is_open()) {
         ::close(fd);
-        failure_ = "no stream could be opened on it";
+        failure_ = "no stream could be opened on it" + removeUnopened(path, identity_, failure_);
         setstate(std::ios::badbit);
         return false;
     }

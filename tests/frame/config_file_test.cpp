@@ -220,6 +220,30 @@ TEST_F(ConfigFileTest, AStaleTemporaryFileFromAKilledRunIsHarmless)
     }
 }
 
+// Each save takes a name of this process's own, one its earlier saves never
+// used: a name used before may be another save's that is still under way.
+TEST_F(ConfigFileTest, EachSaveTakesATemporaryNameOfItsOwn)
+{
+    openConfigFile();
+    const std::string stem = configPath + "." + std::to_string(getpid()) + "-";
+    unsigned long previous = 0;
+    for (int save = 0; save < 3; ++save) {
+        syncedPaths.clear();
+        setConfigInt("video", "width", 800 + save);
+        ASSERT_FALSE(syncedPaths.empty());
+        const std::string& name = syncedPaths[0];
+        ASSERT_EQ(name.rfind(stem, 0), 0u) << name;
+        ASSERT_GT(name.size(), stem.size() + 4) << name;
+        ASSERT_EQ(name.substr(name.size() - 4), ".tmp") << name;
+        const std::string count = name.substr(stem.size(), name.size() - stem.size() - 4);
+        ASSERT_EQ(count.find_first_not_of("0123456789"), std::string::npos) << name;
+        const unsigned long number = std::stoul(count);
+        if (save > 0)
+            EXPECT_GT(number, previous) << name;
+        previous = number;
+    }
+}
+
 TEST(Utf8, WellFormedTextOnly)
 {
     for (std::string good : std::vector<std::string>{"", "plain", "n\xC3\xA4me", "\xE2\x82\xAC", "\xF0\x9F\x98\x80", "\xF4\x8F\xBF\xBF",

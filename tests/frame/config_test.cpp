@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -135,6 +136,38 @@ TEST_F(ConfigTest, AFailedSaveLeavesTheOldFileWhole)
     // A new file's mode, as the test made the old one: 0666 less the umask,
     // never a private temporary file's.
     EXPECT_EQ(std::filesystem::status(configPath).permissions(), mode);
+}
+
+// A save whose rename fails removes its own temporary file and nothing else:
+// the other names beside it may be another copy's unfinished saves.
+TEST_F(ConfigTest, AFailedRenameRemovesOnlyTheSavesOwnTemporaryFile)
+{
+    load("[video]\nwidth=800\n");
+    // The settings' name is a folder that holds something: no file can be
+    // renamed over it, so the save fails at its rename.
+    std::filesystem::remove(configPath);
+    std::filesystem::create_directory(configPath);
+    writeFile(configPath + "/inside", "inside");
+    const std::string own = configPath + "." + std::to_string(getpid()) + "-";
+    const std::string another = configPath + "." + std::to_string(getpid() + 1) + "-";
+    const std::vector<std::string> others = {configPath + ".tmp", another + "0.tmp", another + "1.tmp",
+                                             own + "1000000.tmp"};
+    for (const std::string& other : others)
+        writeFile(other, "another copy's save " + other);
+    const auto names = [&] {
+        std::vector<std::string> found;
+        for (const auto& entry : std::filesystem::directory_iterator(home.dataFolder()))
+            found.push_back(entry.path().string());
+        std::sort(found.begin(), found.end());
+        return found;
+    };
+    const std::vector<std::string> before = names();
+
+    EXPECT_FALSE(saveConfig());
+    EXPECT_EQ(names(), before);
+    for (const std::string& other : others)
+        EXPECT_EQ(readFile(other), "another copy's save " + other);
+    EXPECT_EQ(readFile(configPath + "/inside"), "inside");
 }
 
 // Two copies of the game saving one settings file at once, as two windows
