@@ -3,6 +3,8 @@
 #include <allegro5/allegro_ttf.h>
 #include <stdexcept>
 
+#include "frame/game_files.h"
+
 ALLEGRO_FONT* builtinFont = nullptr;
 ALLEGRO_FONT* font30 = nullptr;
 ALLEGRO_FONT* font24 = nullptr;
@@ -27,7 +29,7 @@ void loadFonts()
     font20 = loadFace(20);
     font64 = loadFace(64);
     if (!builtinFont || !font30 || !font24 || !font20 || !font64)
-        throw std::runtime_error("Error loading fonts!");
+        throw std::runtime_error("Error loading fonts!" + inWorkingFolder());
 }
 
 void destroyFonts()

@@ -11,7 +11,7 @@ extern ALLEGRO_FONT* font64;
 inline constexpr const char* fontFile = "fonts/OCRA.ttf";
 
 // Creates the five fonts (the font and TTF addons must be initialised);
-// throws "Error loading fonts!" when one fails.
+// throws "Error loading fonts! (in <working folder>)" when one fails.
 void loadFonts();
 // Releases the fonts (orderly shutdown).
 void destroyFonts();

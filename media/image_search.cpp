@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "frame/game_files.h"
 #include "frame/log.h"
 
 namespace fs = std::filesystem;
@@ -95,10 +96,10 @@ ALLEGRO_BITMAP* loadImage(const std::vector<std::string>& extensions, const std:
 {
     std::optional<std::string> path = imagesBelowWorkingFolder().find(extensions, name);
     if (!path)
-        throw std::runtime_error("Image not found: " + name);
+        throw std::runtime_error("Image not found: " + name + inWorkingFolder());
     ALLEGRO_BITMAP* bitmap = al_load_bitmap(path->c_str());
     if (!bitmap)
-        throw std::runtime_error("Error loading " + *path);
+        throw std::runtime_error("Error loading " + *path + inWorkingFolder());
     return bitmap;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "frame/game_files.h"
 #include "frame/log.h"
 #include "media/no_music.h"
 #include "media/ogg_music.h"
@@ -17,7 +18,8 @@ std::shared_ptr<Music> streamOrSilence(const std::string& path)
         log("Playing music %s\n", path.c_str());
         return music;
     } catch (const OggMusic::Failure&) {
-        log("Music %s could not be played; continuing without music\n", path.c_str());
+        log("Music %s could not be played; continuing without music%s\n", path.c_str(),
+            inWorkingFolder().c_str());
         return std::make_shared<NoMusic>();
     }
 }

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "frame/game_files.h"
 #include "frame/log.h"
 #include "media/present_shader.h"
 #include "media/render_target.h"
@@ -24,11 +25,13 @@ void setColourUniform(const char* name, const ALLEGRO_COLOR& colour)
 
 std::string shaderFailure(const char* what, const char* file)
 {
+    const std::string shaderLog = al_get_shader_log(recolourShader);
     std::ostringstream s;
-    s << what << al_get_shader_log(recolourShader);
-    // A missing file leaves the shader log empty; name the file instead.
-    if (file && *al_get_shader_log(recolourShader) == '\0')
-        s << file;
+    s << what << shaderLog;
+    // A file that cannot be opened leaves the shader log empty or naming it
+    // (a compile error does neither): name the file and where it was looked for.
+    if (file && (shaderLog.empty() || shaderLog.find(file) != std::string::npos))
+        s << (shaderLog.empty() ? file : "") << inWorkingFolder();
     return s.str();
 }
 

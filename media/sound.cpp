@@ -8,6 +8,7 @@
 
 #include "frame/log.h"
 #include "frame/fatal_error.h"
+#include "frame/game_files.h"
 #include "media/ogg_music.h"
 #include "media/sample_update_thread.h"
 #include "media/sound_instances.h"
@@ -34,10 +35,10 @@ void loadSamples()
         std::string path = "newSound/" + soundNames[id] + ".wav";
         std::error_code error;
         if (!std::filesystem::exists(path, error))
-            fatalError("File not found: " + path);
+            fatalError("File not found: " + path + inWorkingFolder());
         samples[id] = al_load_sample(path.c_str());
         if (!samples[id])
-            fatalError("Error loading " + path);
+            fatalError("Error loading " + path + inWorkingFolder());
     }
 }
 

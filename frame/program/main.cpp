@@ -4,6 +4,7 @@
 
 #include "frame/log.h"
 #include "frame/message_box.h"
+#include "frame/program/program_folder.h"
 #include "frame/program/startup.h"
 #include "game/player.h"
 #include "game/team.h"
@@ -13,9 +14,12 @@
 
 int main(int argc, char** argv)
 {
+    // The game's own files are opened by paths relative to the working folder.
+    const std::string gameFiles = enterProgramFolder();
     openLogFile();
     log("Log file opened\n");
     log("Player: %zu, Team: %zu\n", sizeof(Player), sizeof(Team));
+    logStdString(gameFiles);
 
     int status = 0;
     try {

@@ -85,9 +85,10 @@ TEST_F(ImageSearchTest, LoadingSearchesBelowTheWorkingFolderOnlyAndNamesWhatFail
     image("gfx/Bomb1.png");
     writeFile(tree_.path() / "gfx/Bomb1.tga", "not a picture");
     ScopedWorkingFolder here(tree_.path());
-    EXPECT_EQ(thrownBy([] { loadImage(imageExtensions, "Trophy"); }), "Image not found: Trophy");
+    const std::string in = " (in " + fs::canonical(tree_.path()).string() + ")";
+    EXPECT_EQ(thrownBy([] { loadImage(imageExtensions, "Trophy"); }), "Image not found: Trophy" + in);
     EXPECT_EQ(loadedWidth("Crest"), 8);
-    EXPECT_EQ(thrownBy([] { loadImage(imageExtensions, "Bomb1"); }), "Error loading ./gfx/Bomb1.tga");
+    EXPECT_EQ(thrownBy([] { loadImage(imageExtensions, "Bomb1"); }), "Error loading ./gfx/Bomb1.tga" + in);
 }
 
 TEST_F(ImageSearchTest, UnreadableFolderIsSkipped)
@@ -141,7 +142,8 @@ TEST_F(ImageSearchTest, OutOfRangeSpriteIdsAndMissingSpritesGiveClearErrors)
     image("gfx/ZEV.png");
     image("gfx/Crest.png");
     ScopedWorkingFolder here(tree_.path());
-    EXPECT_EQ(thrownBy([] { loadBitmaps(std::nullopt); }), "Image not found: Trophy");
+    EXPECT_EQ(thrownBy([] { loadBitmaps(std::nullopt); }),
+              "Image not found: Trophy (in " + fs::canonical(tree_.path()).string() + ")");
     // What loaded before the failure stays usable.
     EXPECT_NE(sprites[1], nullptr);
 }

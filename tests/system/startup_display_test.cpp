@@ -11,6 +11,7 @@
 
 #include "support/placeholder_assets.h"
 #include "support/past_first_run.h"
+#include "support/program_copy.h"
 #include "support/program_runner.h"
 #include "support/screen_capture.h"
 #include "support/temp_folder.h"
@@ -37,7 +38,8 @@ bool showsMenu(const fs::path& shot)
     return image.count(0, 320, 1918, 320, band) > 1500 && image.count(0, 300, 1919, 350, text) > 50;
 }
 
-// The generated assets when the run folder has them all, else placeholder assets.
+// The generated assets when the run folder has them all, else placeholder
+// assets with a copy of the program beside them.
 class ProgramFolder {
 public:
     ProgramFolder()
@@ -47,10 +49,12 @@ public:
         } else {
             temp_ = std::make_unique<TempFolder>();
             writePlaceholderRunFolder(temp_->path());
+            copyProgramInto(temp_->path());
             path_ = temp_->path();
         }
     }
     const fs::path& path() const { return path_; }
+    fs::path program() const { return path_ / "tamwick"; }
 
 private:
     std::unique_ptr<TempFolder> temp_;
@@ -68,6 +72,7 @@ TEST(ProgramDisplay, StartsWithSoundAndMusicShowsTheMenuAndShutsDownInOrder)
     const fs::path shot = screenshotFile("startup_menu.png");
     bool menuSeen = false;
     ProgramOptions o;
+    o.program = folder.program();
     o.workingFolder = folder.path();
     o.whileRunning = [&](int pid) {
         if (!waitForWindow())
@@ -106,7 +111,8 @@ TEST(ProgramDisplay, StartsWithSoundAndMusicShowsTheMenuAndShutsDownInOrder)
     // exit status 0 after "Shut down sound" means every sound thread was joined.
     std::vector<std::string> rest = {fs::exists(folder.path() / "music/Zoo.ogg")
                                          ? "Playing music music/Zoo.ogg"
-                                         : "Music music/Zoo.ogg could not be played; continuing without music",
+                                         : "Music music/Zoo.ogg could not be played; continuing without music (in " +
+                                               fs::canonical(folder.path()).string() + ")",
                                      "Title screen ready"};
     rest.insert(rest.end(), shutdownLines.begin(), shutdownLines.end());
     EXPECT_TRUE(containsInOrder(std::vector<std::string>(it, lines.end()), rest)) << result.output;
@@ -119,6 +125,7 @@ TEST(ProgramDisplay, ClosingTheWindowOnTheTitleScreenShutsDownInOrder)
     const fs::path logFile = home.dataFolder() / "tamwick.log";
     bool sent = false;
     ProgramOptions o;
+    o.program = folder.program();
     o.workingFolder = folder.path();
     o.timeout = 30s;
     o.whileRunning = [&](int) {
@@ -156,6 +163,7 @@ TEST(ProgramDisplay, MissingAssetsEndWithAClearErrorAndAnOrderlyShutdown)
         writePlaceholderRunFolder(folder.path());
         c.breakFolder(folder.path());
         ProgramOptions o;
+        o.program = copyProgramInto(folder.path());
         o.workingFolder = folder.path();
         o.timeout = 30s;
         ProgramResult result = runProgram(o);
@@ -164,7 +172,11 @@ TEST(ProgramDisplay, MissingAssetsEndWithAClearErrorAndAnOrderlyShutdown)
         EXPECT_EQ(result.exitStatus, 1) << result.output;
         std::vector<std::string> lines = logLines(readFile(home.dataFolder() / "tamwick.log"));
         EXPECT_TRUE(containsInOrder(lines, {"An exception occurred:"}));
-        EXPECT_TRUE(anyLineStartsWith(lines, c.message)) << result.output;
+        // The message names the folder the file was looked for in.
+        const std::string in = " (in " + fs::canonical(folder.path()).string() + ")";
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+            return line.starts_with(c.message) && line.ends_with(in);
+        })) << result.output;
         EXPECT_TRUE(containsInOrder(lines, shutdownLines)) << result.output;
     }
 }
