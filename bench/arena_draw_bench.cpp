@@ -52,14 +52,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-void (*glFinishProc)() = nullptr;
-
-void finish()
-{
-    if (glFinishProc)
-        glFinishProc();
-}
-
 double millisecondsSince(Clock::time_point start)
 {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -89,7 +81,7 @@ double timed(const std::function<void()>& work)
 {
     const Clock::time_point start = Clock::now();
     work();
-    finish();
+    finishDrawing();
     return millisecondsSince(start);
 }
 
@@ -116,7 +108,7 @@ void measure(const char* name, int width, int height, int frames)
     // Warm: every player's sprite composed, every strip built.
     for (int i = 0; i < 30; ++i)
         game->draw(false);
-    finish();
+    finishDrawing();
     const std::size_t cached = playerSpriteCacheSize();
     resetPlayerSpriteCacheCounts();
 
@@ -195,8 +187,7 @@ int main(int argc, char** argv)
     mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
     const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 300;
     ensureArenaDisplay();
-    glFinishProc = reinterpret_cast<void (*)()>(al_get_opengl_proc_address("glFinish"));
-    if (!glFinishProc)
+    if (!finishDrawing())
         std::printf("glFinish not found: figures show queued work only\n");
     // The game's window fills a 1920 x 1080 desktop; presenting scales onto it.
     setVideoMode(1920, 1080, true, -1);

@@ -1,7 +1,9 @@
 #include "frame/log.h"
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstring>
+#include <filesystem>
 #include <iomanip>
 
 #include "frame/message_box.h"
@@ -10,6 +12,7 @@
 
 int frameCounter = 0;
 FILE* logFile = nullptr;
+std::string logFilePath;
 std::mutex logMutex;
 
 namespace {
@@ -19,10 +22,24 @@ char lineBuffer[logBufferSize];
 
 void openLogFile()
 {
-    std::string path = getUserDataFolder() + "/tamwick.log";
+    logFilePath.clear();
+    std::string folder;
+    try {
+        folder = getUserDataFolder();
+    } catch (const std::filesystem::filesystem_error& error) {
+        const std::string text = "Warning: there is no data folder: " + folderProblem(error) +
+                                 "\nSettings, replays and the log are not kept this time.";
+        showMessageBox(nullptr, "", "", text.c_str(), 0);
+        return;
+    }
+    const std::string path = folder + "/tamwick.log";
     logFile = std::fopen(path.c_str(), "w");
-    if (!logFile)
-        showMessageBox(nullptr, "", "", "Warning: couldn't create log file", 0);
+    if (logFile) {
+        logFilePath = path;
+        return;
+    }
+    const std::string text = "Warning: couldn't create log file " + path + ": " + std::strerror(errno);
+    showMessageBox(nullptr, "", "", text.c_str(), 0);
 }
 
 void closeLogFile()
@@ -33,6 +50,7 @@ void closeLogFile()
     std::fflush(logFile);
     std::fclose(logFile);
     logFile = nullptr;
+    logFilePath.clear();
 }
 
 void log(const char* format, ...)

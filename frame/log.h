@@ -11,13 +11,16 @@
 // The game's frame number; every log line starts with it.
 extern int frameCounter;
 extern FILE* logFile;
+// The path of the open log file; empty when none could be made.
+extern std::string logFilePath;
 extern std::mutex logMutex;
 
 // Size of the message and line buffers; longer texts are cut at this size.
 inline constexpr std::size_t logBufferSize = 20000;
 
 // Opens "tamwick.log" in the user data folder, truncating it. When it cannot be
-// created a warning box is shown and logging goes on to the debug output only.
+// created, or there is no data folder, a warning box says which folder and why,
+// and logging goes on to the debug output only.
 void openLogFile();
 // Flushes and closes the log file; a no-op when none is open.
 void closeLogFile();

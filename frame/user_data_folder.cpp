@@ -1,19 +1,34 @@
 #include "frame/user_data_folder.h"
 
-#include <filesystem>
+#include <optional>
+#include <system_error>
 
-#include "frame/log.h"
 #include "platform/local_app_data.h"
+
+namespace {
+
+const char* const noHomeText =
+    "there is no home folder to keep the game's data in: neither XDG_DATA_HOME nor HOME names one, and the "
+    "account has none";
+
+}
 
 std::string getUserDataFolder()
 {
-    std::string folder = platform::localAppDataFolder() + "/tamwick";
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error)
-        log("Warning: couldn't create user data folder %s: %s\n", folder.c_str(),
-            error.message().c_str());
+    const std::optional<std::string> base = platform::localAppDataFolder();
+    if (!base)
+        throw std::filesystem::filesystem_error(noHomeText,
+                                                std::make_error_code(std::errc::no_such_file_or_directory));
+    std::string folder = *base + "/tamwick";
+    std::filesystem::create_directories(folder);
     return folder;
+}
+
+std::string folderProblem(const std::filesystem::filesystem_error& error)
+{
+    if (error.path1().empty())
+        return noHomeText;
+    return "the folder " + error.path1().string() + " cannot be used: " + error.code().message();
 }
 
 std::string narrowString(const std::wstring& text)

@@ -3,6 +3,8 @@
 #include <allegro5/allegro.h>
 #include <boost/algorithm/string.hpp>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <fmt/format.h>
 #include <optional>
 #include <sstream>
@@ -11,6 +13,7 @@
 #include "frame/log.h"
 #include "frame/profiler.h"
 #include "frame/settings.h"
+#include "frame/user_data_folder.h"
 #include "menus/menu_dialogs.h"
 #include "session/replay_error.h"
 #include "session/replay_folder.h"
@@ -26,6 +29,58 @@ std::string labelOf(const ReplayInfo& info)
     std::ostringstream label;
     formatReplayInfo(label, info);
     return label.str();
+}
+
+// One replay of the list. Listing looks at each file once; its companions and
+// its header are read only when its entry first comes into view or is used, so
+// a folder of thousands of replays opens at once, with the labels it always had.
+class ListedReplay {
+public:
+    explicit ListedReplay(ReplayInfo info) : info_(std::move(info)) {}
+
+    const ReplayInfo& info()
+    {
+        if (!complete_)
+            completeReplayInfo(info_, true);
+        complete_ = true;
+        return info_;
+    }
+    const std::string& label()
+    {
+        if (label_.empty())
+            label_ = labelOf(info());
+        return label_;
+    }
+
+private:
+    ReplayInfo info_;
+    bool complete_ = false;
+    std::string label_;
+};
+
+// The replays of the folder, and the line that says why some or all of them
+// could not be listed (empty when all were): a data folder or replays folder
+// that cannot be made or read leaves the list empty, never the program ended.
+struct ReplaysFound {
+    std::vector<ReplayInfo> replays;
+    std::string problemLine;
+};
+
+ReplaysFound findReplays()
+{
+    ReplayListing listing;
+    try {
+        listing = listReplays();
+    } catch (const std::filesystem::filesystem_error& error) {
+        listing.problem = folderProblem(error);
+    }
+    ReplaysFound found{std::move(listing.replays), {}};
+    if (!listing.problem.empty()) {
+        found.problemLine = (found.replays.empty() ? "No replays: " : "Not every replay could be listed: ") +
+                            listing.problem;
+        logStdString(found.problemLine + "\n");
+    }
+    return found;
 }
 
 void showErrors(const std::vector<std::string>& errors)
@@ -100,7 +155,9 @@ void testAllReplays(MenuContext& context)
     int played = 0;
     int unchecked = 0;
     std::vector<std::string> failures;
-    for (const ReplayInfo& info : getAllReplays(true)) {
+    ReplaysFound found = findReplays();
+    for (ReplayInfo& info : found.replays) {
+        completeReplayInfo(info, true);
         if (!info.errors.empty())
             continue;
         ++played;
@@ -121,9 +178,11 @@ void testAllReplays(MenuContext& context)
     }
     log("Test all replays: %f seconds\n", profiler.stopTimer("testAllReplays"));
     log("Replays tested: %d, failed: %d, played unchecked: %d\n", played, int(failures.size()), unchecked);
-    if (failures.empty() && unchecked == 0)
+    if (failures.empty() && unchecked == 0 && found.problemLine.empty())
         return;
     std::vector<std::string> lines;
+    if (!found.problemLine.empty())
+        lines.push_back(found.problemLine);
     if (!failures.empty()) {
         lines.push_back(fmt::format("{} of {} replays failed:", failures.size(), played));
         const std::size_t shown = std::min(failures.size(), maxFailuresShown);
@@ -146,10 +205,15 @@ std::unique_ptr<TamwickMenu> viewReplaysMenu(MenuContext& context)
     const int x = context.centre - 380;
     if (showReplayTestOptions)
         menu->addAction(x, "Test all replays", [&context] { testAllReplays(context); });
-    for (const ReplayInfo& info : getAllReplays(true)) {
+    ReplaysFound found = findReplays();
+    if (!found.problemLine.empty())
+        menu->addHeading(x, found.problemLine);
+    for (ReplayInfo& info : found.replays) {
+        auto replay = std::make_shared<ListedReplay>(std::move(info));
         menu->addButtonAction(
-            x, labelOf(info), [&context, info](CmdButtonAction&) { playReplay(context, info); },
-            [info](CmdButtonAction& entry) { deleteReplay(entry, info); });
+            x, std::function<std::string()>([replay] { return replay->label(); }),
+            [&context, replay](CmdButtonAction&) { playReplay(context, replay->info()); },
+            [replay](CmdButtonAction& entry) { deleteReplay(entry, replay->info()); });
     }
     context.addBackAt(*menu, x);
     return menu;

@@ -1,6 +1,7 @@
 #include "menus/tamwick_menu.h"
 
 #include <allegro5/allegro.h>
+#include <allegro5/allegro_font.h>
 #include <allegro5/allegro_primitives.h>
 #include <algorithm>
 
@@ -212,14 +213,10 @@ void TamwickMenu::update(int lowestY)
     else if (current.topY + scroll < layout->topY)
         scroll = layout->topY - current.topY;
 
-    moreAbove = moreBelow = false;
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        const int lower = textOf(i).lowerY + scroll;
-        if (lower > lowestY)
-            moreBelow = true;
-        if (lower < layout->topY)
-            moreAbove = true;
-    }
+    // Entries stand in the order they were placed, each below the last, so
+    // the first and the last tell whether any is out of view.
+    moreBelow = textOf(buttons.size() - 1).lowerY + scroll > lowestY;
+    moreAbove = textOf(0).lowerY + scroll < layout->topY;
 
     if (repeatCountdown > 0)
         --repeatCountdown;
@@ -274,8 +271,19 @@ void TamwickMenu::draw(BitmapWrapper& target)
     const int width = target.width();
     const int height = target.height();
     al_set_clipping_rectangle(0, layout->topY, width, height - layout->topY);
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
+    // Only the entries that cross the clipping rectangle are drawn: a list of
+    // thousands costs a frame what a screenful does. An entry's ink lies in its
+    // band and its line of text, give or take a glyph that overhangs its line;
+    // a spacing of slack each way keeps those.
+    const int inkHeight = std::max(entryHeight, font ? al_get_font_line_height(font) : 0);
+    const int slack = std::max(spacing, 0) + inkHeight;
+    const auto firstInView = std::partition_point(buttons.begin(), buttons.end(), [&](const auto& button) {
+        return static_cast<const CmdButtonText&>(*button).topY + scroll + slack < layout->topY;
+    });
+    for (auto i = std::size_t(firstInView - buttons.begin()); i < buttons.size(); ++i) {
         CmdButtonText& entry = textOf(i);
+        if (entry.topY + scroll - slack >= height)
+            break;
         if (int(i) == selected)
             drawFilledRectangle(bitmap, 0, entry.topY + scroll, width - 1, entry.lowerY + scroll,
                                 rgbColour(selectedBand));

@@ -1,7 +1,6 @@
 #include "session/replay_folder.h"
 
 #include <algorithm>
-#include <boost/algorithm/string.hpp>
 #include <fmt/format.h>
 #include <fstream>
 
@@ -10,6 +9,7 @@
 #include "frame/version.h"
 #include "game/replay_data.h"
 #include "platform/file_identity.h"
+#include "platform/file_status.h"
 #include "session/replay_header.h"
 
 namespace fs = std::filesystem;
@@ -21,14 +21,15 @@ const char* const companionExtensions[] = {".verify", ".verifyZ"};
 constexpr int futureVersion = replayOutputVersion + 1;
 
 // The replay number of a file name "N.<version>.replay", or nothing for a file
-// that is not a replay or whose number is not a plain decimal number.
+// that is not a replay or whose number is not a plain decimal number. The name
+// ends in ".replay" exactly when its last "."-separated part is "replay", and
+// the number is its first part.
 std::optional<int> replayNumberOf(const fs::path& path)
 {
-    std::vector<std::string> parts;
-    boost::algorithm::split(parts, path.filename().string(), boost::algorithm::is_any_of("."));
-    if (parts.size() < 2 || parts.back() != "replay")
+    const std::string name = path.filename().string();
+    if (!name.ends_with(".replay"))
         return std::nullopt;
-    const std::string& first = parts.front();
+    const std::string first = name.substr(0, name.find('.'));
     const bool decimal = !first.empty() && first.size() <= 9 &&
                          std::all_of(first.begin(), first.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (!decimal) {
@@ -38,18 +39,33 @@ std::optional<int> replayNumberOf(const fs::path& path)
     return std::stoi(first);
 }
 
-std::uintmax_t sizeWithCompanions(const fs::directory_entry& entry, std::error_code& error)
+// Walks the replays folder and its subfolders, handing `visit` each regular
+// file named as a replay, with its number, until `visit` returns false. Only
+// the type that the folder listing itself gives is looked at (a link is
+// followed). Returns why the walk ended early, or nothing.
+template <typename Visit>
+std::string walkReplayFiles(Visit&& visit)
 {
-    std::uintmax_t size = entry.file_size(error);
-    if (error)
-        return 0;
-    for (const char* extension : companionExtensions) {
-        const fs::path companion = entry.path().string() + extension;
-        std::error_code missing;
-        if (fs::is_regular_file(companion, missing))
-            size += fs::file_size(companion, missing);
+    const std::string folder = getReplaysFolder();
+    std::error_code error;
+    fs::recursive_directory_iterator it(folder, error);
+    // A failure while walking ends the walk; what was found is still listed.
+    for (; !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
+        const fs::directory_entry& entry = *it;
+        std::error_code entryError;
+        if (!entry.is_regular_file(entryError)) {
+            if (!entry.is_directory(entryError))
+                logStdString(fmt::format("Skipping {}: not a regular file\n", entry.path().string()));
+            continue;
+        }
+        const std::optional<int> number = replayNumberOf(entry.path());
+        if (number && !visit(entry, *number))
+            return {};
     }
-    return size;
+    if (!error)
+        return {};
+    logStdString(fmt::format("Error listing replays: {}\n", error.message()));
+    return fmt::format("the folder {} could not be read: {}", folder, error.message());
 }
 
 void readHeader(ReplayInfo& info)
@@ -78,12 +94,14 @@ void readHeader(ReplayInfo& info)
     }
 }
 
-// The numbers of the replays in the folder, without reading them.
+// The highest number of the replays in the folder, from their names alone.
 int highestReplayNumber()
 {
     int highest = -1;
-    for (const ReplayInfo& info : getAllReplays(false))
-        highest = std::max(highest, info.number);
+    walkReplayFiles([&](const fs::directory_entry&, int number) {
+        highest = std::max(highest, number);
+        return true;
+    });
     return highest;
 }
 
@@ -134,44 +152,53 @@ std::string getNewReplayFilename()
     return replayFilename(getNextReplayNumber());
 }
 
-std::vector<ReplayInfo> getAllReplays(bool readHeaders)
+ReplayListing listReplays()
 {
-    std::vector<ReplayInfo> replays;
-    std::error_code error;
-    fs::recursive_directory_iterator it(getReplaysFolder(), error);
-    // A failure while walking ends the walk; what was found is still listed.
-    for (; !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
-        const fs::directory_entry& entry = *it;
-        std::error_code entryError;
-        if (!entry.is_regular_file(entryError)) {
-            if (!entry.is_directory(entryError))
-                logStdString(fmt::format("Skipping {}: not a regular file\n", entry.path().string()));
-            continue;
-        }
-        const std::optional<int> number = replayNumberOf(entry.path());
-        if (!number)
-            continue;
+    ReplayListing listing;
+    std::string entryProblem;
+    const std::string walkProblem = walkReplayFiles([&](const fs::directory_entry& entry, int number) {
         ReplayInfo info;
-        info.number = *number;
+        info.number = number;
         info.path = entry.path().string();
         info.entry = entry;
-        info.totalSize = sizeWithCompanions(entry, entryError);
-        if (!entryError)
-            info.lastWriteTime = entry.last_write_time(entryError);
-        if (entryError) {
-            logStdString(fmt::format("Error reading {}: {}\n", info.path, entryError.message()));
-            break;
+        const platform::FileStatus status = platform::fileStatus(info.path);
+        if (status.state != platform::FileStatus::State::Regular) {
+            const std::string reason = status.state == platform::FileStatus::State::Failed
+                                           ? status.reason
+                                           : "it is no longer a regular file";
+            logStdString(fmt::format("Error reading {}: {}\n", info.path, reason));
+            entryProblem = fmt::format("the file {} could not be read: {}", info.path, reason);
+            return false;
         }
-        if (readHeaders)
-            readHeader(info);
-        replays.push_back(std::move(info));
-    }
-    if (error)
-        logStdString(fmt::format("Error listing replays: {}\n", error.message()));
-    std::stable_sort(replays.begin(), replays.end(), [](const ReplayInfo& a, const ReplayInfo& b) {
+        info.totalSize = status.size;
+        info.lastWriteTime = status.lastWrite;
+        listing.replays.push_back(std::move(info));
+        return true;
+    });
+    listing.problem = entryProblem.empty() ? walkProblem : entryProblem;
+    std::stable_sort(listing.replays.begin(), listing.replays.end(), [](const ReplayInfo& a, const ReplayInfo& b) {
         if (a.lastWriteTime != b.lastWriteTime)
             return a.lastWriteTime > b.lastWriteTime;
         return a.number > b.number;
     });
+    return listing;
+}
+
+void completeReplayInfo(ReplayInfo& info, bool withHeader)
+{
+    for (const char* extension : companionExtensions) {
+        const platform::FileStatus companion = platform::fileStatus(info.path + extension);
+        if (companion.state == platform::FileStatus::State::Regular)
+            info.totalSize += companion.size;
+    }
+    if (withHeader)
+        readHeader(info);
+}
+
+std::vector<ReplayInfo> getAllReplays(bool readHeaders)
+{
+    std::vector<ReplayInfo> replays = listReplays().replays;
+    for (ReplayInfo& info : replays)
+        completeReplayInfo(info, readHeaders);
     return replays;
 }

@@ -7,6 +7,7 @@
 #include <allegro5/allegro_ttf.h>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <stdexcept>
 
 #include "controls/controls_manager.h"
@@ -58,7 +59,14 @@ void installAllegro()
 void loadConfiguration()
 {
     log("Getting config settings\n");
-    configPath = getUserDataFolder() + "/tamwick.cfg";
+    try {
+        configPath = getUserDataFolder() + "/tamwick.cfg";
+    } catch (const std::filesystem::filesystem_error& error) {
+        // The start-up warning has told the player: the settings live in
+        // memory only, and nothing tries to save them.
+        configPath.clear();
+        logStdString("Settings are not kept: there is no data folder: " + folderProblem(error) + "\n");
+    }
     openConfigFile();
 }
 
@@ -99,7 +107,10 @@ void fillDefaultColours()
 
 std::string supportLine()
 {
-    return "Please send " + getUserDataFolder() + "/tamwick.log to " + supportAddress;
+    if (!logFile || logFilePath.empty())
+        return std::string("No log file could be written; please write to ") + supportAddress +
+               " and say what happened";
+    return "Please send " + logFilePath + " to " + supportAddress;
 }
 
 int init(int argc, char** argv)

@@ -90,12 +90,22 @@ TEST_F(LogFileTest, ConcurrentLinesNeverInterleave)
     }
 }
 
-TEST(UserDataFolder, FollowsXdgDataHomeAndIsCreated)
+TEST(UserDataFolder, FollowsXdgDataHomeAndIsCreatedOrSaysWhyNot)
 {
     TempDataHome home;
     std::filesystem::remove_all(home.folder().path());
     EXPECT_EQ(getUserDataFolder(), home.dataFolder().string());
     EXPECT_TRUE(std::filesystem::is_directory(home.dataFolder()));
+
+    // A file where the folder should be: the error names the folder and why.
+    std::filesystem::remove(home.dataFolder());
+    writeFile(home.dataFolder(), "in the way");
+    try {
+        getUserDataFolder();
+        ADD_FAILURE() << "a data folder that cannot be made is no folder";
+    } catch (const std::filesystem::filesystem_error& error) {
+        EXPECT_EQ(folderProblem(error), "the folder " + home.dataFolder().string() + " cannot be used: Not a directory");
+    }
 }
 
 }

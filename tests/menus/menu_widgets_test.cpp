@@ -4,6 +4,9 @@
 #include <allegro5/allegro_font.h>
 #include <allegro5/allegro_primitives.h>
 
+#include <cstring>
+#include <vector>
+
 #include "media/bitmap_wrapper.h"
 #include "menu_fixture.h"
 #include "support/allegro_environment.h"
@@ -28,6 +31,17 @@ protected:
             m->addAction(100, "Entry " + std::to_string(i), [] {});
         return m;
     }
+    // Allegro's built-in font in the layout, for drawing into a memory canvas.
+    void drawWithBuiltinFont()
+    {
+        ensureAllegroSystem();
+        if (!al_is_primitives_addon_initialized())
+            al_init_primitives_addon();
+        if (!al_is_font_addon_initialized())
+            al_init_font_addon();
+        font.reset(al_create_builtin_font());
+        layout.font = font.get();
+    }
     // Holds each key for one update, then waits out the menu's pause.
     void press(TamwickMenu& menu, std::initializer_list<int> keys)
     {
@@ -40,6 +54,7 @@ protected:
     }
 
     TamwickMenuLayoutOptions layout;
+    std::unique_ptr<ALLEGRO_FONT, void (*)(ALLEGRO_FONT*)> font{nullptr, al_destroy_font};
 };
 
 TEST_F(MenuWidgets, AHeldDirectionWaitsRepeatsFasterDownToTwoAndResetsOnRelease)
@@ -227,13 +242,7 @@ TEST_F(MenuWidgets, DeleteLeftRightAndEnterReachTheActionEntrysCallbacks)
 // Drawn with Allegro's built-in font into a memory canvas.
 TEST_F(MenuWidgets, TheSelectionBandAndTheEntryColours)
 {
-    ensureAllegroSystem();
-    if (!al_is_primitives_addon_initialized())
-        al_init_primitives_addon();
-    if (!al_is_font_addon_initialized())
-        al_init_font_addon();
-    std::unique_ptr<ALLEGRO_FONT, void (*)(ALLEGRO_FONT*)> font(al_create_builtin_font(), al_destroy_font);
-    layout.font = font.get();
+    drawWithBuiltinFont();
     BitmapWrapper canvas(1920, 1080, false);
     // How many pixels of the rows from y1 to y2 have the colour.
     auto count = [&](int y1, int y2, RGB c, int x1 = 0, int x2 = 1919) {
@@ -268,6 +277,58 @@ TEST_F(MenuWidgets, TheSelectionBandAndTheEntryColours)
     // "Number: 7": the value follows a colon, past where "Number" ends.
     EXPECT_GT(count(444, 490, text, 300 + 3 + 8 * 8, 300 + 3 + 9 * 8 + 7), 0);
     EXPECT_EQ(count(0, 299, band) + count(0, 299, text), 0);
+}
+
+// A long list draws only the entries that cross its clipping rectangle; its
+// pixels are those of drawing every entry. A canvas tall enough for the whole
+// list, unscrolled, draws every entry: the screen's rows below the clipping
+// rectangle's top are its rows moved by the scroll, rows cut at the top and
+// the bottom edge included.
+TEST_F(MenuWidgets, ALongListDrawsWhatDrawingEveryEntryDraws)
+{
+    drawWithBuiltinFont();
+    constexpr int entries = 120, width = 640, height = 1080;
+    auto menu = menuOf(entries);
+    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
+    BitmapWrapper screen(width, height, false);
+    BitmapWrapper whole(width, layout.topY + entries * layout.spacing + height, false);
+    auto drawOn = [&](BitmapWrapper& canvas, int scroll) {
+        menu->scroll = scroll;
+        al_set_target_bitmap(canvas.bitmap);
+        al_clear_to_color(al_map_rgb(0, 0, 0));
+        menu->draw(canvas);
+        return al_lock_bitmap(canvas.bitmap, ALLEGRO_PIXEL_FORMAT_ABGR_8888_LE, ALLEGRO_LOCK_READONLY);
+    };
+    // The first row of the screen that differs, or -1.
+    auto firstDifference = [&](int scroll) {
+        const ALLEGRO_LOCKED_REGION* every = drawOn(whole, 0);
+        const ALLEGRO_LOCKED_REGION* drawn = drawOn(screen, scroll);
+        // Opaque black, as the canvas was cleared: bytes red, green, blue, alpha.
+        std::vector<char> black(std::size_t(width) * 4, 0);
+        for (std::size_t x = 3; x < black.size(); x += 4)
+            black[x] = char(255);
+        int differs = -1;
+        for (int y = 0; y < height && differs < 0; ++y) {
+            const char* a = static_cast<const char*>(drawn->data) + y * drawn->pitch;
+            const char* b = y < layout.topY ? black.data()
+                                            : static_cast<const char*>(every->data) + (y - scroll) * every->pitch;
+            if (std::memcmp(a, b, black.size()) != 0)
+                differs = y;
+        }
+        al_unlock_bitmap(screen.bitmap);
+        al_unlock_bitmap(whole.bitmap);
+        return differs;
+    };
+    // The arrows stand at the canvas's own edges; they are not what is compared.
+    menu->moreAbove = menu->moreBelow = false;
+    const int middle = -(50 * layout.spacing) - 4;  // entry 50 starts 4 rows above the top edge
+    const int end = height - 1 - static_cast<CmdButtonText&>(*menu->buttons.back()).lowerY;
+    // Scroll, selected entry: the top; an entry and its band cut by the top
+    // edge; a band cut by the bottom edge; the end.
+    for (auto [scroll, selected] : {std::pair{0, 0}, {middle, 50}, {middle, 66}, {end, entries - 1}}) {
+        menu->selected = selected;
+        EXPECT_EQ(firstDifference(scroll), -1) << "scroll " << scroll << ", entry " << selected;
+    }
 }
 
 }

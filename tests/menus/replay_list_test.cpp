@@ -10,6 +10,7 @@
 #include "session/replay_header.h"
 #include "session/session_screens.h"
 #include "support/log_capture.h"
+#include "support/unprivileged_user.h"
 #include "support/replay_playback.h"
 #include "support/round_fixture.h"
 #include "menu_test_environment.h"
@@ -299,6 +300,9 @@ TEST_F(ReplayList, RealReplaysThatCannotBePlayedAreShownAndTheListGoesOn)
     copy(3, otherPlayer, 4);
     showReplayTestOptions = true;
     auto menu = list();
+    // The entries come into view, as the list's first frame shows them; the
+    // replay then goes.
+    env.texts(*menu);
     fs::remove(deleted);
     fs::remove(deleted.string() + ".verifyZ");
 
@@ -328,6 +332,35 @@ TEST_F(ReplayList, RealReplaysThatCannotBePlayedAreShownAndTheListGoesOn)
                                             "1: " + auctionError, "Press ENTER to exit"}));
     EXPECT_TRUE(anyLineStartsWith(log.lines(), "Replays tested: 3, failed: 2, played unchecked: 0"));
     sessionScreens = savedScreens;
+}
+
+// A replays folder that cannot be made, or cannot be read, leaves the list
+// with one line that says why, and "Test all replays" says the same; nothing
+// ends the program.
+TEST_F(ReplayList, AFolderThatCannotBeMadeOrReadIsOneLineThatSaysWhy)
+{
+    showReplayTestOptions = true;
+    const fs::path replays = env.home.dataFolder() / "replays";
+    writeFile(replays, "in the way");
+    const std::string unmade = "No replays: the folder " + replays.string() + " cannot be used: File exists";
+    auto menu = list();
+    EXPECT_EQ(env.texts(*menu), (Texts{"Test all replays", unmade, "Back"}));
+    env.choose(*menu, "Test all replays");
+    ASSERT_EQ(env.messages.size(), 1u);
+    EXPECT_EQ(env.messages[0].lines, (Texts{unmade, "Press ENTER to exit"}));
+    env.choose(*menu, "Back");
+    EXPECT_TRUE(env.context.backRequested);
+
+    fs::remove(replays);
+    fs::create_directory(replays);
+    replay(3, 2, 5);
+    fs::permissions(replays, fs::perms::owner_all);
+    // The data folder may be entered, the replays folder not read.
+    UnprivilegedUser user(env.home.dataFolder(), env.home.folder().path(), false);
+    menu = list();
+    EXPECT_EQ(env.texts(*menu),
+              (Texts{"Test all replays", "No replays: the folder " + replays.string() + " could not be read: Permission denied",
+                     "Back"}));
 }
 
 }

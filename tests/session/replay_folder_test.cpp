@@ -10,6 +10,7 @@
 #include "session/replay_folder.h"
 #include "session/replay_header.h"
 #include "support/temp_folder.h"
+#include "support/unprivileged_user.h"
 
 namespace fs = std::filesystem;
 
@@ -56,6 +57,7 @@ TEST_F(ReplayFolder, NewNamesFollowTheHighestNumberAndNeverTakeAStoredName)
     file("x.replay");
     file("99999999999999.1.1.2.replay");
     file("-4.1.1.2.replay");
+    file("20.1.1.2.notreplay");
     fs::create_directories(folder() / "12.1.1.2.replay");
     file("old/15.1.1.2.replay");
     EXPECT_EQ(getNextReplayNumber(), 16);
@@ -63,6 +65,22 @@ TEST_F(ReplayFolder, NewNamesFollowTheHighestNumberAndNeverTakeAStoredName)
     // Nine digits are still a replay number.
     file("123456789.1.1.2.replay");
     EXPECT_EQ(getNextReplayNumber(), 123456790);
+}
+
+// A replays folder whose names can be read but not looked at still gives the
+// number after its highest, and one that cannot be read at all gives 0: the
+// search for a free name never takes a failed look for a taken name.
+TEST_F(ReplayFolder, AFolderThatCannotBeSearchedStillGivesANumber)
+{
+    file("3.1.1.2.replay");
+    file("4.1.1.2.replay.verifyZ");
+    fs::permissions(folder(), fs::perms::owner_read);
+    {
+        UnprivilegedUser user(folder(), home.folder().path(), true);
+        EXPECT_EQ(getNextReplayNumber(), 4);
+        fs::permissions(folder(), fs::perms::none);
+        EXPECT_EQ(getNextReplayNumber(), 0);
+    }
 }
 
 TEST_F(ReplayFolder, ListsNewestFirstWithSizesIncludingCompanions)

@@ -87,6 +87,14 @@ void ensureArenaDisplay()
         loadFonts();
 }
 
+bool finishDrawing()
+{
+    static const auto glFinish = reinterpret_cast<void (*)()>(al_get_opengl_proc_address("glFinish"));
+    if (glFinish)
+        glFinish();
+    return glFinish != nullptr;
+}
+
 void makeArenaCanvas(int cellsWide, int cellsHigh)
 {
     screenWidth = cellsWide * 32;
@@ -110,9 +118,7 @@ CanvasPixels::CanvasPixels()
     ALLEGRO_STATE state;
     al_store_state(&state, ALLEGRO_STATE_NEW_BITMAP_PARAMETERS | ALLEGRO_STATE_TARGET_BITMAP);
     // Reading back does not wait for drawing still under way on the renderer.
-    static const auto finishDrawing = reinterpret_cast<void (*)()>(al_get_opengl_proc_address("glFinish"));
-    if (finishDrawing)
-        finishDrawing();
+    finishDrawing();
     al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
     al_set_new_bitmap_format(ALLEGRO_PIXEL_FORMAT_ABGR_8888_LE);
     copy_ = al_clone_bitmap(screenBitmap->bitmap);

@@ -9,6 +9,11 @@
 // none). Safe to call again; it restores whatever a shutdown released.
 void ensureArenaDisplay();
 
+// Waits until the renderer has done all the drawing it was given (glFinish),
+// so that a clock or a read-back sees the work done, not merely queued. False
+// when the renderer offers no such wait.
+bool finishDrawing();
+
 // The round's canvas at 32 pixels per cell, as the arena set-up makes it.
 void makeArenaCanvas(int cellsWide, int cellsHigh);
 

@@ -1,6 +1,8 @@
 // The whole program without a display: its files, its log and its exit status.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/default_config.h"
 #include "support/program_runner.h"
 #include "support/temp_folder.h"
@@ -99,14 +101,27 @@ TEST_F(StartupTest, AnUnknownSwitchEndsWithStatusOneAndAClosedLog)
     EXPECT_FALSE(containsInOrder(lines, {"Shut down sound"}));
 }
 
-TEST_F(StartupTest, AnUnwritableDataFolderDoesNotStopStartUp)
+// Without a data folder the program says once, at start-up, which folder and
+// why, and that nothing is kept; it saves nothing and never names a log that
+// was not written.
+TEST_F(StartupTest, WithoutADataFolderStartUpSaysSoOnceAndGoesOn)
 {
     // A file where the data folder should be: neither log nor configuration can be made.
     writeFile(home.dataFolder(), "in the way");
     ProgramResult result = run();
     EXPECT_EQ(result.exitStatus, 1);  // no display here
-    EXPECT_NE(result.output.find("Warning: couldn't create log file"), std::string::npos);
-    EXPECT_NE(result.output.find("Failed to create display"), std::string::npos);
+    const std::vector<std::string> lines = logLines(result.output);
+    const std::string warning = "[message box] Warning: there is no data folder: the folder " +
+                                home.dataFolder().string() + " cannot be used: Not a directory";
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), warning), 1) << result.output;
+    EXPECT_TRUE(containsInOrder(lines, {warning, "Settings, replays and the log are not kept this time.",
+                                        "Failed to create display",
+                                        "No log file could be written; please write to support@tamwick.org and "
+                                        "say what happened"}))
+        << result.output;
+    EXPECT_FALSE(anyLineStartsWith(lines, "Please send")) << result.output;
+    EXPECT_EQ(result.output.find("Could not save configuration file"), std::string::npos) << result.output;
+    EXPECT_EQ(readFile(home.dataFolder()), "in the way");
 }
 
 TEST_F(StartupTest, WithoutAnAudioDeviceStartUpEndsThroughTheFatalError)
