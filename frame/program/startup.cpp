@@ -107,7 +107,7 @@ void fillDefaultColours()
 
 std::string supportLine()
 {
-    if (!logFile || logFilePath.empty())
+    if (logFilePath.empty())
         return std::string("No log file could be written; please write to ") + supportAddress +
                " and say what happened";
     return "Please send " + logFilePath + " to " + supportAddress;
